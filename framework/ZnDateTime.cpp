@@ -80,10 +80,10 @@ ZnDateTime ZnDateTime::FromBytes(const QByteArray& bytes) {
 }
 
 QString ZnDateTime::ToText() const {
-  const bool zoned = (HoursFromUtc != 0 || MinutesFromUtc != 0) &&
-                     (Direction == '+' || Direction == '-');
-  QString text = QString::asprintf("%d-%d-%d,%d:%d:%d.%d", Year, Month, Day, Hour, Minutes,
-                                   Seconds, DeciSeconds);
+  const bool zoned =
+      (HoursFromUtc != 0 || MinutesFromUtc != 0) && (Direction == '+' || Direction == '-');
+  QString text = QString::asprintf("%d-%d-%d,%d:%d:%d.%d", Year, Month, Day, Hour, Minutes, Seconds,
+                                   DeciSeconds);
   if (zoned) text += QString::asprintf(",%c%d:%d", Direction, HoursFromUtc, MinutesFromUtc);
   return text;
 }

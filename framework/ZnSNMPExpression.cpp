@@ -24,9 +24,13 @@ qsizetype MatchingParenthesis(const QString& text, qsizetype open) {
   return -1;
 }
 
-bool IsNow(const QString& text) { return text.compare(QLatin1String("NOW"), Qt::CaseInsensitive) == 0; }
+bool IsNow(const QString& text) {
+  return text.compare(QLatin1String("NOW"), Qt::CaseInsensitive) == 0;
+}
 
-double SingleNumber(const QString& text) { return IsNow(text) ? ZnNowDays() : ZnLeadingDouble(text); }
+double SingleNumber(const QString& text) {
+  return IsNow(text) ? ZnNowDays() : ZnLeadingDouble(text);
+}
 
 double Arithmetic(QString text, int depth) {
   CheckDepth(depth);
@@ -133,18 +137,23 @@ T TruncateInto(double x) {
 
 }  // namespace
 
-double ZnEvaluateArithmetic(const QString& text) { return Arithmetic(text, 0); }
+double ZnEvaluateArithmetic(const QString& text) {
+  return Arithmetic(text, 0);
+}
 
-bool ZnEvaluateLogic(const QString& text) { return Logic(text, 0); }
+bool ZnEvaluateLogic(const QString& text) {
+  return Logic(text, 0);
+}
 
 bool ZnEvaluateRelational(const QString& text) {
-  static const std::array<QLatin1String, 6> kOperators = {
-      QLatin1String("<>"), QLatin1String(">="), QLatin1String("<="),
-      QLatin1String(">"),  QLatin1String("<"),  QLatin1String("=")};
+  static const std::array<QLatin1String, 6> kOperators = {QLatin1String("<>"), QLatin1String(">="),
+                                                          QLatin1String("<="), QLatin1String(">"),
+                                                          QLatin1String("<"),  QLatin1String("=")};
   for (const QLatin1String op : kOperators) {
     const qsizetype at = text.indexOf(op);
     if (at < 0) continue;
-    const int order = RelationalSide(text.left(at)).compare(RelationalSide(text.mid(at + op.size())));
+    const int order =
+        RelationalSide(text.left(at)).compare(RelationalSide(text.mid(at + op.size())));
     if (op == QLatin1String("<>")) return order != 0;
     if (op == QLatin1String(">=")) return order >= 0;
     if (op == QLatin1String("<=")) return order <= 0;
@@ -171,7 +180,8 @@ QString ZnExpandReferences(const ZnSNMPVarList& list, const QString& text, const
     long long n = 0;
     for (; end < text.size() && text[end] >= QLatin1Char('0') && text[end] <= QLatin1Char('9');
          ++end)
-      n = std::min<long long>(n * 10 + (text[end].unicode() - '0'), std::numeric_limits<int>::max());
+      n = std::min<long long>(n * 10 + (text[end].unicode() - '0'),
+                              std::numeric_limits<int>::max());
     if (n >= list.Count()) throw ZnGeneralError(ZnGeneralText::IndexOutOfRange);
     result += Literal(list.Item(static_cast<int>(n)), quoteStrings);
     pos = end;
@@ -184,7 +194,8 @@ void ZnDerive(ZnSNMPVarList& list, int i, bool afterRead) {
   ZnSNMPVar& var = list.Item(i);
   const QString& expression = afterRead ? var.ReadExpression : var.WriteExpression;
   if (expression.isEmpty()) return;
-  const double x = ZnEvaluateArithmetic(ZnExpandReferences(list, expression, QStringLiteral("$"), false));
+  const double x =
+      ZnEvaluateArithmetic(ZnExpandReferences(list, expression, QStringLiteral("$"), false));
   QString text;
   switch (var.Syntax) {
     case ZnSyntax::Boolean:

@@ -111,11 +111,14 @@ const char* const kFrameworkTexts[] = {
     "(ZnSNMP++) Bad item type of associated SNMP variable list!",
     "(ZnSNMP++) Bad syntax of the associated SNMP variable's (partial) data!",
     "(ZnSNMP++) Bad value of the associated SNMP variable's (partial) data!",
-    "(ZnSNMP++) Out of range for the bit(byte) index of the associated SNMP variable's (partial) data!",
-    "(ZnSNMP++) No reference option list for a SNMP variable's (partial) data associating with a optional visual control!",
+    "(ZnSNMP++) Out of range for the bit(byte) index of the associated SNMP variable's (partial) "
+    "data!",
+    "(ZnSNMP++) No reference option list for a SNMP variable's (partial) data associating with a "
+    "optional visual control!",
     "(ZnSNMP++) Bad type of the associated visual control!",
     "(ZnSNMP++) Count of the associated visual controls is not enough!",
-    "(ZnSNMP++) No system start time for the time whose data source is the SNMP variable's (partial) data with syntax timeticks!",
+    "(ZnSNMP++) No system start time for the time whose data source is the SNMP variable's "
+    "(partial) data with syntax timeticks!",
     "(ZnSNMP++) Count of the value items for the chart's history data is not enough!",
     "(ZnSNMP++) Log database is not connected!",
     "(ZnSNMP++) Log database field not found!",
@@ -136,9 +139,12 @@ const char* const kGeneralTexts[] = {
     "Please enter a hex string whose length is less than [MAXLEN]!",
     "Please enter a hex string whose length is [LEN]!",
     "Please enter a number between [MIN] and [MAX]!",
-    "Please enter a delimited number string with delimiter '[DELIMITER]'.\nHere,the count of the number is less than [MAXCOUNT]!",
-    "Please enter a delimited number string with delimiter '[DELIMITER]'.\nHere,the count of the number is equal to [COUNT]!",
-    "Please enter a delimited number string with delimiter '[DELIMITER]'.\nHere,each number is between [MIN] and [MAX]!",
+    "Please enter a delimited number string with delimiter '[DELIMITER]'.\nHere,the count of the "
+    "number is less than [MAXCOUNT]!",
+    "Please enter a delimited number string with delimiter '[DELIMITER]'.\nHere,the count of the "
+    "number is equal to [COUNT]!",
+    "Please enter a delimited number string with delimiter '[DELIMITER]'.\nHere,each number is "
+    "between [MIN] and [MAX]!",
     "Out of range at index of array or list!",
     "Destination buffer is undersize!",
     "The source to dncrypt is not encrypted!",
@@ -177,7 +183,9 @@ std::array<QStringList, ZnMessageTableCount>& Loaded() {
 // so that the following lines keep their positions.
 constexpr qsizetype kMaxLineLength = 1023;
 
-int TableIndex(ZnMessageTable table) { return static_cast<int>(table); }
+int TableIndex(ZnMessageTable table) {
+  return static_cast<int>(table);
+}
 
 bool IsBlankLine(const QByteArray& line) {
   for (char c : line) {

@@ -29,7 +29,9 @@ struct ZnSNMPValue {
   static ZnSNMPValue MakeInteger(std::int32_t v) { return {Integer, v, 0, {}, {}}; }
   static ZnSNMPValue MakeUnsigned(Tag tag, std::uint64_t v) { return {tag, 0, v, {}, {}}; }
   static ZnSNMPValue MakeBytes(Tag tag, QByteArray b) { return {tag, 0, 0, std::move(b), {}}; }
-  static ZnSNMPValue MakeOid(std::vector<std::uint32_t> oid) { return {ObjectId, 0, 0, {}, std::move(oid)}; }
+  static ZnSNMPValue MakeOid(std::vector<std::uint32_t> oid) {
+    return {ObjectId, 0, 0, {}, std::move(oid)};
+  }
 
   bool IsSigned() const { return Type == Integer; }
   bool IsUnsigned() const;

@@ -89,7 +89,9 @@ double FromHalves(std::uint32_t low, std::uint32_t high) {
   return ZnBytesToDouble(b);
 }
 
-QString Join(const std::vector<std::uint32_t>& parts) { return ZnOidToText(parts); }
+QString Join(const std::vector<std::uint32_t>& parts) {
+  return ZnOidToText(parts);
+}
 
 QString LengthPrefixed(const QByteArray& bytes, bool implied) {
   std::vector<std::uint32_t> parts;
@@ -382,8 +384,8 @@ QString ZnDecodeIndexPart(ZnSNMPVarList& list, int i, const QString& rest) {
       text = ToHex(implied ? InstanceReader::ToBytes(in.TakeAll()) : in.TakeBytes(in.Take()));
       break;
     case ZnSyntax::DisplayString:
-      text = ZnDisplayText(implied ? InstanceReader::ToBytes(in.TakeAll())
-                                   : in.TakeBytes(in.Take()));
+      text =
+          ZnDisplayText(implied ? InstanceReader::ToBytes(in.TakeAll()) : in.TakeBytes(in.Take()));
       break;
     case ZnSyntax::Null:
       text = kNullText;

@@ -5,16 +5,18 @@
 
 namespace {
 
-QString FromTableText(const char* text) { return text ? QString::fromUtf8(text) : QString(); }
+QString FromTableText(const char* text) {
+  return text ? QString::fromUtf8(text) : QString();
+}
 
 const ZnOptionItem kSyntaxKeywords[] = {
-    {0x01, "boolean"},    {0x02, "integer"},     {0x03, "bitstr"},     {0x04, "octetstr"},
-    {0x05, "null"},       {0x06, "objectid"},    {0x40, "ipaddress"},  {0x41, "counter"},
-    {0x42, "guage"},      {0x43, "timeticks"},   {0x44, "opaque"},     {0x45, "nsapaddr"},
-    {0x46, "counter64"},  {0x47, "uinteger"},    {0x48, "double"},     {0x49, "macaddress"},
-    {0x4a, "datetime"},   {0x4b, "bcdatetime"},  {0x4c, "displaystr"}, {0x4d, "ipv6address"},
-    {0xc1, "bool8"},      {0xc2, "int8"},        {0xc3, "uint8"},      {0xc4, "bool16"},
-    {0xc5, "int16"},      {0xc6, "uint16"},      {0, nullptr},
+    {0x01, "boolean"},   {0x02, "integer"},    {0x03, "bitstr"},     {0x04, "octetstr"},
+    {0x05, "null"},      {0x06, "objectid"},   {0x40, "ipaddress"},  {0x41, "counter"},
+    {0x42, "guage"},     {0x43, "timeticks"},  {0x44, "opaque"},     {0x45, "nsapaddr"},
+    {0x46, "counter64"}, {0x47, "uinteger"},   {0x48, "double"},     {0x49, "macaddress"},
+    {0x4a, "datetime"},  {0x4b, "bcdatetime"}, {0x4c, "displaystr"}, {0x4d, "ipv6address"},
+    {0xc1, "bool8"},     {0xc2, "int8"},       {0xc3, "uint8"},      {0xc4, "bool16"},
+    {0xc5, "int16"},     {0xc6, "uint16"},     {0, nullptr},
 };
 
 const ZnOptionItem kAccessKeywords[] = {
@@ -82,7 +84,9 @@ bool ZnSNMPVarList::IsTable() const {
   return ItemType == ZnItemType::MVT_FMV || ItemType == ZnItemType::MVT_UMV;
 }
 
-bool ZnSNMPVarList::IsImplied(int i) const { return Item(i).Access & ZnAccess::Implied; }
+bool ZnSNMPVarList::IsImplied(int i) const {
+  return Item(i).Access & ZnAccess::Implied;
+}
 
 bool ZnSNMPVarList::IsReadable(int i) const {
   const std::uint32_t access = Item(i).Access;

@@ -55,7 +55,9 @@ std::uint64_t TickPart(const QString& text) {
 
 }  // namespace
 
-QString ToHex(const QByteArray& bytes) { return QString::fromLatin1(bytes.toHex().toUpper()); }
+QString ToHex(const QByteArray& bytes) {
+  return QString::fromLatin1(bytes.toHex().toUpper());
+}
 
 QByteArray FromHex(const QString& text) {
   QString digits = text;
@@ -76,10 +78,10 @@ QString TicksToText(std::uint32_t ticks) {
   const std::uint64_t m = (n % kTicksPerHour) / kTicksPerMinute;
   const std::uint64_t s = (n % kTicksPerMinute) / 100;
   const std::uint64_t c = n % 100;
-  const QString clock = QString::asprintf("%llu:%02llu:%02llu.%02llu", static_cast<unsigned long long>(h),
-                                          static_cast<unsigned long long>(m),
-                                          static_cast<unsigned long long>(s),
-                                          static_cast<unsigned long long>(c));
+  const QString clock =
+      QString::asprintf("%llu:%02llu:%02llu.%02llu", static_cast<unsigned long long>(h),
+                        static_cast<unsigned long long>(m), static_cast<unsigned long long>(s),
+                        static_cast<unsigned long long>(c));
   if (d == 0) return clock;
   if (d == 1) return QStringLiteral("1 day ") + clock;
   return QString::number(d) + QStringLiteral(" days, ") + clock;
@@ -95,7 +97,8 @@ std::uint32_t TextToTicks(const QString& text) {
     rest = text.mid(at + word.size());
     break;
   }
-  if (const qsizetype comma = rest.indexOf(QLatin1Char(',')); comma >= 0) rest = rest.mid(comma + 1);
+  if (const qsizetype comma = rest.indexOf(QLatin1Char(',')); comma >= 0)
+    rest = rest.mid(comma + 1);
 
   std::uint64_t hours = 0, minutes = 0, seconds = 0, hundredths = 0;
   if (const qsizetype colon = rest.indexOf(QLatin1Char(':')); colon >= 0) {
@@ -167,7 +170,9 @@ double ZnLeadingDouble(const QString& text) {
   return value;
 }
 
-QString ZnFormatDouble(double value) { return QString::number(value, 'g', 15); }
+QString ZnFormatDouble(double value) {
+  return QString::number(value, 'g', 15);
+}
 
 double ZnDateTimeToDays(const QDateTime& dateTime) {
   const double days = static_cast<double>(Epoch().daysTo(dateTime.date()));
@@ -176,7 +181,9 @@ double ZnDateTimeToDays(const QDateTime& dateTime) {
   return days < 0 ? days - fraction : days + fraction;
 }
 
-double ZnNowDays() { return ZnDateTimeToDays(QDateTime::currentDateTime()); }
+double ZnNowDays() {
+  return ZnDateTimeToDays(QDateTime::currentDateTime());
+}
 
 QString ZnDaysToCalendarText(double days) {
   constexpr double kFirst = -693593.0;  // 0001-01-01
@@ -233,6 +240,10 @@ double ZnBytesToDouble(const QByteArray& bytes) {
   return value;
 }
 
-QString ZnDisplayText(const QByteArray& bytes) { return QString::fromLatin1(bytes); }
+QString ZnDisplayText(const QByteArray& bytes) {
+  return QString::fromLatin1(bytes);
+}
 
-QByteArray ZnDisplayBytes(const QString& text) { return text.toLatin1(); }
+QByteArray ZnDisplayBytes(const QString& text) {
+  return text.toLatin1();
+}

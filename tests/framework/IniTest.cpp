@@ -36,7 +36,7 @@ TEST_F(IniTest, ReadsProfileValuesWithPrivateProfileRules) {
       "AgentPort=2222\r\n"
       "Version=3 ; not a comment\r\n");
   const QString s = QStringLiteral("Program Information");
-  EXPECT_EQ(ini.ReadString(s, "AgentPort", "161"), "1161");  // first key wins
+  EXPECT_EQ(ini.ReadString(s, "AgentPort", "161"), "1161");   // first key wins
   EXPECT_EQ(ini.ReadString(s, "SecurityName", ""), "admin");  // quotes, then blanks, removed
   EXPECT_EQ(ini.ReadString(s, "Community", ""), "a,b;c%d\\e");
   EXPECT_EQ(ini.ReadString(s, "Empty", "dflt"), "dflt");
@@ -51,7 +51,7 @@ TEST_F(IniTest, ReadsProfileValuesWithPrivateProfileRules) {
 TEST_F(IniTest, OddFilesGiveDefaultsNotFailures) {
   EXPECT_EQ(ZnIni(dir_.filePath("none.cfg")).ReadString("S", "K", "d"), "d");
   EXPECT_EQ(Write("").ReadString("S", "K", "d"), "d");
-  EXPECT_EQ(Write("[S\nK=v\n").ReadString("S", "K", "d"), "v");  // unclosed bracket
+  EXPECT_EQ(Write("[S\nK=v\n").ReadString("S", "K", "d"), "v");   // unclosed bracket
   EXPECT_EQ(Write("K=v\n[S]\n").ReadString("S", "K", "d"), "d");  // key before any section
   EXPECT_EQ(Write("[S]\nK=v\n[S]\nK2=w\n").ReadString("S", "K2", "d"), "d");
   EXPECT_EQ(Write(QByteArray("[S]\nK=a\0b\n", 10)).ReadString("S", "K", "d").size(), 3);

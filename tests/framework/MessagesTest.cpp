@@ -71,7 +71,8 @@ TEST_F(MessagesTest, BuiltInTablesKeepTheirSizesAndFrameworkPositions) {
   EXPECT_EQ(ZnBuiltInMessageCount(ZnMessageTable::StatusTemplates), 2);
   // Catalogue files hold 29 framework lines; what we add must come after them.
   EXPECT_GE(ZnBuiltInMessageCount(ZnMessageTable::Framework), 29);
-  EXPECT_EQ(ZnMessage(ZnMessageTable::Framework, 28), QStringLiteral("(ZnSNMP++) Unknown error code!"));
+  EXPECT_EQ(ZnMessage(ZnMessageTable::Framework, 28),
+            QStringLiteral("(ZnSNMP++) Unknown error code!"));
 
   const ZnException invalid = ZnFrameworkError(ZnCode::InvalidAddress);
   EXPECT_EQ(invalid.Code(), -509);

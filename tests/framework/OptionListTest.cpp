@@ -33,7 +33,8 @@ TEST(OptionListTest, CaseSensitiveListComparesExactly) {
 }
 
 TEST(OptionListTest, StringListMatchesWholeValues) {
-  const ZnOptionItem ports[] = {{"80000000000000", "Port 1"}, {"40000000000000", "Port 2"}, {0, nullptr}};
+  const ZnOptionItem ports[] = {
+      {"80000000000000", "Port 1"}, {"40000000000000", "Port 2"}, {0, nullptr}};
   const ZnOptionList list(ports, ZnOptionList::StringValues);
   EXPECT_EQ(list.ValueToLabel("40000000000000"), "Port 2");
   EXPECT_EQ(list.ValueToLabel("4000000000000"), "4000000000000");

@@ -36,7 +36,9 @@ int CodeOf(const std::function<void()>& action) {
 }
 
 using V = ZnSNMPValue;
-QByteArray B(const char* data, int size) { return QByteArray(data, size); }
+QByteArray B(const char* data, int size) {
+  return QByteArray(data, size);
+}
 
 TEST(StoreValueTest, EverySyntaxToText) {
   EXPECT_EQ(Stored(0x01, V::MakeInteger(5)), "true");
@@ -205,7 +207,8 @@ TEST(IndexTest, SeveralKeysConsumeExactlyTheirParts) {
   EXPECT_EQ(list.Item(2).Value, "abc");
   EXPECT_EQ(list.Item(3).Value, "10.0.0.1");
   // The key that is never read remembers the whole instance as its own.
-  EXPECT_EQ(list.Item(3).CurrentOid, "1.3.6.1.4.1.99917.2.1.1.5.0.17.34.51.68.85.3.97.98.99.10.0.0.1");
+  EXPECT_EQ(list.Item(3).CurrentOid,
+            "1.3.6.1.4.1.99917.2.1.1.5.0.17.34.51.68.85.3.97.98.99.10.0.0.1");
   EXPECT_EQ(ZnEncodeInstance(list), "5.0.17.34.51.68.85.3.97.98.99.10.0.0.1");
   EXPECT_EQ(ZnDecodeIndexPart(list, 0, "5.6.7"), "6.7");
 
@@ -244,19 +247,19 @@ TEST(IndexTest, MalformedInstancesRaiseInsteadOfReadingOutside) {
     int code;
   };
   const Bad cases[] = {
-      {0x40, 0x02, "10.0", -514},         // fewer parts than an address
-      {0x4c, 0x02, "5.65.66", -514},      // length beyond the instance
-      {0x4c, 0x02, "4294967295.1", -514}, // a huge length allocates nothing
+      {0x40, 0x02, "10.0", -514},          // fewer parts than an address
+      {0x4c, 0x02, "5.65.66", -514},       // length beyond the instance
+      {0x4c, 0x02, "4294967295.1", -514},  // a huge length allocates nothing
       {0x06, 0x02, "9.1.2", -514},
       {0x49, 0x02, "1.2.3.4.5", -514},
       {0x4a, 0x02, "7.213.3", -514},
       {0x46, 0x02, "1", -514},
-      {0x4c, 0x02, "2.65.256", -529},     // a byte above 255
+      {0x4c, 0x02, "2.65.256", -529},  // a byte above 255
       {0x04, 0x42, "1.300", -529},
       {0x49, 0x02, "0.17.34.51.68.999", -529},
-      {0x02, 0x02, "1..2", -529},         // not dotted decimal
+      {0x02, 0x02, "1..2", -529},  // not dotted decimal
       {0x02, 0x02, "x", -529},
-      {0x02, 0x02, "4294967296", -529},   // beyond 32 bits
+      {0x02, 0x02, "4294967296", -529},  // beyond 32 bits
   };
   for (const Bad& c : cases) {
     ZnSNMPVarList list = Keys({{c.syntax, c.access}});

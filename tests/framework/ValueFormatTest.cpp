@@ -118,7 +118,8 @@ TEST(NumberTextTest, LeadingNumbersAndGeneralForm) {
   EXPECT_EQ(ZnFormatDouble(1.0 / 3.0), "0.333333333333333");
   EXPECT_EQ(ZnBytesToDouble(ZnDoubleToBytes(-1234.5)), -1234.5);
   EXPECT_EQ(ZnDoubleToBytes(1.0), QByteArray("\0\0\0\0\0\0\xF0\x3F", 8));
-  EXPECT_EQ(ZnBytesToDouble(QByteArray("\x01", 1)), ZnBytesToDouble(QByteArray("\x01\0\0\0\0\0\0\0", 8)));
+  EXPECT_EQ(ZnBytesToDouble(QByteArray("\x01", 1)),
+            ZnBytesToDouble(QByteArray("\x01\0\0\0\0\0\0\0", 8)));
 }
 
 TEST(CalendarTextTest, DaysSince1899BothWays) {

@@ -18,8 +18,8 @@ const ZnSNMPVarDef kIfColumns[] = {
 
 TEST(VarListTest, BuildsVariablesFromRowsUpToTheEnd) {
   const ZnSNMPVarDef withInitial[] = {
-      {"1.3.6.1.2.1.1.5", "Name", ZnSyntax::DisplayString, ZnAccess::ReadWrite, nullptr, "$1",
-       "$2", "note", "switch", "1.3.6.1.2.1.1.5.0"},
+      {"1.3.6.1.2.1.1.5", "Name", ZnSyntax::DisplayString, ZnAccess::ReadWrite, nullptr, "$1", "$2",
+       "note", "switch", "1.3.6.1.2.1.1.5.0"},
       {},
   };
   ZnSNMPVarList list(kIfColumns, ZnItemType::MVT_SV, 0);
