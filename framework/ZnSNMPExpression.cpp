@@ -190,12 +190,13 @@ QString ZnExpandReferences(const ZnSNMPVarList& list, const QString& text, const
   return result;
 }
 
-void ZnDerive(ZnSNMPVarList& list, int i, bool afterRead) {
+void ZnDerive(ZnSNMPVarList& list, int i, bool afterRead,
+              const std::function<QString(const QString&)>& expand) {
   ZnSNMPVar& var = list.Item(i);
   const QString& expression = afterRead ? var.ReadExpression : var.WriteExpression;
   if (expression.isEmpty()) return;
-  const double x =
-      ZnEvaluateArithmetic(ZnExpandReferences(list, expression, QStringLiteral("$"), false));
+  const double x = ZnEvaluateArithmetic(
+      expand ? expand(expression) : ZnExpandReferences(list, expression, QStringLiteral("$"), false));
   QString text;
   switch (var.Syntax) {
     case ZnSyntax::Boolean:

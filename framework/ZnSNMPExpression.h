@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <functional>
+
 // Expressions over the variables of a list: derived values and conditions.
 // Evaluation is bounded: text nested or chained deeper than ZnMaxExpressionDepth raises -531.
 
@@ -15,8 +17,11 @@ inline constexpr int ZnMaxExpressionDepth = 256;
 QString ZnExpandReferences(const ZnSNMPVarList& list, const QString& text, const QString& marker,
                            bool quoteStrings);
 
-// Evaluates variable i's read expression (afterRead) or write expression into its Value.
-void ZnDerive(ZnSNMPVarList& list, int i, bool afterRead);
+// Evaluates variable i's read expression (afterRead) or write expression into its Value. The
+// expression's "$" references are expanded by `expand` when given (a request's replaceable
+// expansion), otherwise by ZnExpandReferences without quoting.
+void ZnDerive(ZnSNMPVarList& list, int i, bool afterRead,
+              const std::function<QString(const QString&)>& expand = {});
 
 // A condition over the list: true when empty, otherwise "$" references (strings quoted) are
 // expanded and the text is evaluated as a logic expression.

@@ -1,0 +1,349 @@
+#include "ZnSNMPRequest.h"
+
+#include "ZnNumList.h"
+#include "ZnSNMPExpression.h"
+#include "ZnSNMPMessages.h"
+#include "ZnSNMPValueCodec.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QThread>
+
+namespace {
+
+const QString kNotDone = QStringLiteral("(NOTDONE)");
+constexpr int kNoSuchName = -102;
+constexpr qint64 kDestructorWaitMs = 6000;
+
+// Compares two dotted OIDs by their sub-identifiers; texts that are not OIDs compare as text.
+int CompareOids(const QString& a, const QString& b) {
+  std::vector<std::uint32_t> x, y;
+  if (!ZnParseOid(a, x) || !ZnParseOid(b, y)) return a.compare(b);
+  if (x < y) return -1;
+  return x == y ? 0 : 1;
+}
+
+bool IsKnownItemType(std::uint8_t type) { return type <= ZnItemType::MVT_UMV; }
+
+// Restores a list when it goes out of scope: a write never leaves substituted, derived or
+// deselected state behind, also when it fails.
+class ListRestorer {
+ public:
+  explicit ListRestorer(ZnSNMPVarList& list) : list_(list), saved_(list) {}
+  ~ListRestorer() { list_ = saved_; }
+
+ private:
+  ZnSNMPVarList& list_;
+  ZnSNMPVarList saved_;
+};
+
+}  // namespace
+
+ZnSNMPRequest::ZnSNMPRequest() { ReloadSettings(); }
+
+ZnSNMPRequest::~ZnSNMPRequest() {
+  Enabled = false;
+  // Completions already under way are delivered while the event loop runs; the one running
+  // right now (this request may be deleted from inside its own callback) is not waited for.
+  QElapsedTimer waited;
+  waited.start();
+  // Deleted from inside a completion, nothing else can complete while it runs: drop at once.
+  while (Outstanding - (dispatching_ ? 1 : 0) > 0 && waited.elapsed() < kDestructorWaitMs &&
+         !ZnSNMPEventPump().IsDispatching()) {
+    if (QCoreApplication::instance()) {
+      QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+      QThread::msleep(1);
+    } else {
+      ZnSNMPEventPump().ProcessPendingEvents();
+      QThread::msleep(5);
+    }
+  }
+  // What is still outstanding is dropped: its completion must never reach this request.
+  for (std::uint64_t ticket : tickets_) ZnSNMPCancel(ticket);
+  *alive_ = false;
+}
+
+void ZnSNMPRequest::ReloadSettings() {
+  Device = ZnSNMPGlobalDevice;
+  Scope = ZnSNMPGlobalScope;
+  Security = ZnSNMPGlobalSecurity;
+  Timeout = ZnSNMPDefaultTimeout;
+}
+
+ZnSNMPTarget ZnSNMPRequest::BuildTarget() const {
+  ZnSNMPTarget target{Device, Scope, Security, Timeout, Retries};
+  ZnSNMPCheckTarget(target);
+  return target;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Replaceable operations
+
+QString ZnSNMPRequest::ExpandReferences(const QString& text, const QString& marker,
+                                        bool quoteStrings) {
+  return ZnExpandReferences(VarList, text, marker, quoteStrings);
+}
+
+QString ZnSNMPRequest::DecodeIndexPart(int i, const QString& rest) {
+  return ZnDecodeIndexPart(VarList, i, rest);
+}
+
+QString ZnSNMPRequest::EncodeIndexPart(int i) { return ZnEncodeIndexPart(VarList, i); }
+
+void ZnSNMPRequest::StoreValue(int i, const ZnSNMPValue& binding) {
+  ZnStoreValue(VarList, i, binding);
+}
+
+ZnSNMPValue ZnSNMPRequest::LoadValue(int i) { return ZnLoadValue(VarList, i); }
+
+void ZnSNMPRequest::Derive(int i, bool afterRead) {
+  ZnDerive(VarList, i, afterRead, [this](const QString& expression) {
+    return ExpandReferences(expression, QStringLiteral("$"), false);
+  });
+}
+
+bool ZnSNMPRequest::Evaluate(const QString& condition) {
+  if (condition.isEmpty()) return true;
+  return ZnEvaluateLogic(ExpandReferences(condition, QStringLiteral("$"), true));
+}
+
+bool ZnSNMPRequest::IsEndOfColumn(const QString& columnOid, const QString& requestedOid,
+                                  const QString& returnedOid) {
+  if (!VarList.IsTable()) return false;
+  if (returnedOid.size() <= columnOid.size() || !returnedOid.startsWith(columnOid) ||
+      returnedOid == requestedOid)
+    return true;
+  // An answer that does not move forward would walk for ever: the column ends there.
+  return !requestedOid.isEmpty() && CompareOids(returnedOid, requestedOid) <= 0;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Reads
+
+QString ZnSNMPRequest::Instance() {
+  return ZnEncodeInstance(VarList, [this](int k) { return EncodeIndexPart(k); });
+}
+
+std::vector<ZnSNMPBinding> ZnSNMPRequest::ReadBindings(bool first) {
+  if (!IsKnownItemType(VarList.ItemType)) throw ZnFrameworkError(ZnCode::BadItemType);
+  if (!first && !VarList.IsTable()) throw ZnFrameworkError(ZnCode::GetNextOnSingleValue);
+  std::vector<ZnSNMPBinding> bindings;
+  for (int i = 0; i < VarList.Count(); ++i) {
+    if (!VarList.IsReadable(i)) continue;
+    ZnSNMPVar& var = VarList.Item(i);
+    if (first) {
+      var.CurrentOid.clear();
+      bindings.push_back({VarList.ItemType == ZnItemType::SVT_SV ? var.Oid + QStringLiteral(".0")
+                                                                  : var.Oid,
+                          ZnSNMPValue::MakeNull()});
+    } else {
+      bindings.push_back({var.CurrentOid, ZnSNMPValue::MakeNull()});
+    }
+  }
+  return bindings;
+}
+
+ZnSNMPRequest::ReadOutcome ZnSNMPRequest::ProcessRead(const std::vector<ZnSNMPBinding>& answer,
+                                                      int code) {
+  std::vector<int> readable;
+  for (int i = 0; i < VarList.Count(); ++i)
+    if (VarList.IsReadable(i)) readable.push_back(i);
+
+  const auto returnedOf = [&](size_t k) { return k < answer.size() ? answer[k].Oid : QString(); };
+  if (code == kNoSuchName) {
+    // noSuchName for the very OID asked is how an SNMPv1 agent says the table has ended.
+    if (!readable.empty() && VarList.Item(readable[0]).CurrentOid == returnedOf(0))
+      return ReadOutcome::EndOfTable;
+    return ReadOutcome::Failed;
+  }
+
+  std::vector<bool> ended(readable.size());
+  size_t endedCount = 0;
+  for (size_t k = 0; k < readable.size(); ++k) {
+    const ZnSNMPVar& var = VarList.Item(readable[k]);
+    ended[k] = k >= answer.size() || IsEndOfColumn(var.Oid, var.CurrentOid, answer[k].Oid);
+    endedCount += ended[k];
+  }
+  if (endedCount == readable.size()) return ReadOutcome::NoRow;
+
+  const QString previousInstance = VarList.IsTable() ? Instance() : QString();
+  QString instance;
+  bool instanceFound = false;
+  for (size_t k = 0; k < readable.size(); ++k) {
+    const int i = readable[k];
+    ZnSNMPVar& var = VarList.Item(i);
+    const QString column = var.Oid;
+    if (ended[k]) {
+      var.Value = kNotDone;
+      var.CurrentOid = column + QLatin1Char('.') + previousInstance;
+      continue;  // an ended column's answer belongs to another column: no instance from it
+    }
+    StoreValue(i, answer[k].Value);
+    var.CurrentOid = answer[k].Oid;
+    if (!instanceFound && answer[k].Oid.size() > column.size()) {
+      instance = answer[k].Oid.mid(column.size() + 1);
+      instanceFound = true;
+    }
+  }
+  if (VarList.IsTable())
+    ZnDecodeInstance(VarList, instance,
+                     [this](int k, const QString& rest) { return DecodeIndexPart(k, rest); });
+  for (int i = 0; i < VarList.Count(); ++i) Derive(i, true);
+  return VarList.IsTable() ? ReadOutcome::Row : ReadOutcome::NoRow;
+}
+
+bool ZnSNMPRequest::Get(bool first) {
+  if (!Enabled) return false;
+  const ZnSNMPOperation operation =
+      VarList.IsTable() ? ZnSNMPOperation::GetNext : ZnSNMPOperation::Get;
+  std::vector<ZnSNMPBinding> bindings = ReadBindings(first);
+  const ZnSNMPTarget target = BuildTarget();
+  const ZnSNMPAnswer answer = ZnSNMPExchange(target, operation, bindings);
+  const ZnMappedError mapped = ZnSNMPMapError(answer.Status);
+  if (mapped.Code != 0 && !(mapped.Code == kNoSuchName && VarList.IsTable()))
+    throw ZnException(mapped.Message, mapped.Code);
+  switch (ProcessRead(answer.Bindings, mapped.Code)) {
+    case ReadOutcome::Row:
+      return true;
+    case ReadOutcome::Failed:
+      throw ZnException(mapped.Message, mapped.Code);
+    default:
+      return false;
+  }
+}
+
+void ZnSNMPRequest::GetAsync(ZnSNMPCallback callback, void* owner, bool first) {
+  if (!Enabled) return;
+  const ZnSNMPOperation operation =
+      VarList.IsTable() ? ZnSNMPOperation::GetNext : ZnSNMPOperation::Get;
+  std::vector<ZnSNMPBinding> bindings = ReadBindings(first);
+  const ZnSNMPTarget target = BuildTarget();
+  SendAsync(operation, std::move(bindings), true, std::move(callback), owner, target);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Writes
+
+std::vector<ZnSNMPBinding> ZnSNMPRequest::WriteBindings() {
+  if (!IsKnownItemType(VarList.ItemType)) throw ZnFrameworkError(ZnCode::BadItemType);
+  const QString instance = VarList.IsTable() ? Instance() : QString();
+  std::vector<ZnSNMPBinding> bindings;
+  for (int i = 0; i < VarList.Count(); ++i) {
+    if (!VarList.IsWritable(i) || VarList.IsKey(i)) continue;
+    const ZnSNMPVar& var = VarList.Item(i);
+    QString oid = var.Oid;
+    if (VarList.ItemType == ZnItemType::SVT_SV)
+      oid += QStringLiteral(".0");
+    else if (VarList.IsTable())
+      oid += QLatin1Char('.') + instance;
+    bindings.push_back({oid, LoadValue(i)});
+  }
+  return bindings;
+}
+
+std::vector<ZnSNMPBinding> ZnSNMPRequest::PrepareWrite(const QString& mapping,
+                                                       const QStringList* valueSource,
+                                                       ZnSNMPTarget& target) {
+  ListRestorer restore(VarList);
+  if (!mapping.isEmpty()) {
+    ZnNumList<int> positions(QLatin1Char(','));
+    positions.Parse(mapping);
+    for (int i = 0; i < VarList.Count(); ++i) {
+      ZnSNMPVar& var = VarList.Item(i);
+      const int k = positions.IndexOf(i);
+      if (k < 0) {
+        var.Access |= ZnAccess::Invalid;
+        continue;
+      }
+      var.Access &= ~ZnAccess::Invalid;
+      if (valueSource) {
+        if (k >= valueSource->size()) throw ZnGeneralError(ZnGeneralText::IndexOutOfRange);
+        var.Value = valueSource->at(k);
+      }
+    }
+  }
+  for (int i = 0; i < VarList.Count(); ++i) Derive(i, false);
+  target = BuildTarget();
+  return WriteBindings();
+}
+
+void ZnSNMPRequest::Set(const QString& mapping, const QStringList* valueSource) {
+  if (!Enabled) return;
+  ZnSNMPTarget target;
+  const std::vector<ZnSNMPBinding> bindings = PrepareWrite(mapping, valueSource, target);
+  const ZnSNMPAnswer answer = ZnSNMPExchange(target, ZnSNMPOperation::Set, bindings);
+  const ZnMappedError mapped = ZnSNMPMapError(answer.Status);
+  if (mapped.Code != 0) throw ZnException(mapped.Message, mapped.Code);
+}
+
+void ZnSNMPRequest::SetAsync(ZnSNMPCallback callback, void* owner, const QString& mapping,
+                             const QStringList* valueSource) {
+  if (!Enabled) return;
+  ZnSNMPTarget target;
+  std::vector<ZnSNMPBinding> bindings = PrepareWrite(mapping, valueSource, target);
+  SendAsync(ZnSNMPOperation::Set, std::move(bindings), false, std::move(callback), owner, target);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Asynchronous completions
+
+void ZnSNMPRequest::SendAsync(ZnSNMPOperation operation, std::vector<ZnSNMPBinding> bindings,
+                              bool read, ZnSNMPCallback callback, void* owner,
+                              const ZnSNMPTarget& target) {
+  auto ticketHolder = std::make_shared<std::uint64_t>(0);
+  std::weak_ptr<bool> alive = alive_;
+  const std::uint64_t ticket = ZnSNMPExchangeAsync(
+      target, operation, bindings,
+      [this, alive, ticketHolder, read, callback = std::move(callback),
+       owner](const ZnSNMPAnswer& answer) {
+        if (alive.expired() || !*alive.lock()) return;
+        Complete(*ticketHolder, answer, read, callback, owner);
+      });
+  *ticketHolder = ticket;
+  tickets_.insert(ticket);
+  ++Outstanding;
+}
+
+void ZnSNMPRequest::Complete(std::uint64_t ticket, const ZnSNMPAnswer& answer, bool read,
+                             const ZnSNMPCallback& callback, void* owner) {
+  tickets_.erase(ticket);
+  if (answer.Status == -8) {  // the session dropped the exchange: nobody is told
+    --Outstanding;
+    return;
+  }
+  const ZnMappedError mapped = ZnSNMPMapError(answer.Status);
+  ZnSNMPError result;
+  result.Code = mapped.Code;
+  result.Message = mapped.Message;
+  result.ErrorIndex = answer.ErrorIndex;
+  result.AgentAddress = answer.AgentAddress;
+  result.AgentPort = answer.AgentPort;
+  result.Done = true;
+  if (read && (mapped.Code == 0 || (mapped.Code == kNoSuchName && VarList.IsTable()))) {
+    try {
+      switch (ProcessRead(answer.Bindings, mapped.Code)) {
+        case ReadOutcome::EndOfTable: {
+          const ZnMappedError ok = ZnSNMPMapError(0);
+          result.Code = ok.Code;
+          result.Message = ok.Message;
+          break;
+        }
+        case ReadOutcome::Row:
+          result.Done = false;
+          break;
+        default:
+          break;
+      }
+    } catch (const ZnException& e) {
+      result.Code = e.Code();
+      result.Message = e.Message();
+      result.Done = true;
+    }
+  }
+  std::weak_ptr<bool> alive = alive_;
+  dispatching_ = ticket;
+  if (callback) callback(owner, result, VarList);
+  if (alive.expired() || !*alive.lock()) return;  // deleted from inside its own callback
+  dispatching_ = 0;
+  --Outstanding;
+}

@@ -1,0 +1,95 @@
+#pragma once
+
+#include "ZnSNMPSession.h"
+#include "ZnSNMPSettings.h"
+#include "ZnSNMPVarList.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <set>
+
+// The result record of an asynchronous exchange. Done false means a table read has more rows and
+// the caller should read on.
+struct ZnSNMPError {
+  int Code = 0;
+  int ErrorIndex = 0;
+  QString Message;
+  QString AgentAddress;
+  std::uint16_t AgentPort = 0;
+  bool Done = false;
+};
+
+using ZnSNMPCallback =
+    std::function<void(void* owner, const ZnSNMPError& result, ZnSNMPVarList& list)>;
+
+// One exchange unit over a variable list: a read of a scalar group with one get, a read of one
+// table row with one get-next over all readable columns, a write of all writable variables with
+// one set; synchronous or asynchronous. It owns its list and a copy of the connection settings.
+class ZnSNMPRequest {
+ public:
+  ZnSNMPRequest();
+  virtual ~ZnSNMPRequest();
+  ZnSNMPRequest(const ZnSNMPRequest&) = delete;
+  ZnSNMPRequest& operator=(const ZnSNMPRequest&) = delete;
+
+  // Copies the global settings and default time-out into this request.
+  void ReloadSettings();
+  // The target of the next exchange; raises -509 for an invalid address and the SNMPv3 codes for
+  // unavailable security settings, before anything is sent.
+  ZnSNMPTarget BuildTarget() const;
+
+  // Reads the list. For a table, `first` reads the first row, otherwise the row after the last
+  // one read; true when a row was read. For scalars always false. Raises on errors.
+  bool Get(bool first);
+  void GetAsync(ZnSNMPCallback callback, void* owner, bool first);
+  // Writes the writable variables; `mapping` ("0,2") selects them and picks their values from
+  // `valueSource` by position. The list is unchanged afterwards.
+  void Set(const QString& mapping = QString(), const QStringList* valueSource = nullptr);
+  void SetAsync(ZnSNMPCallback callback, void* owner, const QString& mapping = QString(),
+                const QStringList* valueSource = nullptr);
+  bool CheckCondition(const QString& condition) { return Evaluate(condition); }
+
+  // Replaceable operations.
+  virtual QString ExpandReferences(const QString& text, const QString& marker, bool quoteStrings);
+  virtual QString DecodeIndexPart(int i, const QString& rest);
+  virtual QString EncodeIndexPart(int i);
+  virtual void StoreValue(int i, const ZnSNMPValue& binding);
+  virtual ZnSNMPValue LoadValue(int i);
+  virtual void Derive(int i, bool afterRead);
+  virtual bool Evaluate(const QString& condition);
+  virtual bool IsEndOfColumn(const QString& columnOid, const QString& requestedOid,
+                             const QString& returnedOid);
+
+  std::int32_t Timeout = 100;
+  std::int32_t Retries = 1;
+  ZnSNMPDevice Device;
+  ZnSNMPScope Scope;
+  ZnSNMPSecurity Security;
+  ZnSNMPVarList VarList;
+  bool Enabled = true;
+  std::int32_t Outstanding = 0;
+
+ private:
+  enum class ReadOutcome { Row, NoRow, EndOfTable, Failed };
+
+  std::vector<ZnSNMPBinding> ReadBindings(bool first);
+  std::vector<ZnSNMPBinding> WriteBindings();
+  ReadOutcome ProcessRead(const std::vector<ZnSNMPBinding>& answer, int code);
+  QString Instance();
+  void SendAsync(ZnSNMPOperation operation, std::vector<ZnSNMPBinding> bindings, bool read,
+                 ZnSNMPCallback callback, void* owner, const ZnSNMPTarget& target);
+  void Complete(std::uint64_t ticket, const ZnSNMPAnswer& answer, bool read,
+                const ZnSNMPCallback& callback, void* owner);
+  // Prepares a write (selection, substitution, derived values), builds its bindings and restores
+  // the list, whatever happens.
+  std::vector<ZnSNMPBinding> PrepareWrite(const QString& mapping, const QStringList* valueSource,
+                                          ZnSNMPTarget& target);
+
+  std::set<std::uint64_t> tickets_;
+  std::uint64_t dispatching_ = 0;
+  std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
+};

@@ -1,0 +1,101 @@
+#pragma once
+
+#include "ZnSNMPSettings.h"
+#include "ZnSNMPValue.h"
+
+#include <QObject>
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <vector>
+
+// The SNMP session layer on net-snmp: opening the library, the engine-boots bookkeeping, the
+// connections to agents, one exchange of a PDU (synchronous or asynchronous) and the pump that
+// delivers asynchronous completions on the GUI thread.
+
+// Opens the session layer and sets the default settings. Raises -506, -507 or -508.
+void ZnSNMPOpenSession(const QString& bootCounterDirectory);
+// True once ZnSNMPOpenSession has run.
+bool ZnSNMPSessionIsOpen();
+
+inline constexpr char ZnSNMPLocalEngineID[] = "ZnSNMP_PP_Application";
+inline constexpr char ZnSNMPBootCounterFile[] = "ZnSNMP_PP_BootCounter";
+
+// Reads the boots counter of an engine from the counter file: 0 found, -1 no entry, -2 the file
+// cannot be opened, -3 the file is damaged. Saving gives 0 or a negative failure.
+int ZnSNMPGetBootCounter(const QString& fileName, const QString& engineID, std::uint32_t& boots);
+int ZnSNMPSaveBootCounter(const QString& fileName, const QString& engineID, std::uint32_t boots);
+
+// Everything that decides where and how one exchange goes.
+struct ZnSNMPTarget {
+  ZnSNMPDevice Device;
+  ZnSNMPScope Scope;
+  ZnSNMPSecurity Security;
+  std::int32_t Timeout = 100;  // hundredths of a second per try
+  std::int32_t Retries = 1;
+};
+
+enum class ZnSNMPOperation { Get, GetNext, Set };
+
+struct ZnSNMPBinding {
+  QString Oid;
+  ZnSNMPValue Value;
+};
+
+// The outcome of one exchange. Status is in the SNMP++ numbering that ZnSNMPMapError knows:
+// 0 success, 1..18 the response's error status, -5 time-out, -8 dropped by the session,
+// 1401..1414 USM and -1402..-1418 SNMPv3 results, -1..-23 other library failures.
+struct ZnSNMPAnswer {
+  int Status = 0;
+  int ErrorIndex = 0;
+  std::vector<ZnSNMPBinding> Bindings;
+  QString AgentAddress;
+  std::uint16_t AgentPort = 0;
+};
+
+// Checks the target before anything is sent: -509 for an address that is neither dotted nor
+// resolvable, the SNMPv3 codes for a security model or protocol that is not available.
+void ZnSNMPCheckTarget(const ZnSNMPTarget& target);
+
+// One synchronous exchange: blocks until the answer, the time-out or a failure.
+ZnSNMPAnswer ZnSNMPExchange(const ZnSNMPTarget& target, ZnSNMPOperation operation,
+                            const std::vector<ZnSNMPBinding>& bindings);
+
+using ZnSNMPCompletion = std::function<void(const ZnSNMPAnswer&)>;
+// Sends asynchronously; the completion runs later from the event pump, exactly once unless the
+// exchange is cancelled. Raises when the exchange cannot be sent. Returns its ticket.
+std::uint64_t ZnSNMPExchangeAsync(const ZnSNMPTarget& target, ZnSNMPOperation operation,
+                                  const std::vector<ZnSNMPBinding>& bindings,
+                                  ZnSNMPCompletion completion);
+// The completion of this ticket will never run (its owner is gone).
+void ZnSNMPCancel(std::uint64_t ticket);
+
+// Delivers asynchronous completions on the GUI thread: a socket notifier per connection handles
+// an answer as soon as its datagram arrives, a timer handles time-outs and retransmissions.
+// Completions run one at a time and never inside another one: while a completion runs (even one
+// that opens a modal box), the pump is paused.
+class SnmpEventProcessor : public QObject {
+ public:
+  SnmpEventProcessor();
+  ~SnmpEventProcessor() override;
+
+  void Start();
+  void Stop();
+  bool IsRunning() const { return running_; }
+  bool IsDispatching() const { return dispatching_; }
+
+  // Runs every due read and time-out now (used by waits that cannot return to the event loop).
+  void ProcessPendingEvents();
+
+  struct Private;
+  std::unique_ptr<Private> d;
+
+ private:
+  bool running_ = false;
+  bool dispatching_ = false;
+  friend struct Private;
+};
+
+SnmpEventProcessor& ZnSNMPEventPump();
