@@ -1,0 +1,149 @@
+// bench_walk: walks the forwarding table of the simulated switch (10,000 rows by default) with
+// the request engine, asynchronously, three columns per get-next, and the same table with
+// net-snmp's snmpwalk and snmpbulkwalk, all against one agent in one run. Prints requests per
+// second for each and the ratio engine / snmpwalk.
+//
+//   bench_walk [rows] [runs]
+#include "ZnSNMPRequest.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+const ZnSNMPVarDef kForwardingColumns[] = {
+    {"1.3.6.1.2.1.17.4.3.1.1", "MAC Address", ZnSyntax::MacAddress, ZnAccess::ReadOnly},
+    {"1.3.6.1.2.1.17.4.3.1.2", "Port", ZnSyntax::Integer, ZnAccess::ReadOnly},
+    {"1.3.6.1.2.1.17.4.3.1.3", "Status", ZnSyntax::Integer, ZnAccess::ReadOnly},
+    {},
+};
+const char kTable[] = "1.3.6.1.2.1.17.4.3.1";
+
+struct Agent {
+  QProcess process;
+  int port = 0;
+
+  bool Start(int rows) {
+    process.setProgram(QStringLiteral(NX596_AGENT_PATH));
+    process.setArguments({"--port", "0", "--fdb-rows", QString::number(rows)});
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process.start();
+    if (!process.waitForStarted(5000)) return false;
+    QElapsedTimer waited;
+    waited.start();
+    while (waited.elapsed() < 30000) {
+      if (process.canReadLine() || process.waitForReadyRead(200)) {
+        const QByteArray line = process.readLine().trimmed();
+        if (line.startsWith("READY ")) {
+          port = line.mid(6).toInt();
+          return port > 0;
+        }
+      }
+      if (process.state() != QProcess::Running) return false;
+    }
+    return false;
+  }
+  ~Agent() {
+    process.terminate();
+    if (!process.waitForFinished(3000)) process.kill();
+  }
+};
+
+// Seconds the engine takes to walk the table; `rows` receives the rows seen.
+double WalkWithEngine(QCoreApplication& app, int& rows) {
+  ZnSNMPRequest request;
+  request.VarList = ZnSNMPVarList(kForwardingColumns, ZnItemType::MVT_FMV, 1);
+  request.Timeout = 500;
+  rows = 0;
+  bool done = false;
+  int code = 0;
+  ZnSNMPCallback next = [&](void*, const ZnSNMPError& result, ZnSNMPVarList&) {
+    if (!result.Done) {
+      ++rows;
+      request.GetAsync(next, nullptr, false);
+      return;
+    }
+    code = result.Code;
+    done = true;
+  };
+  QElapsedTimer timer;
+  timer.start();
+  request.GetAsync(next, nullptr, true);
+  while (!done) app.processEvents(QEventLoop::WaitForMoreEvents);
+  const double seconds = timer.nsecsElapsed() / 1e9;
+  if (code != 0) std::fprintf(stderr, "engine walk ended with code %d\n", code);
+  return seconds;
+}
+
+// Seconds a net-snmp tool takes; `lines` receives the number of values it printed.
+double RunTool(const char* tool, const QStringList& extra, int port, int& lines) {
+  QProcess process;
+  QStringList args = {"-v2c", "-c", "tamrel", "-On", "-m", "", "-M", "/dev/null", "-Le"};
+  args << extra << QStringLiteral("127.0.0.1:%1").arg(port) << kTable;
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  static QTemporaryDir home;
+  env.insert("HOME", home.path());
+  process.setProcessEnvironment(env);
+  QElapsedTimer timer;
+  timer.start();
+  process.start(QString::fromLatin1(tool), args);
+  process.waitForFinished(-1);
+  const double seconds = timer.nsecsElapsed() / 1e9;
+  lines = process.readAllStandardOutput().count('\n');
+  return seconds;
+}
+
+double Median(std::vector<double> v) {
+  std::sort(v.begin(), v.end());
+  return v[v.size() / 2];
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QCoreApplication app(argc, argv);
+  const int rows = argc > 1 ? std::atoi(argv[1]) : 10000;
+  const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 3;
+  QTemporaryDir state;
+  ZnSNMPOpenSession(state.path());
+  Agent agent;
+  if (!agent.Start(rows)) {
+    std::fprintf(stderr, "nx596-agent did not start\n");
+    return 1;
+  }
+  ZnSNMPGlobalDevice.Port = static_cast<std::uint16_t>(agent.port);
+  ZnSNMPGlobalSecurity.Version = 1;
+
+  std::vector<double> engine, walk, bulk;
+  int engineRows = 0, walkLines = 0, bulkLines = 0;
+  for (int run = 0; run < runs; ++run) {
+    engine.push_back(WalkWithEngine(app, engineRows));
+    walk.push_back(RunTool("snmpwalk", {}, agent.port, walkLines));
+    bulk.push_back(RunTool("snmpbulkwalk", {"-Cr10"}, agent.port, bulkLines));
+  }
+  if (engineRows != rows || walkLines != 3 * rows || bulkLines != 3 * rows) {
+    std::fprintf(stderr, "walks disagree: engine %d rows, snmpwalk %d values, snmpbulkwalk %d\n",
+                 engineRows, walkLines, bulkLines);
+    return 1;
+  }
+  // Requests: the engine sends one get-next per row (three varbinds), snmpwalk one per value,
+  // snmpbulkwalk one per ten values; each sends one more to see the end.
+  const double engineRate = (rows + 1) / Median(engine);
+  const double walkRate = (3.0 * rows + 1) / Median(walk);
+  const double bulkRate = (3.0 * rows / 10 + 1) / Median(bulk);
+  std::printf("forwarding table: %d rows, median of %d runs\n", rows, runs);
+  std::printf("engine (async, 3 varbinds/request): %8.3f s %9.0f requests/s %9.0f values/s\n",
+              Median(engine), engineRate, 3 * rows / Median(engine));
+  std::printf("snmpwalk (1 varbind/request):       %8.3f s %9.0f requests/s %9.0f values/s\n",
+              Median(walk), walkRate, 3 * rows / Median(walk));
+  std::printf("snmpbulkwalk (10 per request):      %8.3f s %9.0f requests/s %9.0f values/s\n",
+              Median(bulk), bulkRate, 3 * rows / Median(bulk));
+  std::printf("ratio engine/snmpwalk (requests/s): %.2f\n", engineRate / walkRate);
+  return 0;
+}
