@@ -25,14 +25,16 @@ class ZnNumList {
     if (text.isEmpty()) return;
     numbers_.assign(static_cast<size_t>(text.count(delimiter_)) + 1, T{0});
     size_t entry = 0;
-    double fractionScale = 0.0;  // 0 outside a fraction
+    bool inFraction = false;
+    double fractionScale = 0.0;  // may run down to 0 in a very long fraction: adds nothing then
     for (const QChar c : text) {
       if (c == delimiter_) {
         ++entry;
-        fractionScale = 0.0;
+        inFraction = false;
       } else if (c == QLatin1Char('.')) {
+        inFraction = true;
         fractionScale = 0.1;
-      } else if (fractionScale > 0.0) {
+      } else if (inFraction) {
         numbers_[entry] = Truncate(static_cast<double>(numbers_[entry]) +
                                    (static_cast<int>(c.unicode()) - '0') * fractionScale);
         fractionScale /= 10.0;

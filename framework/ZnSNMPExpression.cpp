@@ -39,7 +39,10 @@ double Arithmetic(QString text, int depth) {
     const qsizetype close = open < 0 ? -1 : MatchingParenthesis(text, open);
     if (close < 0) break;
     const double inside = Arithmetic(text.mid(open + 1, close - open - 1), depth + 1);
-    text = text.left(open) + ZnFormatDouble(inside) + text.mid(close + 1);
+    // The result goes back into the text, so it must read back as itself: plain digits (an
+    // exponent's sign would be taken for an operator) and nothing that is not a number.
+    if (!std::isfinite(inside)) throw ZnFrameworkError(ZnCode::NumberOutOfRange);
+    text = text.left(open) + ZnPlainDouble(inside) + text.mid(close + 1);
   }
   for (const char op : {'+', '-', '*', '/'}) {
     const qsizetype at = text.indexOf(QLatin1Char(op));

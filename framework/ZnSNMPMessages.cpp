@@ -128,6 +128,7 @@ const char* const kFrameworkTexts[] = {
     "(ZnSNMP++) Bad instance of a SNMP table row!",
     "(ZnSNMP++) Division by zero in the expression!",
     "(ZnSNMP++) Expression is nested too deeply!",
+    "(ZnSNMP++) Number out of range in the expression!",
 };
 const char* const kGeneralTexts[] = {
     "Ok!",

@@ -44,6 +44,7 @@ inline constexpr int UnknownError = -528;
 inline constexpr int BadInstance = -529;
 inline constexpr int DivisionByZero = -530;
 inline constexpr int ExpressionTooDeep = -531;
+inline constexpr int NumberOutOfRange = -532;
 
 // General-table errors are raised with code = -index.
 inline constexpr int BadLogicOperand = -1;

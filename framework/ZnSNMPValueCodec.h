@@ -19,7 +19,8 @@ ZnSNMPValue ZnLoadValue(const ZnSNMPVarList& list, int i);
 QString ZnEncodeIndexPart(const ZnSNMPVarList& list, int i);
 // Decodes key variable i's value from the front of a dotted instance text, stores it in Value and
 // returns the sub-identifiers that follow. An instance that ends too early raises -514; one that
-// is not dotted decimal, or holds a byte above 255 where a byte is expected, raises -529.
+// is not dotted decimal, or holds a sub-identifier above 255 where a string, MAC address,
+// IPv6 address or date-time byte is expected, raises -529.
 QString ZnDecodeIndexPart(ZnSNMPVarList& list, int i, const QString& rest);
 
 // The instance text of the current row: the key variables' parts joined with ".".

@@ -1,10 +1,9 @@
 #include "ZnTextCodec.h"
 
-#include <QStringDecoder>
-
 QString ZnTextFromBytes(const QByteArray& bytes) {
-  QStringDecoder utf8(QStringConverter::Utf8);
-  QString text = utf8(bytes);
-  if (!utf8.hasError()) return text;
-  return QString::fromLatin1(bytes);
+  // A whole-buffer check: a decoder would drop an unfinished sequence at the end silently.
+  if (!bytes.isValidUtf8()) return QString::fromLatin1(bytes);
+  QString text = QString::fromUtf8(bytes);
+  if (text.startsWith(QChar(0xFEFF))) text.remove(0, 1);
+  return text;
 }

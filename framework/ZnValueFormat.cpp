@@ -161,10 +161,31 @@ double ZnLeadingDouble(const QString& text) {
   double value = 0.0;
   const auto result = std::from_chars(begin, digits.constData() + digits.size(), value);
   if (result.ec == std::errc::result_out_of_range) {
-    // from_chars leaves the value alone on overflow or underflow; strtod's answer is wanted.
+    // from_chars leaves the value alone when it is out of range; strtod gives 0 for a number
+    // too small and infinity for one too large. The decimal exponent tells which.
     const bool negative = *begin == '-';
-    const bool tiny = digits.contains("e-") || digits.contains("E-");
-    value = tiny ? 0.0 : std::numeric_limits<double>::infinity();
+    const char* p = negative ? begin + 1 : begin;
+    long long scale = 0;  // position of the first significant digit, relative to the point
+    bool seenPoint = false, significant = false;
+    for (; *p && *p != 'e' && *p != 'E'; ++p) {
+      if (*p == '.') {
+        seenPoint = true;
+      } else if (!significant && *p == '0') {
+        if (seenPoint) --scale;
+      } else {
+        if (!significant) significant = true;
+        if (!seenPoint) ++scale;
+      }
+    }
+    long long exponent = 0;
+    if (*p) {
+      const char* e = p + 1;
+      const bool negativeExponent = *e == '-';
+      if (*e == '-' || *e == '+') ++e;
+      for (; *e >= '0' && *e <= '9'; ++e) exponent = std::min(exponent * 10 + (*e - '0'), 1000000ll);
+      if (negativeExponent) exponent = -exponent;
+    }
+    value = scale + exponent <= 0 ? 0.0 : std::numeric_limits<double>::infinity();
     if (negative) value = -value;
   }
   return value;
@@ -172,6 +193,14 @@ double ZnLeadingDouble(const QString& text) {
 
 QString ZnFormatDouble(double value) {
   return QString::number(value, 'g', 15);
+}
+
+QString ZnPlainDouble(double value) {
+  char buffer[512];
+  const auto result =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
+  if (result.ec != std::errc()) return ZnFormatDouble(value);
+  return QString::fromLatin1(buffer, result.ptr - buffer);
 }
 
 double ZnDateTimeToDays(const QDateTime& dateTime) {

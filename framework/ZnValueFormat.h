@@ -29,6 +29,9 @@ std::uint64_t ZnLeadingUInt64(const QString& text);
 double ZnLeadingDouble(const QString& text);
 // Shortest general form with up to 15 significant digits ("0.1", "1e+20").
 QString ZnFormatDouble(double value);
+// The shortest plain decimal text that reads back as the same number, never with an exponent
+// ("0.00001", "100000000000000000000"), so that it can stand inside an expression.
+QString ZnPlainDouble(double value);
 
 // Date-times as a number of days since 1899-12-30, the fraction being the time of day.
 double ZnDateTimeToDays(const QDateTime& dateTime);

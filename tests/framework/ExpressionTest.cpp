@@ -34,6 +34,16 @@ TEST(ArithmeticTest, PrecedenceIsByOperatorKindNotPosition) {
   EXPECT_DOUBLE_EQ(ZnEvaluateArithmetic(" NOW"), 0.0);  // compared without trimming
 }
 
+TEST(ArithmeticTest, BracketResultsKeepTheirValue) {
+  // A result pasted back in exponent form would have its exponent's sign read as an operator.
+  EXPECT_DOUBLE_EQ(ZnEvaluateArithmetic("(0.00001)+1"), 1.00001);
+  EXPECT_DOUBLE_EQ(ZnEvaluateArithmetic("(1/40000)*100"), 0.0025);
+  EXPECT_DOUBLE_EQ(ZnEvaluateArithmetic("(100000000000000000000)*2"), 2e20);
+  EXPECT_DOUBLE_EQ(ZnEvaluateArithmetic("(1/3)*3"), 1.0);
+  EXPECT_EQ(CodeOf([] { ZnEvaluateArithmetic("(" + QString(400, QLatin1Char('9')) + ")+1"); }),
+            -532);
+}
+
 TEST(ArithmeticTest, DivisionByZeroAndRunawayNestingRaise) {
   EXPECT_EQ(CodeOf([] { ZnEvaluateArithmetic("1/0"); }), -530);
   EXPECT_EQ(CodeOf([] { ZnEvaluateArithmetic("1/(2-2)"); }), -530);

@@ -125,6 +125,9 @@ TEST_F(MessagesTest, CatalogueTextIsUtf8OrSingleByte) {
   EXPECT_EQ(ZnMessage(ZnMessageTable::General, 0), QStringLiteral("Réussi"));
   ZnSNMPLoadMessages(ZnMessageTable::General, WriteCatalogue("R\xE9ussi\n"));
   EXPECT_EQ(ZnMessage(ZnMessageTable::General, 0), QStringLiteral("Réussi"));
+  // A line ending in half a UTF-8 sequence is not UTF-8: nothing of it may be dropped.
+  ZnSNMPLoadMessages(ZnMessageTable::General, WriteCatalogue("abc\xC3\n"));
+  EXPECT_EQ(ZnMessage(ZnMessageTable::General, 0), QStringLiteral("abc\u00c3"));
 }
 
 TEST_F(MessagesTest, IndexBeyondEveryTableGivesTheUnknownText) {

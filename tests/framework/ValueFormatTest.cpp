@@ -90,6 +90,8 @@ TEST(NumListTest, ParsesDelimitedNumbers) {
   EXPECT_EQ(list.At(3), 0);
   list.Parse("12.97,4");
   EXPECT_EQ(list.At(0), 12);  // the fraction is truncated away
+  list.Parse("1." + QString(400, QLatin1Char('0')) + "5,2");
+  EXPECT_EQ(list.At(0), 1);  // however long the fraction is
 
   ZnNumList<unsigned> dotted;
   dotted.Parse("192.168.1.254");
@@ -113,6 +115,14 @@ TEST(NumberTextTest, LeadingNumbersAndGeneralForm) {
   EXPECT_DOUBLE_EQ(ZnLeadingDouble("inf"), 0.0);
   EXPECT_DOUBLE_EQ(ZnLeadingDouble("0x10"), 0.0);
   EXPECT_TRUE(std::isinf(ZnLeadingDouble("1e999")));
+  // Out of range either way gives what strtod gives: 0 when too small, infinity when too large.
+  EXPECT_EQ(ZnLeadingDouble("0." + QString(330, QLatin1Char('0')) + "1"), 0.0);
+  EXPECT_EQ(ZnLeadingDouble("1e-400"), 0.0);
+  EXPECT_EQ(ZnLeadingDouble("-1e999"), -std::numeric_limits<double>::infinity());
+  EXPECT_TRUE(std::isinf(ZnLeadingDouble("1" + QString(400, QLatin1Char('0')))));
+  EXPECT_EQ(ZnLeadingDouble("0.0001e-400"), 0.0);
+  EXPECT_EQ(ZnPlainDouble(1e-5), "0.00001");
+  EXPECT_EQ(ZnPlainDouble(-2.5), "-2.5");
   EXPECT_EQ(ZnFormatDouble(0.1), "0.1");
   EXPECT_EQ(ZnFormatDouble(11.0), "11");
   EXPECT_EQ(ZnFormatDouble(1.0 / 3.0), "0.333333333333333");
