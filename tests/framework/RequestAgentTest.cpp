@@ -1,5 +1,6 @@
 #include "Nx596Agent.h"
 #include "QtPrinters.h"
+#include "TestApplication.h"
 #include "ZnOptionList.h"
 #include "ZnSNMPMessages.h"
 #include "ZnSNMPRequest.h"
@@ -17,14 +18,6 @@
 // on the wire (the agent's trace), what comes back into the list, and every way it can fail.
 namespace {
 
-QCoreApplication& App() {
-  static int argc = 1;
-  static char name[] = "framework_agent_tests";
-  static char* argv[] = {name, nullptr};
-  static QCoreApplication* app = new QCoreApplication(argc, argv);
-  return *app;
-}
-
 int CodeOf(const std::function<void()>& action) {
   try {
     action();
@@ -39,7 +32,7 @@ bool Await(const std::function<bool()>& done) {
   QElapsedTimer waited;
   waited.start();
   while (!done() && waited.elapsed() < 15000)
-    App().processEvents(QEventLoop::WaitForMoreEvents, 50);
+    TestApplication().processEvents(QEventLoop::WaitForMoreEvents, 50);
   return done();
 }
 
@@ -99,7 +92,7 @@ const ZnSNMPVarDef kPortControl[] = {
 class RequestAgentTest : public ::testing::TestWithParam<Version> {
  protected:
   static void SetUpTestSuite() {
-    App();
+    TestApplication();
     static QTemporaryDir counter;
     ZnSNMPOpenSession(counter.path());
     agent_ = new Nx596Agent();

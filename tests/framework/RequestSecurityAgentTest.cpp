@@ -1,5 +1,6 @@
 #include "Nx596Agent.h"
 #include "QtPrinters.h"
+#include "TestApplication.h"
 #include "ZnSNMPMessages.h"
 #include "ZnSNMPRequest.h"
 #include "ZnSNMPValueCodec.h"
@@ -17,18 +18,10 @@
 // switch; and the engine's index decoding against net-snmp's own MIB tables and tools.
 namespace {
 
-QCoreApplication& App() {
-  static int argc = 1;
-  static char name[] = "framework_agent_tests";
-  static char* argv[] = {name, nullptr};
-  static QCoreApplication* app = new QCoreApplication(argc, argv);
-  return *app;
-}
-
 bool Await(const std::function<bool()>& done, int ms = 15000) {
   QElapsedTimer waited;
   waited.start();
-  while (!done() && waited.elapsed() < ms) App().processEvents(QEventLoop::WaitForMoreEvents, 50);
+  while (!done() && waited.elapsed() < ms) TestApplication().processEvents(QEventLoop::WaitForMoreEvents, 50);
   return done();
 }
 
@@ -72,7 +65,7 @@ const ZnSNMPVarDef kVlan[] = {
 class SecurityAgentTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    App();
+    TestApplication();
     static QTemporaryDir counter;
     ZnSNMPOpenSession(counter.path());
   }
