@@ -313,9 +313,11 @@ struct Connection {
   netsnmp_session* Info() const { return snmp_sess_session(Session); }
 };
 
+// Connections live until the process ends (made once, never destroyed: closing sockets and
+// notifiers after the application object is gone would be worse than leaving them to the OS).
 std::map<QString, std::unique_ptr<Connection>>& Connections() {
-  static std::map<QString, std::unique_ptr<Connection>> connections;
-  return connections;
+  static auto* connections = new std::map<QString, std::unique_ptr<Connection>>;
+  return *connections;
 }
 
 // The pass phrases that created each USM user (engine ID + name): net-snmp keeps one user per

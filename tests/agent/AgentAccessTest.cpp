@@ -1,0 +1,179 @@
+// Who may talk to the simulated switch: the built-in SNMPv3 users at every security level, users
+// added on the command line, wrong credentials, and the engine's identity across restarts. Also
+// the plain net-snmp agent that tests use when they need an agent that is not ours.
+
+#include "NetSnmpAgent.h"
+#include "NetSnmpTools.h"
+#include "Nx596Agent.h"
+#include "QtPrinters.h"
+
+#include <gtest/gtest-spi.h>
+#include <gtest/gtest.h>
+
+namespace {
+
+using nx596::test::NetSnmpTools;
+using nx596::test::ToolRun;
+using nx596::test::V2c;
+using nx596::test::V3Auth;
+using nx596::test::V3NoAuth;
+using nx596::test::V3Priv;
+
+const QString kSystemReset = QStringLiteral("1.3.6.1.4.1.99917.12.1.2.3.0");
+const QString kEngineId = QStringLiteral("1.3.6.1.6.3.10.2.1.1.0");
+const QString kEngineBoots = QStringLiteral("1.3.6.1.6.3.10.2.1.2.0");
+
+struct User {
+  const char* name;
+  QStringList credentials;
+};
+
+TEST(AgentAccess, EveryBuiltInUserReadsAndWritesAtItsSecurityLevel) {
+  Nx596Agent agent;
+  ASSERT_TRUE(agent.Start());
+  NetSnmpTools tools(agent.Address());
+  const User users[] = {
+      {"nx-noauth", V3NoAuth("nx-noauth")},
+      {"nx-md5", V3Auth("nx-md5", "MD5", "nx-md5-pass")},
+      {"nx-sha", V3Auth("nx-sha", "SHA", "nx-sha-pass")},
+      {"nx-sha256", V3Auth("nx-sha256", "SHA-256", "nx-sha256-pass")},
+      {"nx-des", V3Priv("nx-des", "MD5", "nx-des-auth", "DES", "nx-des-priv")},
+      {"nx-aes", V3Priv("nx-aes", "SHA", "nx-aes-auth", "AES", "nx-aes-priv")},
+      {"nx-aes256", V3Priv("nx-aes256", "SHA-256", "nx-aes256-auth", "AES-256", "nx-aes256-priv")},
+  };
+  // Each user writes a value different from the one before, so a write that silently did
+  // nothing shows.
+  int value = 1;
+  for (const User& user : users) {
+    value = value % 4 + 1;
+    ToolRun set = tools.Run(QStringLiteral("snmpset"), user.credentials,
+                            {kSystemReset, "i", QString::number(value)});
+    EXPECT_EQ(set.exitCode, 0) << user.name << "\n" << set;
+    ToolRun get = tools.Run(QStringLiteral("snmpget"), user.credentials, {kSystemReset});
+    EXPECT_EQ(get.Find(kSystemReset).value, QString::number(value)) << user.name << "\n" << get;
+  }
+}
+
+TEST(AgentAccess, UserBelowItsSecurityLevelIsRefused) {
+  Nx596Agent agent;
+  ASSERT_TRUE(agent.Start());
+  NetSnmpTools tools(agent.Address());
+  // nx-aes may only use authPriv; without privacy VACM has no access for it.
+  ToolRun get =
+      tools.Run(QStringLiteral("snmpget"), V3Auth("nx-aes", "SHA", "nx-aes-auth"), {kSystemReset});
+  EXPECT_TRUE(get.errors.contains(QStringLiteral("Reason: authorizationError"))) << get;
+  EXPECT_TRUE(get.varbinds.isEmpty()) << get;
+}
+
+TEST(AgentAccess, WrongCredentialsGetNoAnswerWithData) {
+  Nx596Agent agent;
+  ASSERT_TRUE(agent.Start());
+  NetSnmpTools tools(agent.Address());
+  tools.SetTimeout(1, 0);
+
+  ToolRun wrongAuth = tools.Run(QStringLiteral("snmpget"),
+                                V3Auth("nx-sha", "SHA", "not-the-password"), {kSystemReset});
+  EXPECT_NE(wrongAuth.exitCode, 0);
+  EXPECT_TRUE(wrongAuth.errors.contains(QStringLiteral("Authentication failure"))) << wrongAuth;
+
+  ToolRun wrongPriv =
+      tools.Run(QStringLiteral("snmpget"),
+                V3Priv("nx-aes", "SHA", "nx-aes-auth", "AES", "not-the-privacy"), {kSystemReset});
+  // The agent cannot decrypt the request and so has nothing to answer.
+  EXPECT_TRUE(wrongPriv.TimedOut()) << wrongPriv;
+  EXPECT_TRUE(wrongPriv.varbinds.isEmpty()) << wrongPriv;
+
+  ToolRun unknownUser = tools.Run(QStringLiteral("snmpget"),
+                                  V3Auth("nx-nobody", "SHA", "nx-sha-pass"), {kSystemReset});
+  EXPECT_TRUE(unknownUser.errors.contains(QStringLiteral("Unknown user name"))) << unknownUser;
+
+  // An unknown community is dropped without an answer.
+  ToolRun community = tools.Run(QStringLiteral("snmpget"), V2c("public"), {kSystemReset});
+  EXPECT_TRUE(community.TimedOut()) << community;
+}
+
+TEST(AgentAccess, UserFromTheCommandLineGetsReadWriteAccess) {
+  Nx596Agent agent(
+      {"--user", "ops:SHA-512:ops-auth-pass:AES-192:ops-priv-pass", "--user", "guest:none::none:"});
+  ASSERT_TRUE(agent.Start());
+  NetSnmpTools tools(agent.Address());
+  const QStringList ops = V3Priv("ops", "SHA-512", "ops-auth-pass", "AES-192", "ops-priv-pass");
+  ToolRun set = tools.Run(QStringLiteral("snmpset"), ops, {kSystemReset, "i", "2"});
+  ASSERT_EQ(set.exitCode, 0) << set;
+  ToolRun get = tools.Run(QStringLiteral("snmpget"), V3NoAuth("guest"), {kSystemReset});
+  EXPECT_EQ(get.Find(kSystemReset).value, QStringLiteral("2")) << get;
+}
+
+TEST(AgentAccess, BadCommandLinesAreRefusedBeforeStarting) {
+  for (const QStringList& arguments :
+       {QStringList{"--user", "ops:SHA:short:none:"},
+        QStringList{"--user", "ops:SHA-1:password1:none:"},
+        QStringList{"--user", "ops:none::AES:privacy-pass"}, QStringList{"--engine-id", "8000"},
+        QStringList{"--drop", "0"}, QStringList{"--fdb-rows", "ten"},
+        QStringList{"--colour", "blue"}}) {
+    Nx596Agent agent(arguments);
+    ::testing::TestPartResultArray failures;
+    {
+      ::testing::ScopedFakeTestPartResultReporter reporter(
+          ::testing::ScopedFakeTestPartResultReporter::INTERCEPT_ONLY_CURRENT_THREAD, &failures);
+      EXPECT_FALSE(agent.Start()) << arguments.join(' ').toStdString();
+    }
+    // The fixture reports the refusal with the agent's own explanation.
+    ASSERT_EQ(failures.size(), 1);
+    EXPECT_NE(std::string(failures.GetTestPartResult(0).message()).find("nx596-agent:"),
+              std::string::npos)
+        << failures.GetTestPartResult(0).message();
+  }
+}
+
+TEST(AgentAccess, RestartKeepsTheEngineIdAndCountsOneMoreBoot) {
+  Nx596Agent agent;
+  ASSERT_TRUE(agent.Start());
+  auto read = [&] {
+    NetSnmpTools tools(agent.Address());
+    return tools.Run(QStringLiteral("snmpget"), V2c("tamrel"), {kEngineId, kEngineBoots});
+  };
+  ToolRun first = read();
+  ASSERT_EQ(first.exitCode, 0) << first;
+  ASSERT_TRUE(agent.Restart());
+  ToolRun second = read();
+  ASSERT_EQ(second.exitCode, 0) << second;
+  EXPECT_EQ(second.Find(kEngineBoots).value.toInt(), first.Find(kEngineBoots).value.toInt() + 1);
+  EXPECT_EQ(second.Find(kEngineId).value, first.Find(kEngineId).value);
+  EXPECT_FALSE(first.Find(kEngineId).value.isEmpty());
+  // The SNMPv3 users still work after the restart, with keys localized to the same engine.
+  NetSnmpTools tools(agent.Address());
+  ToolRun v3 =
+      tools.Run(QStringLiteral("snmpget"),
+                V3Priv("nx-aes", "SHA", "nx-aes-auth", "AES", "nx-aes-priv"), {kEngineBoots});
+  EXPECT_EQ(v3.Find(kEngineBoots).value, second.Find(kEngineBoots).value) << v3;
+}
+
+TEST(AgentAccess, FixedEngineIdIsTheAgentsEngineId) {
+  Nx596Agent agent({"--engine-id", "0x800063A203001CF0596000"});
+  ASSERT_TRUE(agent.Start());
+  NetSnmpTools tools(agent.Address());
+  ToolRun run = tools.Run(QStringLiteral("snmpget"), V2c("tamrel"), {kEngineId});
+  EXPECT_EQ(run.Find(kEngineId).value, QStringLiteral("80 00 63 A2 03 00 1C F0 59 60 00")) << run;
+  // The community table names the engine that serves its communities: this one.
+  const QString engineOfTamrel = QStringLiteral("1.3.6.1.6.3.18.1.1.1.4.116.97.109.114.101.108");
+  ToolRun community = tools.Run(QStringLiteral("snmpget"), V2c("tamrel"), {engineOfTamrel});
+  EXPECT_EQ(community.Find(engineOfTamrel).value, run.Find(kEngineId).value) << community;
+}
+
+TEST(NetSnmpReferenceAgent, AnswersWithItsOwnMibAndCredentials) {
+  NetSnmpAgent agent;
+  ASSERT_TRUE(agent.Start());
+  NetSnmpTools tools(agent.Address());
+  const QString sysDescr = QStringLiteral("1.3.6.1.2.1.1.1.0");
+  ToolRun v2 = tools.Run(QStringLiteral("snmpget"), V2c("tamrel"), {sysDescr, kSystemReset});
+  ASSERT_EQ(v2.exitCode, 0) << v2;
+  EXPECT_EQ(v2.Find(sysDescr).value, QStringLiteral("net-snmp reference agent"));
+  EXPECT_TRUE(v2.Find(kSystemReset).value.startsWith(QStringLiteral("No Such Object")))
+      << "the device's private MIB is not there";
+  ToolRun v3 =
+      tools.Run(QStringLiteral("snmpget"), V3Auth("nx-sha", "SHA", "nx-sha-pass"), {sysDescr});
+  EXPECT_EQ(v3.Find(sysDescr).value, QStringLiteral("net-snmp reference agent")) << v3;
+}
+
+}  // namespace

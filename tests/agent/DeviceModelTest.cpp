@@ -1,0 +1,144 @@
+// The device model on its own: the seed data loads, malformed data is refused, and a SET that
+// is taken back leaves no trace.
+
+#include "DeviceModel.h"
+#include "DeviceSeed.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+namespace {
+
+using nx596::DeviceModel;
+using nx596::Oid;
+using nx596::ParseOid;
+using nx596::SetError;
+using nx596::SetUndo;
+using nx596::SetVarbind;
+using nx596::Value;
+
+Oid O(const char* text) {
+  return *ParseOid(text);
+}
+
+// Everything the model holds, in order, to compare before and after.
+std::vector<std::pair<Oid, Value>> Dump(const DeviceModel& model) {
+  std::vector<std::pair<Oid, Value>> cells;
+  const Oid root = {1};
+  for (auto* cell = model.Next({0}, false, root); cell;
+       cell = model.Next(cell->first, false, root)) {
+    cells.emplace_back(cell->first, cell->second.value);
+  }
+  return cells;
+}
+
+class DeviceSeedTest : public ::testing::Test {
+ protected:
+  DeviceSeedTest() : model_(nx596::DeviceTables(), nx596::DeviceObjects()) {
+    model_.Seed(nx596::DeviceSeed());
+  }
+  DeviceModel model_;
+};
+
+TEST_F(DeviceSeedTest, EveryTableHasRowsAndEverySubtreeHasObjects) {
+  for (const auto& table : nx596::DeviceTables()) {
+    const Oid entry = O(table.entry);
+    if (entry == O("1.3.6.1.2.1.17.4.3.1")) continue;  // filled by ForwardingRows
+    auto* first = model_.Next(entry, false, entry);
+    EXPECT_NE(first, nullptr) << table.name << " has no rows";
+  }
+  for (const char* subtree : nx596::DeviceSubtrees()) {
+    EXPECT_NE(model_.Next(O(subtree), false, O(subtree)), nullptr) << subtree;
+  }
+}
+
+TEST_F(DeviceSeedTest, ForwardingRowsAreDistinctAndIndexedByTheirAddress) {
+  for (auto& [instance, value] : nx596::ForwardingRows(300)) model_.Insert(instance, value);
+  const Oid column = O("1.3.6.1.2.1.17.4.3.1.1");
+  int rows = 0;
+  for (auto* cell = model_.Next(column, false, column); cell;
+       cell = model_.Next(cell->first, false, column)) {
+    const auto& mac = std::get<std::string>(cell->second.value);
+    ASSERT_EQ(mac.size(), 6u);
+    // The index is the address itself, byte by byte.
+    for (std::size_t i = 0; i < 6; ++i) {
+      EXPECT_EQ(cell->first[column.size() + i], static_cast<unsigned char>(mac[i]));
+    }
+    ++rows;
+  }
+  EXPECT_EQ(rows, 300);
+}
+
+TEST_F(DeviceSeedTest, UndoTakesBackCreationsChangesAndDestructions) {
+  const auto before = Dump(model_);
+  const std::vector<SetVarbind> request = {
+      {O("1.3.6.1.4.1.99917.12.23.4.1.1.3.10.0.0.7"), nx596::asn::kInteger, std::int64_t{4}},
+      {O("1.3.6.1.4.1.99917.12.23.4.1.1.2.10.0.0.7"), nx596::asn::kOctetString,
+       std::string("\x00\x1c\xf0\x00\x00\x07", 6)},
+      {O("1.3.6.1.4.1.99917.12.23.4.1.1.3.10.0.0.2"), nx596::asn::kInteger, std::int64_t{6}},
+      {O("1.3.6.1.4.1.99917.12.1.2.3.0"), nx596::asn::kInteger, std::int64_t{1}},
+  };
+  ASSERT_EQ(model_.Check(request).error, SetError::kNoError);
+  EXPECT_EQ(Dump(model_), before) << "Check must not change anything";
+  SetUndo undo;
+  model_.Apply(request, undo);
+  EXPECT_NE(Dump(model_), before);
+  model_.Undo(undo);
+  EXPECT_EQ(Dump(model_), before);
+}
+
+TEST_F(DeviceSeedTest, CheckNamesTheFirstFailingVarbind) {
+  const std::vector<SetVarbind> request = {
+      {O("1.3.6.1.4.1.99917.12.1.2.3.0"), nx596::asn::kInteger, std::int64_t{1}},
+      {O("1.3.6.1.4.1.99917.11.63.3.2.1.2.2.0"), nx596::asn::kOctetString, std::string("abcd")},
+      {O("1.3.6.1.4.1.99917.12.1.2.3.0"), nx596::asn::kInteger, std::int64_t{0}},
+  };
+  auto check = model_.Check(request);
+  EXPECT_EQ(check.error, SetError::kWrongType);
+  EXPECT_EQ(check.failedIndex, 1u);
+}
+
+TEST(DeviceModelData, MalformedSeedIsRefusedWithItsInstance) {
+  const nx596::TableDefinition tables[] = {
+      {"table", "1.9.1.1", {nx596::IndexPart::kIpAddress}, 0},
+  };
+  const nx596::ObjectDefinition objects[] = {
+      {"index", "1.9.1.1.1", nx596::Syntax::kIpAddress, nx596::Access::kNotAccessible, "", ""},
+      {"mode", "1.9.1.1.2", nx596::Syntax::kInteger, nx596::Access::kReadWrite, "1,2", ""},
+      {"scalar", "1.9.2", nx596::Syntax::kMacAddress, nx596::Access::kReadOnly, "", ""},
+  };
+  struct Bad {
+    const char* why;
+    nx596::SeedValue seed;
+  };
+  const Bad cases[] = {
+      {"index part above 255", {"1.9.1.1.2.10.0.0.256", "1"}},
+      {"index too short", {"1.9.1.1.2.10.0.0", "1"}},
+      {"index too long", {"1.9.1.1.2.10.0.0.1.5", "1"}},
+      {"a not-accessible column", {"1.9.1.1.1.10.0.0.1", "10.0.0.1"}},
+      {"a value outside the enumeration", {"1.9.1.1.2.10.0.0.1", "3"}},
+      {"a scalar without .0", {"1.9.2", "00:00:00:00:00:01"}},
+      {"a MAC address of five bytes", {"1.9.2.0", "00:00:00:00:01"}},
+      {"an unknown object", {"1.9.3.0", "1"}},
+      {"a text instance", {"1.9.1.1.2.ten", "1"}},
+  };
+  for (const Bad& bad : cases) {
+    DeviceModel model(tables, objects);
+    const nx596::SeedValue seed[] = {bad.seed};
+    try {
+      model.Seed(seed);
+      ADD_FAILURE() << bad.why << " was accepted";
+    } catch (const std::invalid_argument& error) {
+      EXPECT_NE(std::string(error.what()).find(std::string(bad.seed.instance).substr(0, 6)),
+                std::string::npos)
+          << bad.why << ": " << error.what();
+    }
+  }
+  DeviceModel twice(tables, objects);
+  const nx596::SeedValue seed[] = {{"1.9.2.0", "00:00:00:00:00:01"},
+                                   {"1.9.2.0", "00:00:00:00:00:02"}};
+  EXPECT_THROW(twice.Seed(seed), std::invalid_argument);
+}
+
+}  // namespace

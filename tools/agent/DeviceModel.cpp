@@ -1,0 +1,420 @@
+#include "DeviceModel.h"
+
+#include <charconv>
+#include <stdexcept>
+
+namespace nx596 {
+
+namespace {
+
+constexpr std::int64_t kRowActive = 1;
+constexpr std::int64_t kRowNotInService = 2;
+constexpr std::int64_t kRowNotReady = 3;
+constexpr std::int64_t kRowCreateAndGo = 4;
+constexpr std::int64_t kRowCreateAndWait = 5;
+constexpr std::int64_t kRowDestroy = 6;
+
+bool IsStringSyntax(Syntax syntax) {
+  return syntax == Syntax::kDisplayString || syntax == Syntax::kOctetString ||
+         syntax == Syntax::kMacAddress || syntax == Syntax::kIpAddress;
+}
+
+std::int64_t ParseLimit(std::string_view text, std::string_view owner) {
+  std::int64_t number = 0;
+  auto [ptr, error] = std::from_chars(text.data(), text.data() + text.size(), number);
+  if (text.empty() || error != std::errc() || ptr != text.data() + text.size()) {
+    throw std::invalid_argument("bad limit \"" + std::string(text) + "\" of " + std::string(owner));
+  }
+  return number;
+}
+
+// "2,3" or "1..4" or "0..255,300": a list of values and ranges.
+std::vector<std::pair<std::int64_t, std::int64_t>> ParseLimits(std::string_view text,
+                                                               std::string_view owner) {
+  std::vector<std::pair<std::int64_t, std::int64_t>> limits;
+  while (!text.empty()) {
+    auto comma = text.find(',');
+    auto item = text.substr(0, comma);
+    auto dots = item.find("..");
+    if (dots == std::string_view::npos) {
+      auto value = ParseLimit(item, owner);
+      limits.emplace_back(value, value);
+    } else {
+      limits.emplace_back(ParseLimit(item.substr(0, dots), owner),
+                          ParseLimit(item.substr(dots + 2), owner));
+    }
+    if (comma == std::string_view::npos) break;
+    text.remove_prefix(comma + 1);
+  }
+  return limits;
+}
+
+bool WithinLimits(const std::vector<std::pair<std::int64_t, std::int64_t>>& limits,
+                  std::int64_t value) {
+  if (limits.empty()) return true;
+  for (auto [low, high] : limits) {
+    if (value >= low && value <= high) return true;
+  }
+  return false;
+}
+
+bool ValidIndex(const std::vector<IndexPart>& parts, const Oid& index) {
+  std::size_t at = 0;
+  auto octets = [&](std::size_t count) {
+    if (index.size() - at < count) return false;
+    for (std::size_t i = 0; i < count; ++i) {
+      if (index[at + i] > 255) return false;
+    }
+    at += count;
+    return true;
+  };
+  for (auto part : parts) {
+    switch (part) {
+      case IndexPart::kInteger:
+        if (at >= index.size() || index[at] > 0x7fffffff) return false;
+        ++at;
+        break;
+      case IndexPart::kIpAddress:
+        if (!octets(4)) return false;
+        break;
+      case IndexPart::kMacAddress:
+        if (!octets(6)) return false;
+        break;
+      case IndexPart::kString: {
+        if (at >= index.size()) return false;
+        auto length = index[at++];
+        if (!octets(length)) return false;
+        break;
+      }
+      case IndexPart::kImpliedString:
+        if (at >= index.size() || !octets(index.size() - at)) return false;
+        break;
+    }
+  }
+  return at == index.size();
+}
+
+}  // namespace
+
+bool DeviceModel::Object::IsRowStatus() const {
+  return table && table->rowStatusColumn != 0 && table->rowStatusColumn == column;
+}
+
+DeviceModel::DeviceModel(std::span<const TableDefinition> tables,
+                         std::span<const ObjectDefinition> objects) {
+  std::map<Oid, Table*> tablesByEntry;
+  for (const auto& definition : tables) {
+    auto entry = ParseOid(definition.entry);
+    if (!entry) throw std::invalid_argument(std::string("bad entry OID of ") + definition.name);
+    auto table = std::make_unique<Table>();
+    table->name = definition.name;
+    table->entry = *entry;
+    table->index = definition.index;
+    table->rowStatusColumn = definition.rowStatusColumn;
+    tablesByEntry[*entry] = table.get();
+    tables_.push_back(std::move(table));
+  }
+  for (const auto& definition : objects) {
+    auto oid = ParseOid(definition.oid);
+    if (!oid) throw std::invalid_argument(std::string("bad OID of ") + definition.name);
+    Object object{definition.name,
+                  *oid,
+                  definition.syntax,
+                  definition.access,
+                  ParseLimits(definition.limits, definition.name),
+                  ZeroValue(definition.syntax)};
+    if (object.limits.empty() && definition.syntax == Syntax::kDisplayString) {
+      object.limits = {{0, 255}};
+    }
+    if (*definition.initial) {
+      auto initial = ParseValue(definition.syntax, definition.initial);
+      if (!initial)
+        throw std::invalid_argument(std::string("bad initial value of ") + definition.name);
+      object.initial = *initial;
+    }
+    Oid parent(oid->begin(), oid->end() - 1);
+    if (auto found = tablesByEntry.find(parent); found != tablesByEntry.end()) {
+      object.table = found->second;
+      object.column = oid->back();
+    }
+    auto [where, added] = objects_.emplace(*oid, std::move(object));
+    if (!added)
+      throw std::invalid_argument(std::string("object defined twice: ") + definition.name);
+  }
+  for (const auto& [oid, object] : objects_) {
+    if (object.table && object.access != Access::kNotAccessible) {
+      tablesByEntry.at(object.table->entry)->columns.push_back(&object);
+    }
+  }
+  for (const auto& table : tables_) {
+    if (table->rowStatusColumn == 0) continue;
+    auto status = objects_.find([&] {
+      Oid oid = table->entry;
+      oid.push_back(table->rowStatusColumn);
+      return oid;
+    }());
+    if (status == objects_.end() || status->second.syntax != Syntax::kInteger ||
+        status->second.access != Access::kReadWrite) {
+      throw std::invalid_argument("RowStatus column of " + table->name + " is not defined");
+    }
+  }
+}
+
+DeviceModel::~DeviceModel() = default;
+
+const DeviceModel::Object* DeviceModel::FindObject(const Oid& instance) const {
+  // Objects never lie below one another, so the greatest object OID not after the instance is
+  // the only one that can be its prefix.
+  auto after = objects_.upper_bound(instance);
+  if (after == objects_.begin()) return nullptr;
+  const auto& [oid, object] = *std::prev(after);
+  return StartsWith(instance, oid) && instance.size() > oid.size() ? &object : nullptr;
+}
+
+bool DeviceModel::ValidInstance(const Object& object, const Oid& instance) const {
+  Oid suffix(instance.begin() + static_cast<std::ptrdiff_t>(object.oid.size()), instance.end());
+  if (!object.table) return suffix == Oid{0};
+  return ValidIndex(object.table->index, suffix);
+}
+
+void DeviceModel::Seed(std::span<const SeedValue> values) {
+  for (const auto& seed : values) {
+    auto instance = ParseOid(seed.instance);
+    if (!instance) throw std::invalid_argument(std::string("bad seed OID ") + seed.instance);
+    const Object* object = FindObject(*instance);
+    if (!object) throw std::invalid_argument(std::string("seed of no object: ") + seed.instance);
+    auto value = ParseValue(object->syntax, seed.value);
+    if (!value) {
+      throw std::invalid_argument(std::string("seed value \"") + seed.value + "\" of " +
+                                  seed.instance + " is no " + SyntaxName(object->syntax));
+    }
+    if (cells_.count(*instance)) {
+      throw std::invalid_argument(std::string("seed value given twice: ") + seed.instance);
+    }
+    Insert(*instance, std::move(*value));
+  }
+}
+
+void DeviceModel::Insert(const Oid& instance, Value value) {
+  const Object* object = FindObject(instance);
+  const std::string name = FormatOid(instance);
+  if (!object || object->access == Access::kNotAccessible) {
+    throw std::invalid_argument("no accessible object for " + name);
+  }
+  if (!ValidInstance(*object, instance)) {
+    throw std::invalid_argument("instance " + name + " does not fit the index of " + object->name);
+  }
+  if (value.index() != ZeroValue(object->syntax).index()) {
+    throw std::invalid_argument("value of " + name + " is no " + SyntaxName(object->syntax));
+  }
+  const SetVarbind asWritten{instance, AsnTypeOf(object->syntax), value};
+  if (CheckValue(*object, asWritten) != SetError::kNoError) {
+    throw std::invalid_argument("value of " + name + " is outside the limits of " + object->name);
+  }
+  cells_[instance] = Cell{object, std::move(value)};
+}
+
+bool DeviceModel::Assign(const Oid& instance, Value value) {
+  auto cell = cells_.find(instance);
+  if (cell == cells_.end() || value.index() != cell->second.value.index()) return false;
+  cell->second.value = std::move(value);
+  return true;
+}
+
+std::pair<DeviceModel::Lookup, const DeviceModel::Cell*> DeviceModel::Get(
+    const Oid& instance) const {
+  if (auto cell = cells_.find(instance); cell != cells_.end()) {
+    return {Lookup::kFound, &cell->second};
+  }
+  const Object* object = FindObject(instance);
+  if (!object || object->access == Access::kNotAccessible) return {Lookup::kNoSuchObject, nullptr};
+  return {Lookup::kNoSuchInstance, nullptr};
+}
+
+const std::pair<const Oid, DeviceModel::Cell>* DeviceModel::Next(const Oid& from, bool inclusive,
+                                                                 const Oid& subtree) const {
+  auto next = inclusive ? cells_.lower_bound(from) : cells_.upper_bound(from);
+  if (next == cells_.end() || !StartsWith(next->first, subtree)) return nullptr;
+  return &*next;
+}
+
+bool DeviceModel::RowExists(const Table& table, const Oid& index) const {
+  Oid name = table.entry;
+  name.push_back(0);
+  name.insert(name.end(), index.begin(), index.end());
+  for (const Object* column : table.columns) {
+    name[table.entry.size()] = column->column;
+    if (cells_.count(name)) return true;
+  }
+  return false;
+}
+
+SetError DeviceModel::CheckValue(const Object& object, const SetVarbind& varbind) const {
+  if (varbind.asnType != AsnTypeOf(object.syntax) ||
+      varbind.value.index() != ZeroValue(object.syntax).index()) {
+    return SetError::kWrongType;
+  }
+  if (IsStringSyntax(object.syntax)) {
+    auto length = static_cast<std::int64_t>(OctetLength(varbind.value));
+    if (object.syntax == Syntax::kMacAddress && length != 6) return SetError::kWrongLength;
+    if (object.syntax == Syntax::kIpAddress && length != 4) return SetError::kWrongLength;
+    return WithinLimits(object.limits, length) ? SetError::kNoError : SetError::kWrongLength;
+  }
+  if (object.syntax == Syntax::kInteger) {
+    auto number = std::get<std::int64_t>(varbind.value);
+    if (object.IsRowStatus() &&
+        (number < kRowActive || number > kRowDestroy || number == kRowNotReady)) {
+      return SetError::kWrongValue;
+    }
+    return WithinLimits(object.limits, number) ? SetError::kNoError : SetError::kWrongValue;
+  }
+  return SetError::kNoError;
+}
+
+std::map<DeviceModel::RowKey, DeviceModel::RowAction> DeviceModel::RowActions(
+    std::span<const SetVarbind> varbinds) const {
+  std::map<RowKey, RowAction> actions;
+  for (const auto& varbind : varbinds) {
+    const Object* object = FindObject(varbind.name);
+    if (!object || !object->IsRowStatus()) continue;
+    const auto* number = std::get_if<std::int64_t>(&varbind.value);
+    if (!number) continue;
+    RowAction action;
+    switch (*number) {
+      case kRowActive:
+        action = RowAction::kActivate;
+        break;
+      case kRowNotInService:
+        action = RowAction::kDeactivate;
+        break;
+      case kRowCreateAndGo:
+        action = RowAction::kCreateAndGo;
+        break;
+      case kRowCreateAndWait:
+        action = RowAction::kCreateAndWait;
+        break;
+      case kRowDestroy:
+        action = RowAction::kDestroy;
+        break;
+      default:
+        continue;
+    }
+    RowKey row{object->table,
+               Oid(varbind.name.begin() + static_cast<std::ptrdiff_t>(object->oid.size()),
+                   varbind.name.end())};
+    auto [where, added] = actions.emplace(row, action);
+    if (!added) where->second = RowAction::kClash;
+  }
+  return actions;
+}
+
+SetCheck DeviceModel::Check(std::span<const SetVarbind> varbinds) const {
+  const auto actions = RowActions(varbinds);
+  for (std::size_t i = 0; i < varbinds.size(); ++i) {
+    const auto& varbind = varbinds[i];
+    auto fail = [i](SetError error) { return SetCheck{error, i}; };
+    const Object* object = FindObject(varbind.name);
+    if (!object) return fail(SetError::kNoCreation);
+    if (object->access == Access::kNotAccessible) return fail(SetError::kNoAccess);
+    if (object->access == Access::kReadOnly) return fail(SetError::kNotWritable);
+    if (!ValidInstance(*object, varbind.name)) return fail(SetError::kNoCreation);
+    if (auto error = CheckValue(*object, varbind); error != SetError::kNoError) return fail(error);
+    if (!object->table) continue;
+
+    RowKey row{object->table,
+               Oid(varbind.name.begin() + static_cast<std::ptrdiff_t>(object->oid.size()),
+                   varbind.name.end())};
+    auto action = actions.find(row);
+    const bool exists = RowExists(*object->table, row.index);
+    if (action != actions.end() && action->second == RowAction::kClash) {
+      return fail(SetError::kInconsistentValue);
+    }
+    if (object->IsRowStatus()) {
+      auto status = std::get<std::int64_t>(varbind.value);
+      bool creates = status == kRowCreateAndGo || status == kRowCreateAndWait;
+      bool changes = status == kRowActive || status == kRowNotInService;
+      if ((creates && exists) || (changes && !exists)) return fail(SetError::kInconsistentValue);
+      continue;
+    }
+    if (exists) {
+      if (action != actions.end() && action->second == RowAction::kDestroy) {
+        return fail(SetError::kInconsistentValue);
+      }
+      continue;
+    }
+    if (object->table->rowStatusColumn == 0) return fail(SetError::kNoCreation);
+    bool created = action != actions.end() && (action->second == RowAction::kCreateAndGo ||
+                                               action->second == RowAction::kCreateAndWait);
+    if (!created) return fail(SetError::kInconsistentName);
+  }
+  return {};
+}
+
+void DeviceModel::Save(SetUndo& undo, const Oid& name) const {
+  if (!undo.saved_.insert(name).second) return;
+  auto cell = cells_.find(name);
+  undo.before_.push_back(
+      {name, cell == cells_.end() ? std::nullopt : std::optional<Value>(cell->second.value)});
+}
+
+void DeviceModel::CreateRow(const Table& table, const Oid& index, std::int64_t status,
+                            SetUndo& undo) {
+  for (const Object* column : table.columns) {
+    Oid name = column->oid;
+    name.insert(name.end(), index.begin(), index.end());
+    Save(undo, name);
+    cells_[name] = Cell{column, column->IsRowStatus() ? Value{status} : column->initial};
+  }
+}
+
+void DeviceModel::DestroyRow(const Table& table, const Oid& index, SetUndo& undo) {
+  for (const Object* column : table.columns) {
+    Oid name = column->oid;
+    name.insert(name.end(), index.begin(), index.end());
+    Save(undo, name);
+    cells_.erase(name);
+  }
+}
+
+void DeviceModel::Apply(std::span<const SetVarbind> varbinds, SetUndo& undo) {
+  // Rows come into being first, so that the columns written in the same request land on them
+  // instead of being overwritten by the initial values.
+  for (const auto& [row, action] : RowActions(varbinds)) {
+    if (RowExists(*row.table, row.index)) continue;
+    if (action == RowAction::kCreateAndGo) CreateRow(*row.table, row.index, kRowActive, undo);
+    if (action == RowAction::kCreateAndWait) {
+      CreateRow(*row.table, row.index, kRowNotInService, undo);
+    }
+  }
+  for (const auto& varbind : varbinds) {
+    const Object* object = FindObject(varbind.name);
+    if (!object) continue;  // Check refused such a request
+    if (object->IsRowStatus()) {
+      auto status = std::get<std::int64_t>(varbind.value);
+      Oid index(varbind.name.begin() + static_cast<std::ptrdiff_t>(object->oid.size()),
+                varbind.name.end());
+      if (status == kRowDestroy) {
+        DestroyRow(*object->table, index, undo);
+      } else if (status == kRowActive || status == kRowNotInService) {
+        Save(undo, varbind.name);
+        cells_[varbind.name] = Cell{object, Value{status}};
+      }
+      continue;
+    }
+    Save(undo, varbind.name);
+    cells_[varbind.name] = Cell{object, varbind.value};
+  }
+}
+
+void DeviceModel::Undo(const SetUndo& undo) {
+  for (auto before = undo.before_.rbegin(); before != undo.before_.rend(); ++before) {
+    if (!before->value) {
+      cells_.erase(before->name);
+      continue;
+    }
+    const Object* object = FindObject(before->name);
+    cells_[before->name] = Cell{object, *before->value};
+  }
+}
+
+}  // namespace nx596

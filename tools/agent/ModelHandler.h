@@ -1,0 +1,46 @@
+#pragma once
+
+#include "DeviceModel.h"
+#include "NetSnmp.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+// Serves the device model through net-snmp's agent: one handler registration per subtree and
+// context, which answers GET and GETNEXT from the model (GETBULK arrives as GETNEXTs) and runs
+// SETs through net-snmp's phases so that a request changes all of its varbinds or none.
+namespace nx596 {
+
+class ModelHandler {
+ public:
+  explicit ModelHandler(DeviceModel& model);
+  ~ModelHandler();
+  ModelHandler(const ModelHandler&) = delete;
+  ModelHandler& operator=(const ModelHandler&) = delete;
+
+  // Registers the subtree in the context ("" is the default context); false when net-snmp
+  // refuses, for example because another module holds the subtree.
+  bool Register(const Oid& subtree, const std::string& context);
+  void UnregisterAll();
+
+ private:
+  struct Registration {
+    ModelHandler* owner;
+    Oid subtree;
+    std::string name;
+    netsnmp_handler_registration* reginfo = nullptr;
+  };
+
+  static int Handle(netsnmp_mib_handler* handler, netsnmp_handler_registration* reginfo,
+                    netsnmp_agent_request_info* reqinfo, netsnmp_request_info* requests);
+  void Get(netsnmp_agent_request_info* reqinfo, netsnmp_request_info* requests);
+  void GetNext(const Registration& registration, netsnmp_request_info* requests);
+  void Set(const Registration& registration, netsnmp_agent_request_info* reqinfo,
+           netsnmp_request_info* requests);
+
+  DeviceModel& model_;
+  std::vector<std::unique_ptr<Registration>> registrations_;
+};
+
+}  // namespace nx596

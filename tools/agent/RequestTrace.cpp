@@ -1,0 +1,190 @@
+#include "RequestTrace.h"
+
+#include <chrono>
+#include <thread>
+
+namespace nx596 {
+
+namespace {
+
+const char kHex[] = "0123456789ABCDEF";
+
+std::string Hex(const u_char* bytes, std::size_t length) {
+  std::string text;
+  text.reserve(length * 2);
+  for (std::size_t i = 0; i < length; ++i) {
+    text += kHex[bytes[i] >> 4];
+    text += kHex[bytes[i] & 0x0F];
+  }
+  return text;
+}
+
+std::string Dotted(const oid* name, std::size_t length) {
+  std::string text;
+  for (std::size_t i = 0; i < length; ++i) {
+    if (i) text += '.';
+    text += std::to_string(name[i]);
+  }
+  return text;
+}
+
+std::string FormatValue(const netsnmp_variable_list& varbind) {
+  switch (varbind.type) {
+    case ASN_INTEGER:
+      return "INTEGER:" + std::to_string(*varbind.val.integer);
+    case ASN_OCTET_STR:
+      return "STRING:" + Hex(varbind.val.string, varbind.val_len);
+    case ASN_NULL:
+      return "NULL:";
+    case ASN_OBJECT_ID:
+      return "OID:" + Dotted(varbind.val.objid, varbind.val_len / sizeof(oid));
+    case ASN_IPADDRESS:
+      if (varbind.val_len != 4) return "IPADDRESS:" + Hex(varbind.val.string, varbind.val_len);
+      return "IPADDRESS:" + std::to_string(varbind.val.string[0]) + "." +
+             std::to_string(varbind.val.string[1]) + "." + std::to_string(varbind.val.string[2]) +
+             "." + std::to_string(varbind.val.string[3]);
+    case ASN_COUNTER:
+      return "COUNTER:" + std::to_string(static_cast<u_long>(*varbind.val.integer) & 0xffffffffUL);
+    case ASN_GAUGE:
+      return "GAUGE:" + std::to_string(static_cast<u_long>(*varbind.val.integer) & 0xffffffffUL);
+    case ASN_TIMETICKS:
+      return "TIMETICKS:" +
+             std::to_string(static_cast<u_long>(*varbind.val.integer) & 0xffffffffUL);
+    case ASN_COUNTER64:
+      return "COUNTER64:" + std::to_string((std::uint64_t{varbind.val.counter64->high} << 32) |
+                                           (varbind.val.counter64->low & 0xffffffffUL));
+    case ASN_OPAQUE:
+      return "OPAQUE:" + Hex(varbind.val.string, varbind.val_len);
+    default:
+      // Not a type a manager sends; the tag number and the raw bytes keep the line exact.
+      return "TYPE" + std::to_string(varbind.type) + ":" + Hex(varbind.val.string, varbind.val_len);
+  }
+}
+
+std::string Operation(const netsnmp_pdu& pdu) {
+  switch (pdu.command) {
+    case SNMP_MSG_GET:
+      return "GET";
+    case SNMP_MSG_GETNEXT:
+      return "GETNEXT";
+    case SNMP_MSG_SET:
+      return "SET";
+    case SNMP_MSG_GETBULK:
+      // For GETBULK the error fields carry non-repeaters and max-repetitions.
+      return "GETBULK:" + std::to_string(pdu.errstat) + ":" + std::to_string(pdu.errindex);
+    default:
+      return "";
+  }
+}
+
+const char* Version(const netsnmp_pdu& pdu) {
+  switch (pdu.version) {
+    case SNMP_VERSION_1:
+      return "v1";
+    case SNMP_VERSION_2c:
+      return "v2c";
+    case SNMP_VERSION_3:
+      return "v3";
+    default:
+      return "?";
+  }
+}
+
+bool IsRequest(const netsnmp_pdu& pdu) {
+  return !Operation(pdu).empty();
+}
+
+}  // namespace
+
+std::string FormatRequest(const netsnmp_pdu& pdu) {
+  std::string line = Operation(pdu);
+  line += '\t';
+  line += Version(pdu);
+  line += '\t';
+  if (pdu.version == SNMP_VERSION_3) {
+    if (pdu.securityName) line.append(pdu.securityName, pdu.securityNameLen);
+  } else if (pdu.community) {
+    line.append(reinterpret_cast<const char*>(pdu.community), pdu.community_len);
+  }
+  line += '\t';
+  if (pdu.contextName) line.append(pdu.contextName, pdu.contextNameLen);
+  for (auto* varbind = pdu.variables; varbind; varbind = varbind->next_variable) {
+    line += '\t';
+    line += Dotted(varbind->name, varbind->name_length);
+    line += '=';
+    line += FormatValue(*varbind);
+  }
+  return line;
+}
+
+RequestGate::RequestGate(const AgentOptions& options, std::vector<std::string> communities)
+    : traceFile_(options.traceFile),
+      delayMs_(options.delayMs),
+      dropEvery_(options.dropEvery),
+      communities_(std::move(communities)) {}
+
+RequestGate::~RequestGate() {
+  Uninstall();
+  if (trace_) std::fclose(trace_);
+}
+
+bool RequestGate::OpenTrace(std::string& error) {
+  if (traceFile_.empty()) return true;
+  trace_ = std::fopen(traceFile_.c_str(), "a");
+  if (!trace_) error = "cannot open the trace file " + traceFile_;
+  return trace_ != nullptr;
+}
+
+bool RequestGate::Install(netsnmp_session* session) {
+  if (!session || !session->callback) return false;
+  session_ = session;
+  forward_ = session->callback;
+  forwardMagic_ = session->callback_magic;
+  session->callback = &RequestGate::OnPacket;
+  session->callback_magic = this;
+  return true;
+}
+
+void RequestGate::Uninstall() {
+  if (!session_) return;
+  session_->callback = forward_;
+  session_->callback_magic = forwardMagic_;
+  session_ = nullptr;
+}
+
+bool RequestGate::Authentic(const netsnmp_pdu& pdu) const {
+  // SNMPv3 PDUs that fail USM never get here; a v1 or v2c community is checked only later by
+  // the agent, and one it does not know is dropped there as an authentication failure.
+  if (pdu.version == SNMP_VERSION_3) return true;
+  if (!pdu.community) return false;
+  std::string community(reinterpret_cast<const char*>(pdu.community), pdu.community_len);
+  for (const auto& known : communities_) {
+    if (community == known) return true;
+  }
+  return false;
+}
+
+bool RequestGate::Admit(const netsnmp_pdu& pdu) {
+  ++received_;
+  const bool drop = dropEvery_ != 0 && received_ % dropEvery_ == 0;
+  if (trace_) {
+    std::string line = (drop ? "DROPPED " : "") + FormatRequest(pdu) + "\n";
+    std::fputs(line.c_str(), trace_);
+    std::fflush(trace_);
+  }
+  return !drop;
+}
+
+int RequestGate::OnPacket(int operation, netsnmp_session* session, int requestId, netsnmp_pdu* pdu,
+                          void* magic) {
+  auto* gate = static_cast<RequestGate*>(magic);
+  if (operation == NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE && pdu && IsRequest(*pdu) &&
+      gate->Authentic(*pdu)) {
+    // Returning 1 tells net-snmp the PDU was handled; it frees it and nothing answers.
+    if (!gate->Admit(*pdu)) return 1;
+    if (gate->delayMs_) std::this_thread::sleep_for(std::chrono::milliseconds(gate->delayMs_));
+  }
+  return gate->forward_(operation, session, requestId, pdu, gate->forwardMagic_);
+}
+
+}  // namespace nx596

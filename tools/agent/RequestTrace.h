@@ -1,0 +1,52 @@
+#pragma once
+
+#include "AgentOptions.h"
+#include "NetSnmp.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+// Sees every request PDU the agent receives, once, before it is answered: writes the trace
+// line, drops every N-th request, delays the answer. It sits in front of net-snmp's own packet
+// handler on the agent's listening session, so a PDU reaches it only after net-snmp has decoded
+// it and, for SNMPv3, authenticated and decrypted it.
+namespace nx596 {
+
+// The trace line of a request: OP, version, security name (the community for v1 and v2c),
+// context and the varbinds, separated by tabs.
+std::string FormatRequest(const netsnmp_pdu& pdu);
+
+class RequestGate {
+ public:
+  RequestGate(const AgentOptions& options, std::vector<std::string> communities);
+  ~RequestGate();
+  RequestGate(const RequestGate&) = delete;
+  RequestGate& operator=(const RequestGate&) = delete;
+
+  // False with a reason when the trace file cannot be opened.
+  bool OpenTrace(std::string& error);
+  // Puts the gate in front of the listening session; false when there is none.
+  bool Install(netsnmp_session* session);
+  void Uninstall();
+
+ private:
+  static int OnPacket(int operation, netsnmp_session* session, int requestId, netsnmp_pdu* pdu,
+                      void* gate);
+  bool Authentic(const netsnmp_pdu& pdu) const;
+  // True when the request is to be dropped.
+  bool Admit(const netsnmp_pdu& pdu);
+
+  std::string traceFile_;
+  std::uint32_t delayMs_;
+  std::uint32_t dropEvery_;
+  std::vector<std::string> communities_;
+  std::FILE* trace_ = nullptr;
+  std::uint64_t received_ = 0;
+  netsnmp_session* session_ = nullptr;
+  netsnmp_callback forward_ = nullptr;
+  void* forwardMagic_ = nullptr;
+};
+
+}  // namespace nx596
