@@ -1,3 +1,4 @@
+#include "ErrorCode.h"
 #include "QtPrinters.h"
 #include "ZnOptionList.h"
 #include "ZnSNMPExpression.h"
@@ -9,15 +10,6 @@
 #include <cmath>
 
 namespace {
-
-int CodeOf(const std::function<void()>& action) {
-  try {
-    action();
-  } catch (const ZnException& e) {
-    return e.Code();
-  }
-  return 0;
-}
 
 TEST(ArithmeticTest, PrecedenceIsByOperatorKindNotPosition) {
   EXPECT_DOUBLE_EQ(ZnEvaluateArithmetic("3+4*2"), 11.0);

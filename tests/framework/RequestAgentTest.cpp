@@ -1,4 +1,5 @@
 #include "Nx596Agent.h"
+#include "ErrorCode.h"
 #include "QtPrinters.h"
 #include "TestApplication.h"
 #include "ZnOptionList.h"
@@ -17,24 +18,6 @@
 // The request engine against the simulated switch, over SNMPv1, SNMPv2c and SNMPv3: what goes
 // on the wire (the agent's trace), what comes back into the list, and every way it can fail.
 namespace {
-
-int CodeOf(const std::function<void()>& action) {
-  try {
-    action();
-  } catch (const ZnException& e) {
-    return e.Code();
-  }
-  return 0;
-}
-
-// Runs the event loop until `done` holds or 15 s pass.
-bool Await(const std::function<bool()>& done) {
-  QElapsedTimer waited;
-  waited.start();
-  while (!done() && waited.elapsed() < 15000)
-    TestApplication().processEvents(QEventLoop::WaitForMoreEvents, 50);
-  return done();
-}
 
 enum class Version { V1, V2c, V3 };
 

@@ -1,4 +1,5 @@
 #include "Nx596Agent.h"
+#include "ErrorCode.h"
 #include "QtPrinters.h"
 #include "TestApplication.h"
 #include "ZnSNMPMessages.h"
@@ -17,22 +18,6 @@
 // SNMPv3 security, time-outs and the life of asynchronous exchanges, against the simulated
 // switch; and the engine's index decoding against net-snmp's own MIB tables and tools.
 namespace {
-
-bool Await(const std::function<bool()>& done, int ms = 15000) {
-  QElapsedTimer waited;
-  waited.start();
-  while (!done() && waited.elapsed() < ms) TestApplication().processEvents(QEventLoop::WaitForMoreEvents, 50);
-  return done();
-}
-
-int CodeOf(const std::function<void()>& action) {
-  try {
-    action();
-  } catch (const ZnException& e) {
-    return e.Code();
-  }
-  return 0;
-}
 
 struct User {
   const char* name;
@@ -90,7 +75,9 @@ class SecurityAgentTest : public ::testing::Test {
 };
 
 TEST_F(SecurityAgentTest, EveryLevelAndProtocolReadsAndWrites) {
-  Nx596Agent agent;
+  Nx596Agent agent({"--user", "nx-sha224:SHA-224:nx-sha224-pass:none:", "--user",
+                    "nx-sha384:SHA-384:nx-sha384-pass:AES-192:nx-aes192-priv", "--user",
+                    "nx-sha512:SHA-512:nx-sha512-pass:AES:nx-sha512-priv"});
   ASSERT_TRUE(agent.Start());
   Use(agent);
   const User users[] = {
@@ -101,6 +88,9 @@ TEST_F(SecurityAgentTest, EveryLevelAndProtocolReadsAndWrites) {
       {"nx-des", 3, 2, "nx-des-auth", 2, "nx-des-priv"},
       {"nx-aes", 3, 3, "nx-aes-auth", 4, "nx-aes-priv"},
       {"nx-aes256", 3, 5, "nx-aes256-auth", 21, "nx-aes256-priv"},
+      {"nx-sha224", 2, 4, "nx-sha224-pass", 1, ""},
+      {"nx-sha384", 3, 6, "nx-sha384-pass", 20, "nx-aes192-priv"},
+      {"nx-sha512", 3, 7, "nx-sha512-pass", 4, "nx-sha512-priv"},
   };
   for (const User& user : users) {
     UseV3(user);

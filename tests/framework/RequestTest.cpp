@@ -1,3 +1,4 @@
+#include "ErrorCode.h"
 #include "QtPrinters.h"
 #include "ZnSNMPMessages.h"
 #include "ZnSNMPRequest.h"
@@ -17,15 +18,6 @@ const ZnSNMPVarDef kPortColumns[] = {
      ZnAccess::ReadWrite},
     {},
 };
-
-int CodeOf(const std::function<void()>& action) {
-  try {
-    action();
-  } catch (const ZnException& e) {
-    return e.Code();
-  }
-  return 0;
-}
 
 class RequestTest : public ::testing::Test {
  protected:

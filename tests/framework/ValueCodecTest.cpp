@@ -1,3 +1,4 @@
+#include "ErrorCode.h"
 #include "QtPrinters.h"
 #include "ZnOptionList.h"
 #include "ZnSNMPMessages.h"
@@ -24,15 +25,6 @@ ZnSNMPValue Loaded(std::uint32_t syntax, const QString& text) {
   ZnSNMPVarList list = OneVariable(syntax);
   list.Item(0).Value = text;
   return ZnLoadValue(list, 0);
-}
-
-int CodeOf(const std::function<void()>& action) {
-  try {
-    action();
-  } catch (const ZnException& e) {
-    return e.Code();
-  }
-  return 0;
 }
 
 using V = ZnSNMPValue;
