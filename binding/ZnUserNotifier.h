@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// The one seam through which the module talks to the user outside its windows: message boxes
+// and beeps. Nothing else calls QMessageBox or QApplication::beep, so tests can replace it and
+// read the exact texts and answers.
+class ZnUserNotifier {
+ public:
+  enum class Buttons { Ok, OkCancel, YesNo };
+  enum class Icon { None, Information, Warning, Critical, Question };
+
+  virtual ~ZnUserNotifier() = default;
+  // Shows a modal message; true when the user chose OK or Yes.
+  virtual bool Message(QWidget* parent, const QString& caption, const QString& text,
+                       Buttons buttons = Buttons::Ok, Icon icon = Icon::None) = 0;
+  // The short warning beep of a rejected keystroke (1000 Hz for 200 ms where the platform can).
+  virtual void Beep() = 0;
+};
+
+// The notifier in use: message boxes and the platform's beep unless a test installed another.
+ZnUserNotifier& ZnNotifier();
+// Installs a notifier (not owned); null puts the default back.
+void ZnSetNotifier(ZnUserNotifier* notifier);
+
+// The program's file name without directory: the caption of error message boxes.
+QString ZnProgramFileName();
