@@ -29,7 +29,9 @@ void ZnSelectInComboBox(const ZnOptionList& list, QComboBox& combo, const QStrin
   combo.setCurrentIndex(IndexOfLabelOrValue(list, text));
 }
 
-void ZnFillRadioGroup(const ZnOptionList& list, ZnRadioGroup& group) { group.SetItems(Labels(list)); }
+void ZnFillRadioGroup(const ZnOptionList& list, ZnRadioGroup& group) {
+  group.SetItems(Labels(list));
+}
 
 void ZnSelectInRadioGroup(const ZnOptionList& list, ZnRadioGroup& group, const QString& text) {
   group.SetItemIndex(IndexOfLabelOrValue(list, text));

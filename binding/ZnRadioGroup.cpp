@@ -3,7 +3,9 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-ZnRadioGroup::ZnRadioGroup(QWidget* parent) : QGroupBox(parent) { new QVBoxLayout(this); }
+ZnRadioGroup::ZnRadioGroup(QWidget* parent) : QGroupBox(parent) {
+  new QVBoxLayout(this);
+}
 
 void ZnRadioGroup::SetItems(const QStringList& items) {
   for (QRadioButton* button : buttons_) delete button;
@@ -34,7 +36,8 @@ int ZnRadioGroup::ItemIndex() const {
 }
 
 void ZnRadioGroup::SetItemIndex(int index) {
-  for (size_t k = 0; k < buttons_.size(); ++k) buttons_[k]->setChecked(static_cast<int>(k) == index);
+  for (size_t k = 0; k < buttons_.size(); ++k)
+    buttons_[k]->setChecked(static_cast<int>(k) == index);
 }
 
 QString ZnRadioGroup::SelectedText() const {

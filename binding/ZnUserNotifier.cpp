@@ -14,11 +14,20 @@ class DefaultNotifier : public ZnUserNotifier {
     box.setWindowTitle(caption);
     box.setText(text);
     switch (icon) {
-      case Icon::Information: box.setIcon(QMessageBox::Information); break;
-      case Icon::Warning: box.setIcon(QMessageBox::Warning); break;
-      case Icon::Critical: box.setIcon(QMessageBox::Critical); break;
-      case Icon::Question: box.setIcon(QMessageBox::Question); break;
-      case Icon::None: break;
+      case Icon::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+      case Icon::Warning:
+        box.setIcon(QMessageBox::Warning);
+        break;
+      case Icon::Critical:
+        box.setIcon(QMessageBox::Critical);
+        break;
+      case Icon::Question:
+        box.setIcon(QMessageBox::Question);
+        break;
+      case Icon::None:
+        break;
     }
     switch (buttons) {
       case Buttons::Ok:
@@ -42,9 +51,13 @@ ZnUserNotifier* gNotifier = nullptr;
 
 }  // namespace
 
-ZnUserNotifier& ZnNotifier() { return gNotifier ? *gNotifier : gDefault; }
+ZnUserNotifier& ZnNotifier() {
+  return gNotifier ? *gNotifier : gDefault;
+}
 
-void ZnSetNotifier(ZnUserNotifier* notifier) { gNotifier = notifier; }
+void ZnSetNotifier(ZnUserNotifier* notifier) {
+  gNotifier = notifier;
+}
 
 QString ZnProgramFileName() {
   const QString path = QCoreApplication::applicationFilePath();

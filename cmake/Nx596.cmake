@@ -5,11 +5,12 @@ function(nx596_warnings target)
   target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Werror)
 endfunction()
 
-# nx596_add_test(<name> LABEL unit|widget|agent SOURCES ... LIBS ...)
+# nx596_add_test(<name> LABEL unit|widget|agent [WIDGETS] SOURCES ... LIBS ...)
 # Builds one GoogleTest executable and registers every case with ctest under the label.
-# Widget tests run on Qt's offscreen platform so they need no display.
+# Widget tests (and agent tests that use widgets: WIDGETS) run on Qt's offscreen platform so they
+# need no display.
 function(nx596_add_test name)
-  cmake_parse_arguments(ARG "" "LABEL" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "WIDGETS" "LABEL" "SOURCES;LIBS" ${ARGN})
   if(NOT ARG_LABEL MATCHES "^(unit|widget|agent)$")
     message(FATAL_ERROR "nx596_add_test(${name}): LABEL must be unit, widget or agent")
   endif()
@@ -17,7 +18,7 @@ function(nx596_add_test name)
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main)
   nx596_warnings(${name})
   set(env "")
-  if(ARG_LABEL STREQUAL "widget")
+  if(ARG_LABEL STREQUAL "widget" OR ARG_WIDGETS)
     set(env "QT_QPA_PLATFORM=offscreen")
   endif()
   gtest_discover_tests(${name}

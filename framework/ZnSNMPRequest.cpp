@@ -23,7 +23,9 @@ int CompareOids(const QString& a, const QString& b) {
   return x == y ? 0 : 1;
 }
 
-bool IsKnownItemType(std::uint8_t type) { return type <= ZnItemType::MVT_UMV; }
+bool IsKnownItemType(std::uint8_t type) {
+  return type <= ZnItemType::MVT_UMV;
+}
 
 // Restores a list when it goes out of scope: a write never leaves substituted, derived or
 // deselected state behind, also when it fails.
@@ -39,7 +41,9 @@ class ListRestorer {
 
 }  // namespace
 
-ZnSNMPRequest::ZnSNMPRequest() { ReloadSettings(); }
+ZnSNMPRequest::ZnSNMPRequest() {
+  ReloadSettings();
+}
 
 ZnSNMPRequest::~ZnSNMPRequest() {
   Enabled = false;
@@ -88,13 +92,17 @@ QString ZnSNMPRequest::DecodeIndexPart(int i, const QString& rest) {
   return ZnDecodeIndexPart(VarList, i, rest);
 }
 
-QString ZnSNMPRequest::EncodeIndexPart(int i) { return ZnEncodeIndexPart(VarList, i); }
+QString ZnSNMPRequest::EncodeIndexPart(int i) {
+  return ZnEncodeIndexPart(VarList, i);
+}
 
 void ZnSNMPRequest::StoreValue(int i, const ZnSNMPValue& binding) {
   ZnStoreValue(VarList, i, binding);
 }
 
-ZnSNMPValue ZnSNMPRequest::LoadValue(int i) { return ZnLoadValue(VarList, i); }
+ZnSNMPValue ZnSNMPRequest::LoadValue(int i) {
+  return ZnLoadValue(VarList, i);
+}
 
 void ZnSNMPRequest::Derive(int i, bool afterRead) {
   ZnDerive(VarList, i, afterRead, [this](const QString& expression) {
@@ -133,9 +141,9 @@ std::vector<ZnSNMPBinding> ZnSNMPRequest::ReadBindings(bool first) {
     ZnSNMPVar& var = VarList.Item(i);
     if (first) {
       var.CurrentOid.clear();
-      bindings.push_back({VarList.ItemType == ZnItemType::SVT_SV ? var.Oid + QStringLiteral(".0")
-                                                                  : var.Oid,
-                          ZnSNMPValue::MakeNull()});
+      bindings.push_back(
+          {VarList.ItemType == ZnItemType::SVT_SV ? var.Oid + QStringLiteral(".0") : var.Oid,
+           ZnSNMPValue::MakeNull()});
     } else {
       bindings.push_back({var.CurrentOid, ZnSNMPValue::MakeNull()});
     }
@@ -292,13 +300,13 @@ void ZnSNMPRequest::SendAsync(ZnSNMPOperation operation, std::vector<ZnSNMPBindi
                               const ZnSNMPTarget& target) {
   auto ticketHolder = std::make_shared<std::uint64_t>(0);
   std::weak_ptr<bool> alive = alive_;
-  const std::uint64_t ticket = ZnSNMPExchangeAsync(
-      target, operation, bindings,
-      [this, alive, ticketHolder, read, callback = std::move(callback),
-       owner](const ZnSNMPAnswer& answer) {
-        if (alive.expired() || !*alive.lock()) return;
-        Complete(*ticketHolder, answer, read, callback, owner);
-      });
+  const std::uint64_t ticket =
+      ZnSNMPExchangeAsync(target, operation, bindings,
+                          [this, alive, ticketHolder, read, callback = std::move(callback),
+                           owner](const ZnSNMPAnswer& answer) {
+                            if (alive.expired() || !*alive.lock()) return;
+                            Complete(*ticketHolder, answer, read, callback, owner);
+                          });
   *ticketHolder = ticket;
   tickets_.insert(ticket);
   ++Outstanding;

@@ -5,11 +5,11 @@
 #include "ZnSNMPValueCodec.h"
 
 // net-snmp's headers: config first, then the library.
-#include <net-snmp/net-snmp-config.h>
-#include <net-snmp/net-snmp-includes.h>
 #include <net-snmp/library/keytools.h>
 #include <net-snmp/library/snmpusm.h>
 #include <net-snmp/library/transform_oids.h>
+#include <net-snmp/net-snmp-config.h>
+#include <net-snmp/net-snmp-includes.h>
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -106,9 +106,15 @@ struct ProtocolOid {
 // Authentication protocols in the command line's numbering; null for "none".
 bool AuthProtocol(int number, ProtocolOid& protocol) {
   switch (number) {
-    case 1: protocol = {nullptr, 0}; return true;
-    case 2: protocol = {usmHMACMD5AuthProtocol, OID_LENGTH(usmHMACMD5AuthProtocol)}; return true;
-    case 3: protocol = {usmHMACSHA1AuthProtocol, OID_LENGTH(usmHMACSHA1AuthProtocol)}; return true;
+    case 1:
+      protocol = {nullptr, 0};
+      return true;
+    case 2:
+      protocol = {usmHMACMD5AuthProtocol, OID_LENGTH(usmHMACMD5AuthProtocol)};
+      return true;
+    case 3:
+      protocol = {usmHMACSHA1AuthProtocol, OID_LENGTH(usmHMACSHA1AuthProtocol)};
+      return true;
     case 4:
       protocol = {usmHMAC128SHA224AuthProtocol, OID_LENGTH(usmHMAC128SHA224AuthProtocol)};
       return true;
@@ -121,49 +127,78 @@ bool AuthProtocol(int number, ProtocolOid& protocol) {
     case 7:
       protocol = {usmHMAC384SHA512AuthProtocol, OID_LENGTH(usmHMAC384SHA512AuthProtocol)};
       return true;
-    default: return false;  // unknown numbers are refused, never sent unauthenticated
+    default:
+      return false;  // unknown numbers are refused, never sent unauthenticated
   }
 }
 
 bool PrivProtocol(int number, ProtocolOid& protocol) {
   switch (number) {
-    case 1: protocol = {nullptr, 0}; return true;
-    case 2: protocol = {usmDESPrivProtocol, OID_LENGTH(usmDESPrivProtocol)}; return true;
-    case 4: protocol = {usmAESPrivProtocol, OID_LENGTH(usmAESPrivProtocol)}; return true;
-    case 20: protocol = {usmAES192PrivProtocol, OID_LENGTH(usmAES192PrivProtocol)}; return true;
-    case 21: protocol = {usmAES256PrivProtocol, OID_LENGTH(usmAES256PrivProtocol)}; return true;
-    default: return false;  // 3DES, IDEA and unknown numbers: not available, refused
+    case 1:
+      protocol = {nullptr, 0};
+      return true;
+    case 2:
+      protocol = {usmDESPrivProtocol, OID_LENGTH(usmDESPrivProtocol)};
+      return true;
+    case 4:
+      protocol = {usmAESPrivProtocol, OID_LENGTH(usmAESPrivProtocol)};
+      return true;
+    case 20:
+      protocol = {usmAES192PrivProtocol, OID_LENGTH(usmAES192PrivProtocol)};
+      return true;
+    case 21:
+      protocol = {usmAES256PrivProtocol, OID_LENGTH(usmAES256PrivProtocol)};
+      return true;
+    default:
+      return false;  // 3DES, IDEA and unknown numbers: not available, refused
   }
 }
 
 // A net-snmp error number in the SNMP++ numbering.
 int StatusFromLibrary(int error) {
   switch (error) {
-    case SNMPERR_SUCCESS: return 0;
-    case SNMPERR_TIMEOUT: return kStatusTimeout;
+    case SNMPERR_SUCCESS:
+      return 0;
+    case SNMPERR_TIMEOUT:
+      return kStatusTimeout;
     case SNMPERR_UNKNOWN_USER_NAME:
-    case SNMPERR_USM_UNKNOWNSECURITYNAME: return kStatusUsmUnknownName;
+    case SNMPERR_USM_UNKNOWNSECURITYNAME:
+      return kStatusUsmUnknownName;
     case SNMPERR_UNKNOWN_ENG_ID:
-    case SNMPERR_USM_UNKNOWNENGINEID: return kStatusUsmUnknownEngine;
+    case SNMPERR_USM_UNKNOWNENGINEID:
+      return kStatusUsmUnknownEngine;
     case SNMPERR_AUTHENTICATION_FAILURE:
-    case SNMPERR_USM_AUTHENTICATIONFAILURE: return kStatusUsmAuthenticationFailure;
+    case SNMPERR_USM_AUTHENTICATIONFAILURE:
+      return kStatusUsmAuthenticationFailure;
     case SNMPERR_DECRYPTION_ERR:
-    case SNMPERR_USM_DECRYPTIONERROR: return kStatusUsmDecryption;
+    case SNMPERR_USM_DECRYPTIONERROR:
+      return kStatusUsmDecryption;
     case SNMPERR_NOT_IN_TIME_WINDOW:
-    case SNMPERR_USM_NOTINTIMEWINDOW: return kStatusUsmTimeWindow;
+    case SNMPERR_USM_NOTINTIMEWINDOW:
+      return kStatusUsmTimeWindow;
     case SNMPERR_UNSUPPORTED_SEC_LEVEL:
-    case SNMPERR_USM_UNSUPPORTEDSECURITYLEVEL: return kStatusUsmUnsupportedLevel;
-    case SNMPERR_USM_ENCRYPTIONERROR: return kStatusUsmEncryption;
-    case SNMPERR_USM_PARSEERROR: return kStatusUsmParse;
-    case SNMPERR_USM_GENERICERROR: return kStatusUsmError;
-    case SNMPERR_UNKNOWN_SEC_MODEL: return kStatusV3UnsupportedModel;
-    case SNMPERR_INVALID_MSG: return kStatusV3InvalidMessage;
-    case SNMPERR_UNKNOWN_PDU: return kStatusV3UnknownPduHandlers;
+    case SNMPERR_USM_UNSUPPORTEDSECURITYLEVEL:
+      return kStatusUsmUnsupportedLevel;
+    case SNMPERR_USM_ENCRYPTIONERROR:
+      return kStatusUsmEncryption;
+    case SNMPERR_USM_PARSEERROR:
+      return kStatusUsmParse;
+    case SNMPERR_USM_GENERICERROR:
+      return kStatusUsmError;
+    case SNMPERR_UNKNOWN_SEC_MODEL:
+      return kStatusV3UnsupportedModel;
+    case SNMPERR_INVALID_MSG:
+      return kStatusV3InvalidMessage;
+    case SNMPERR_UNKNOWN_PDU:
+      return kStatusV3UnknownPduHandlers;
     case SNMPERR_BAD_SENDTO:
     case SNMPERR_BAD_RECVFROM:
-    case SNMPERR_NO_SOCKET: return kStatusTransportFailed;
-    case SNMPERR_ABORT: return kStatusDropped;
-    default: return kStatusOperationFailed;
+    case SNMPERR_NO_SOCKET:
+      return kStatusTransportFailed;
+    case SNMPERR_ABORT:
+      return kStatusDropped;
+    default:
+      return kStatusOperationFailed;
   }
 }
 
@@ -232,10 +267,9 @@ ZnSNMPValue ValueFromVariable(const netsnmp_variable_list* vb) {
     case ASN_OCTET_STR:
     case ASN_IPADDRESS:
     case ASN_OPAQUE:
-      return ZnSNMPValue::MakeBytes(
-          static_cast<ZnSNMPValue::Tag>(vb->type),
-          QByteArray(reinterpret_cast<const char*>(vb->val.string),
-                     static_cast<qsizetype>(vb->val_len)));
+      return ZnSNMPValue::MakeBytes(static_cast<ZnSNMPValue::Tag>(vb->type),
+                                    QByteArray(reinterpret_cast<const char*>(vb->val.string),
+                                               static_cast<qsizetype>(vb->val_len)));
     case ASN_OBJECT_ID: {
       std::vector<std::uint32_t> parts(vb->val.objid, vb->val.objid + vb->val_len / sizeof(oid));
       return ZnSNMPValue::MakeOid(std::move(parts));
@@ -330,16 +364,17 @@ std::map<QByteArray, QByteArray>& UserCredentials() {
 
 QString ConnectionKey(const ZnSNMPTarget& t, bool asynchronous) {
   const ZnSNMPSecurity& s = t.Security;
-  QStringList parts = {t.Device.Address, QString::number(t.Device.Port), QString::number(s.Version),
-                       QString::number(t.Timeout), QString::number(t.Retries),
-                       asynchronous ? QStringLiteral("a") : QStringLiteral("s")};
+  QStringList parts = {
+      t.Device.Address,           QString::number(t.Device.Port),
+      QString::number(s.Version), QString::number(t.Timeout),
+      QString::number(t.Retries), asynchronous ? QStringLiteral("a") : QStringLiteral("s")};
   if (s.Version == SNMP_VERSION_3)
     parts << s.SecurityName << QString::number(s.SecurityLevel) << QString::number(s.AuthProtocol)
           << QString::number(s.PrivProtocol)
-          << QString::fromLatin1(QCryptographicHash::hash(
-                                     (s.AuthPassword + QChar(0) + s.PrivPassword).toUtf8(),
-                                     QCryptographicHash::Sha256)
-                                     .toHex());
+          << QString::fromLatin1(
+                 QCryptographicHash::hash((s.AuthPassword + QChar(0) + s.PrivPassword).toUtf8(),
+                                          QCryptographicHash::Sha256)
+                     .toHex());
   return parts.join(QChar(0x1f));
 }
 
@@ -432,7 +467,8 @@ Connection& OpenConnection(const ZnSNMPTarget& target, bool asynchronous) {
   auto& connections = Connections();
   if (auto found = connections.find(key); found != connections.end()) return *found->second;
 
-  if (!ValidHostText(target.Device.Address.trimmed())) throw ZnFrameworkError(ZnCode::InvalidAddress);
+  if (!ValidHostText(target.Device.Address.trimmed()))
+    throw ZnFrameworkError(ZnCode::InvalidAddress);
   netsnmp_session s;
   snmp_sess_init(&s);
   QByteArray peer = PeerName(target.Device);
@@ -479,11 +515,13 @@ void EnsureUser(Connection& connection) {
   if (!connection.IsV3 || s->securityEngineIDLen == 0) return;
   const QByteArray engine(reinterpret_cast<const char*>(s->securityEngineID),
                           static_cast<qsizetype>(s->securityEngineIDLen));
-  const QByteArray userKey = engine + '\0' + QByteArray(s->securityName, static_cast<qsizetype>(s->securityNameLen));
+  const QByteArray userKey =
+      engine + '\0' + QByteArray(s->securityName, static_cast<qsizetype>(s->securityNameLen));
   auto& users = UserCredentials();
   const auto known = users.find(userKey);
   if (known != users.end() && known->second == connection.CredentialDigest) return;
-  if (usmUser* existing = usm_get_user(s->securityEngineID, s->securityEngineIDLen, s->securityName)) {
+  if (usmUser* existing =
+          usm_get_user(s->securityEngineID, s->securityEngineIDLen, s->securityName)) {
     usm_remove_user(existing);
     usm_free_user(existing);
   }
@@ -575,8 +613,8 @@ void Finish(std::uint64_t ticket, ZnSNMPAnswer answer) {
     if (known) {
       SendOrFinish(followUp);
     } else {
-      Finish(followUp, answer.Status == 0 ? ZnSNMPAnswer{kStatusUsmUnknownEngine, 0, {}, {}, 0}
-                                          : answer);
+      Finish(followUp,
+             answer.Status == 0 ? ZnSNMPAnswer{kStatusUsmUnknownEngine, 0, {}, {}, 0} : answer);
     }
     return;
   }
@@ -662,17 +700,20 @@ PduPtr BuildPdu(const ZnSNMPTarget& target, ZnSNMPOperation operation,
   if (s.Version == 3) {
     pdu->securityLevel = s.SecurityLevel;
     const QByteArray contextName = target.Scope.ContextName.toUtf8();
-    pdu->contextName = static_cast<char*>(netsnmp_memdup(contextName.constData(), contextName.size() + 1));
+    pdu->contextName =
+        static_cast<char*>(netsnmp_memdup(contextName.constData(), contextName.size() + 1));
     pdu->contextNameLen = static_cast<size_t>(contextName.size());
     const QByteArray engine = target.Scope.ContextEngineID.toLatin1();
     if (!engine.isEmpty()) {
-      pdu->contextEngineID = static_cast<u_char*>(netsnmp_memdup(engine.constData(), engine.size()));
+      pdu->contextEngineID =
+          static_cast<u_char*>(netsnmp_memdup(engine.constData(), engine.size()));
       pdu->contextEngineIDLen = static_cast<size_t>(engine.size());
     }
   } else {
     const QByteArray community =
         (operation == ZnSNMPOperation::Set ? s.WriteCommunity : s.ReadCommunity).toUtf8();
-    pdu->community = static_cast<u_char*>(netsnmp_memdup(community.constData(), community.size() + 1));
+    pdu->community =
+        static_cast<u_char*>(netsnmp_memdup(community.constData(), community.size() + 1));
     pdu->community_len = static_cast<size_t>(community.size());
   }
   return pdu;
@@ -900,7 +941,9 @@ void WatchConnection(Connection& connection) {
   connection.Notifier->setEnabled(pump.IsRunning() && !pump.IsDispatching());
 }
 
-void RearmPump() { ZnSNMPEventPump().d->Rearm(); }
+void RearmPump() {
+  ZnSNMPEventPump().d->Rearm();
+}
 
 }  // namespace
 
@@ -913,30 +956,43 @@ void ZnSNMPOpenSession(const QString& bootCounterDirectory) {
   gSessionOpen = true;
   EnsureLibrary();
   const QString engineID = QString::fromLatin1(ZnSNMPLocalEngineID);
-  const QString fileName = JoinPath(bootCounterDirectory, QString::fromLatin1(ZnSNMPBootCounterFile));
+  const QString fileName =
+      JoinPath(bootCounterDirectory, QString::fromLatin1(ZnSNMPBootCounterFile));
   std::uint32_t boots = 0;
   if (ZnSNMPGetBootCounter(fileName, engineID, boots) < -2)
     throw ZnFrameworkError(ZnCode::BootCounterLoad);
   if (ZnSNMPSaveBootCounter(fileName, engineID, boots + 1) != 0)
     throw ZnFrameworkError(ZnCode::BootCounterSave);
   const QByteArray id = engineID.toLatin1();
-  set_exact_engineID(reinterpret_cast<const u_char*>(id.constData()), static_cast<size_t>(id.size()));
+  set_exact_engineID(reinterpret_cast<const u_char*>(id.constData()),
+                     static_cast<size_t>(id.size()));
   // The library counts the boots it is given as the previous run's and adds one.
   QByteArray previousBoots = QByteArray::number(boots);
   engineBoots_conf("engineBoots", previousBoots.data());
 
   ZnSNMPGlobalDevice = {QStringLiteral("127.0.0.1"), 161};
   ZnSNMPGlobalScope = {QString(), QString()};
-  ZnSNMPGlobalSecurity = ZnSNMPSecurity{0,  QStringLiteral("tamrel"), QStringLiteral("vosquin"),
-                                        1,  1,
-                                        QString(), QString(), QString(), 1, 1};
+  ZnSNMPGlobalSecurity = ZnSNMPSecurity{0,
+                                        QStringLiteral("tamrel"),
+                                        QStringLiteral("vosquin"),
+                                        1,
+                                        1,
+                                        QString(),
+                                        QString(),
+                                        QString(),
+                                        1,
+                                        1};
   ZnSNMPDefaultTimeout = 100;
   pump.Start();
 }
 
-bool ZnSNMPSessionIsOpen() { return gSessionOpen; }
+bool ZnSNMPSessionIsOpen() {
+  return gSessionOpen;
+}
 
-void ZnSNMPCheckTarget(const ZnSNMPTarget& target) { OpenConnection(target, false); }
+void ZnSNMPCheckTarget(const ZnSNMPTarget& target) {
+  OpenConnection(target, false);
+}
 
 ZnSNMPAnswer ZnSNMPExchange(const ZnSNMPTarget& target, ZnSNMPOperation operation,
                             const std::vector<ZnSNMPBinding>& bindings) {

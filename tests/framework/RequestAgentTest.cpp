@@ -1,5 +1,5 @@
-#include "Nx596Agent.h"
 #include "ErrorCode.h"
+#include "Nx596Agent.h"
 #include "QtPrinters.h"
 #include "TestApplication.h"
 #include "ZnOptionList.h"
@@ -30,8 +30,8 @@ struct Credentials {
   const char* privPass;
 };
 
-void UseVersion(Version version, const Credentials& v3 = {"nx-aes", 3, 3, "nx-aes-auth", 4,
-                                                         "nx-aes-priv"}) {
+void UseVersion(Version version,
+                const Credentials& v3 = {"nx-aes", 3, 3, "nx-aes-auth", 4, "nx-aes-priv"}) {
   ZnSNMPSecurity& s = ZnSNMPGlobalSecurity;
   s.Version = version == Version::V1 ? 0 : version == Version::V2c ? 1 : 3;
   s.ReadCommunity = "tamrel";
@@ -131,12 +131,11 @@ TEST_P(RequestAgentTest, ScalarsAreReadWithOneGetAndWrittenWithOneSet) {
   EXPECT_EQ(request.VarList.Item(2).Value, "255.0.0.0");
   EXPECT_EQ(request.VarList.Item(4).Value, "1");
   EXPECT_EQ(request.VarList.Item(1).CurrentOid, "1.3.6.1.4.1.99917.11.63.3.2.1.2.2.0");
-  EXPECT_EQ(Sent(), QStringList{
-                        "GET\t1.3.6.1.4.1.99917.12.1.3.3.0=NULL:\t"
-                        "1.3.6.1.4.1.99917.11.63.3.2.1.2.2.0=NULL:\t"
-                        "1.3.6.1.4.1.99917.11.63.3.2.1.2.3.0=NULL:\t"
-                        "1.3.6.1.4.1.99917.11.63.3.2.1.2.4.0=NULL:\t"
-                        "1.3.6.1.4.1.99917.11.63.3.2.1.2.5.0=NULL:"});
+  EXPECT_EQ(Sent(), QStringList{"GET\t1.3.6.1.4.1.99917.12.1.3.3.0=NULL:\t"
+                                "1.3.6.1.4.1.99917.11.63.3.2.1.2.2.0=NULL:\t"
+                                "1.3.6.1.4.1.99917.11.63.3.2.1.2.3.0=NULL:\t"
+                                "1.3.6.1.4.1.99917.11.63.3.2.1.2.4.0=NULL:\t"
+                                "1.3.6.1.4.1.99917.11.63.3.2.1.2.5.0=NULL:"});
 
   // Only the gateway, with a value from the source; the list keeps its own values.
   agent_->ClearTrace();
@@ -164,18 +163,18 @@ TEST_P(RequestAgentTest, WritesFollowTheMappingAndTheValueSource) {
   // Variables 3 and 1 go, in table order; 3 takes the source's first string, 1 its second.
   const QStringList source = {"trunk", "enabled"};
   request.Set("3,1", &source);
-  EXPECT_EQ(Sent(), QStringList{
-                        "SET\t1.3.6.1.4.1.99917.11.63.3.2.2.2.1.2.2=INTEGER:3\t"
-                        "1.3.6.1.4.1.99917.11.63.3.2.2.2.1.5.2=STRING:7472756E6B"});
+  EXPECT_EQ(Sent(), QStringList{"SET\t1.3.6.1.4.1.99917.11.63.3.2.2.2.1.2.2=INTEGER:3\t"
+                                "1.3.6.1.4.1.99917.11.63.3.2.2.2.1.5.2=STRING:7472756E6B"});
   EXPECT_EQ(request.VarList.Item(1).Value, "disabled");
   EXPECT_EQ(request.VarList.Item(3).Value, "uplink to core");
   // Without a mapping every writable non-key variable goes, with its own value.
   agent_->ClearTrace();
   request.Set();
-  EXPECT_EQ(Sent(), QStringList{
-                        "SET\t1.3.6.1.4.1.99917.11.63.3.2.2.2.1.2.2=INTEGER:2\t"
-                        "1.3.6.1.4.1.99917.11.63.3.2.2.2.1.4.2=INTEGER:3\t"
-                        "1.3.6.1.4.1.99917.11.63.3.2.2.2.1.5.2=STRING:75706C696E6B20746F20636F7265"});
+  EXPECT_EQ(
+      Sent(),
+      QStringList{"SET\t1.3.6.1.4.1.99917.11.63.3.2.2.2.1.2.2=INTEGER:2\t"
+                  "1.3.6.1.4.1.99917.11.63.3.2.2.2.1.4.2=INTEGER:3\t"
+                  "1.3.6.1.4.1.99917.11.63.3.2.2.2.1.5.2=STRING:75706C696E6B20746F20636F7265"});
   request.VarList.Item(1).Value = "enabled";
   request.VarList.Item(2).Value = "disabled";
   request.VarList.Item(3).Value = "";
@@ -201,10 +200,9 @@ TEST_P(RequestAgentTest, AFailedWriteRaisesAndLeavesTheListUnchanged) {
 
 TEST_P(RequestAgentTest, AgentErrorStatusesGiveTheirCodesAndTexts) {
   ZnSNMPRequest request;
-  const ZnSNMPVarDef readOnly[] = {
-      {"1.3.6.1.4.1.99917.12.8.1.5.1.2.0.28.240.89.96.0", "Group Name", ZnSyntax::DisplayString,
-       ZnAccess::ReadWrite},
-      {}};
+  const ZnSNMPVarDef readOnly[] = {{"1.3.6.1.4.1.99917.12.8.1.5.1.2.0.28.240.89.96.0", "Group Name",
+                                    ZnSyntax::DisplayString, ZnAccess::ReadWrite},
+                                   {}};
   request.VarList = ZnSNMPVarList(readOnly, ZnItemType::MVT_SV, 0);
   request.VarList.Item(0).Value = "renamed";
   try {
@@ -219,10 +217,9 @@ TEST_P(RequestAgentTest, AgentErrorStatusesGiveTheirCodesAndTexts) {
       EXPECT_EQ(e.Message(), "(SNMP) Cannot create/set variable, Not Writable!");
     }
   }
-  const ZnSNMPVarDef wrongType[] = {
-      {"1.3.6.1.4.1.99917.11.63.3.2.1.2.5", "Management VLAN ID", ZnSyntax::DisplayString,
-       ZnAccess::ReadWrite},
-      {}};
+  const ZnSNMPVarDef wrongType[] = {{"1.3.6.1.4.1.99917.11.63.3.2.1.2.5", "Management VLAN ID",
+                                     ZnSyntax::DisplayString, ZnAccess::ReadWrite},
+                                    {}};
   request.VarList = ZnSNMPVarList(wrongType, ZnItemType::SVT_SV, 0);
   request.VarList.Item(0).Value = "one";
   EXPECT_EQ(CodeOf([&] { request.Set(); }), GetParam() == Version::V1 ? -103 : -107);
@@ -232,7 +229,8 @@ TEST_P(RequestAgentTest, AgentErrorStatusesGiveTheirCodesAndTexts) {
 // that ends before the others reads "(NOTDONE)".
 TEST_P(RequestAgentTest, TableWalkDecodesKeysAndMarksEndedColumns) {
   const ZnSNMPVarDef blocked[] = {
-      {"1.3.6.1.4.1.99917.12.23.4.2.1.1", "Blocked VID", ZnSyntax::Integer, ZnAccess::NotAccessible},
+      {"1.3.6.1.4.1.99917.12.23.4.2.1.1", "Blocked VID", ZnSyntax::Integer,
+       ZnAccess::NotAccessible},
       {"1.3.6.1.4.1.99917.12.23.4.2.1.2", "Blocked MAC", ZnSyntax::MacAddress,
        ZnAccess::NotAccessible},
       {"1.3.6.1.4.1.99917.12.23.4.2.1.3", "VLAN Name", ZnSyntax::DisplayString, ZnAccess::ReadOnly},
@@ -293,7 +291,8 @@ TEST_P(RequestAgentTest, EveryIndexKindDecodes) {
        1,
        {"10.0.0.1|001CF0102001", "10.0.0.2|001CF0102002", "192.168.1.10|000EA65B1C90"}},
       {"length-prefixed string",
-       {{"1.3.6.1.4.1.99917.12.6.4.1.1.1", "User", ZnSyntax::DisplayString, ZnAccess::NotAccessible},
+       {{"1.3.6.1.4.1.99917.12.6.4.1.1.1", "User", ZnSyntax::DisplayString,
+         ZnAccess::NotAccessible},
         {"1.3.6.1.4.1.99917.12.6.4.1.1.2", "Mode", ZnSyntax::Integer, ZnAccess::ReadWrite},
         {}},
        1,

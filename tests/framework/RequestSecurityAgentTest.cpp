@@ -1,5 +1,5 @@
-#include "Nx596Agent.h"
 #include "ErrorCode.h"
+#include "Nx596Agent.h"
 #include "QtPrinters.h"
 #include "TestApplication.h"
 #include "ZnSNMPMessages.h"
@@ -42,10 +42,9 @@ void UseV3(const User& u) {
 
 const User kAes = {"nx-aes", 3, 3, "nx-aes-auth", 4, "nx-aes-priv"};
 
-const ZnSNMPVarDef kVlan[] = {
-    {"1.3.6.1.4.1.99917.11.63.3.2.1.2.5", "Management VLAN ID", ZnSyntax::Integer,
-     ZnAccess::ReadWrite},
-    {}};
+const ZnSNMPVarDef kVlan[] = {{"1.3.6.1.4.1.99917.11.63.3.2.1.2.5", "Management VLAN ID",
+                               ZnSyntax::Integer, ZnAccess::ReadWrite},
+                              {}};
 
 class SecurityAgentTest : public ::testing::Test {
  protected:
@@ -160,7 +159,9 @@ TEST_F(SecurityAgentTest, RequestsSurviveAnAgentRestart) {
   ZnSNMPRequest request;
   request.VarList = ZnSNMPVarList(kVlan, ZnItemType::SVT_SV, 0);
   std::vector<ZnSNMPError> results;
-  ZnSNMPCallback record = [&](void*, const ZnSNMPError& r, ZnSNMPVarList&) { results.push_back(r); };
+  ZnSNMPCallback record = [&](void*, const ZnSNMPError& r, ZnSNMPVarList&) {
+    results.push_back(r);
+  };
   request.GetAsync(record, nullptr, true);
   ASSERT_TRUE(Await([&] { return results.size() == 1; }));
   ASSERT_TRUE(agent.Restart());
