@@ -4,12 +4,14 @@
 #include "ZnSNMPMessages.h"
 #include "ZnSNMPValueCodec.h"
 
-// net-snmp's headers: config first, then the library.
+// net-snmp's headers must come in this order: configuration, the library, then its parts.
+// clang-format off
+#include <net-snmp/net-snmp-config.h>
+#include <net-snmp/net-snmp-includes.h>
 #include <net-snmp/library/keytools.h>
 #include <net-snmp/library/snmpusm.h>
 #include <net-snmp/library/transform_oids.h>
-#include <net-snmp/net-snmp-config.h>
-#include <net-snmp/net-snmp-includes.h>
+// clang-format on
 
 #include <QCryptographicHash>
 #include <QDir>
