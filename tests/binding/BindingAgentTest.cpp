@@ -1,5 +1,6 @@
 #include "Nx596Agent.h"
 #include "QtPrinters.h"
+#include "RecordingNotifier.h"
 #include "TestApplication.h"
 #include "ZnOptionList.h"
 #include "ZnSNMPMessages.h"
@@ -21,17 +22,6 @@
 // Bindings against the simulated switch: tables walked into list views, rows copied into
 // controls and written back, port bitmaps, addresses over four edits, and where results go.
 namespace {
-
-class RecordingNotifier : public ZnUserNotifier {
- public:
-  bool Message(QWidget*, const QString& caption, const QString& text, Buttons, Icon) override {
-    captions << caption;
-    texts << text;
-    return true;
-  }
-  void Beep() override {}
-  QStringList captions, texts;
-};
 
 const ZnOptionItem kStates[] = {{2, "disabled"}, {3, "enabled"}, {0, nullptr}};
 const ZnOptionList kStateList(kStates);
@@ -204,9 +194,9 @@ TEST_F(BindingAgentTest, FailuresGoToTheStatusTargetOrTheMessageSeam) {
   // No status target: the message seam, captioned with the program's file name.
   binding->Apply(false, true);
   ASSERT_TRUE(Await([&] { return !binding->Busy(); }));
-  ASSERT_EQ(notifier_.texts.size(), 1);
-  EXPECT_EQ(notifier_.texts[0], "(SNMP) Cannot create variable, Creation Not Allowed!");
-  EXPECT_EQ(notifier_.captions[0], "binding_agent_tests");
+  ASSERT_EQ(notifier_.shown.size(), 1);
+  EXPECT_EQ(notifier_.Texts()[0], "(SNMP) Cannot create variable, Creation Not Allowed!");
+  EXPECT_EQ(notifier_.Captions()[0], "binding_agent_tests");
 
   auto* bar = new QStatusBar(window_.get());
   binding->SetStatusTarget(bar);
@@ -218,7 +208,7 @@ TEST_F(BindingAgentTest, FailuresGoToTheStatusTargetOrTheMessageSeam) {
           .match(bar->currentMessage())
           .hasMatch())
       << bar->currentMessage().toStdString();
-  EXPECT_EQ(notifier_.texts.size(), 1);
+  EXPECT_EQ(notifier_.shown.size(), 1);
 
   auto* panel = new QLabel(window_.get());
   binding->SetStatusTarget(panel);
@@ -255,8 +245,8 @@ TEST_F(BindingAgentTest, AHookThatRaisesDuringACompletionStillEndsTheRead) {
   ASSERT_TRUE(Await([&] { return !binding->Busy(); }));
   EXPECT_TRUE(called);
   EXPECT_EQ(done.Code, -521);
-  ASSERT_EQ(notifier_.texts.size(), 1);
-  EXPECT_EQ(notifier_.texts[0], "(ZnSNMP++) Bad type of the associated visual control!");
+  ASSERT_EQ(notifier_.shown.size(), 1);
+  EXPECT_EQ(notifier_.Texts()[0], "(ZnSNMP++) Bad type of the associated visual control!");
   EXPECT_EQ(view->topLevelItemCount(), 2);
 }
 

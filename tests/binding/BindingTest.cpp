@@ -1,5 +1,6 @@
 #include "ErrorCode.h"
 #include "QtPrinters.h"
+#include "RecordingNotifier.h"
 #include "TestApplication.h"
 #include "ZnOptionList.h"
 #include "ZnRadioGroup.h"
@@ -23,19 +24,6 @@
 // The binding's two directions on real widgets, without an agent: values shown in controls and
 // read back from them, for every kind of control and every way a value is spread over them.
 namespace {
-
-// Records what would have been shown to the user.
-class RecordingNotifier : public ZnUserNotifier {
- public:
-  bool Message(QWidget*, const QString& caption, const QString& text, Buttons, Icon) override {
-    captions << caption;
-    texts << text;
-    return true;
-  }
-  void Beep() override { ++beeps; }
-  QStringList captions, texts;
-  int beeps = 0;
-};
 
 // A binding whose list is given by the test; blocking, so nothing goes on the wire unless read.
 class TestBinding : public ZnSNMPRequest2Edits {
@@ -296,7 +284,7 @@ TEST_F(BindingTest, StatusLinesTakeTheTemplateAndTheTime) {
   // Without a target nothing is written anywhere.
   binding_->ClearStatusTarget();
   binding_->ReportStatus("Ok");
-  EXPECT_TRUE(notifier_.texts.isEmpty());
+  EXPECT_TRUE(notifier_.shown.empty());
 }
 
 TEST_F(BindingTest, DisabledRequestReadsNothing) {

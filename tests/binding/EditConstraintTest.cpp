@@ -2,6 +2,7 @@
 
 #include "ErrorCode.h"
 #include "QtPrinters.h"
+#include "RecordingNotifier.h"
 #include "TestApplication.h"
 #include "ZnException.h"
 #include "ZnSNMPMessages.h"
@@ -24,31 +25,6 @@
 // Edit constraints on real line edits in a shown window: what typing leaves in the edit, where
 // the focus goes, and what the user is told on leaving.
 namespace {
-
-// Records what would have been shown or sounded.
-class RecordingNotifier : public ZnUserNotifier {
- public:
-  struct Shown {
-    QWidget* Parent;
-    QString Caption;
-    QString Text;
-  };
-  bool Message(QWidget* parent, const QString& caption, const QString& text, Buttons,
-               Icon) override {
-    shown.push_back({parent, caption, text});
-    return true;
-  }
-  void Beep() override { ++beeps; }
-
-  QStringList Texts() const {
-    QStringList texts;
-    for (const Shown& s : shown) texts << s.Text;
-    return texts;
-  }
-
-  std::vector<Shown> shown;
-  int beeps = 0;
-};
 
 const QString kEmptyNotAllowed = "Empty value is not allowed!";
 

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "ZnUserNotifier.h"
+
+#include <QStringList>
+
+#include <vector>
+
+// Stands in for the user: records every message box and beep that would have been shown, and
+// answers with `answer` (OK/Yes when true).
+class RecordingNotifier : public ZnUserNotifier {
+ public:
+  struct Shown {
+    QWidget* Parent;
+    QString Caption;
+    QString Text;
+    Buttons ButtonSet;
+  };
+
+  bool Message(QWidget* parent, const QString& caption, const QString& text, Buttons buttons,
+               Icon) override {
+    shown.push_back({parent, caption, text, buttons});
+    return answer;
+  }
+  void Beep() override { ++beeps; }
+
+  QStringList Texts() const {
+    QStringList texts;
+    for (const Shown& s : shown) texts << s.Text;
+    return texts;
+  }
+  QStringList Captions() const {
+    QStringList captions;
+    for (const Shown& s : shown) captions << s.Caption;
+    return captions;
+  }
+
+  std::vector<Shown> shown;
+  int beeps = 0;
+  bool answer = true;
+};
