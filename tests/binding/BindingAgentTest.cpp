@@ -131,9 +131,17 @@ TEST_F(BindingAgentTest, TableRowsIntoAListViewAndBackToTheAgent) {
                                 "\t1.3.6.1.4.1.99917.11.63.3.2.2.2.1.4.5=INTEGER:3"
                                 "\t1.3.6.1.4.1.99917.11.63.3.2.2.2.1.5.5=STRING:7072696E746572"});
   EXPECT_TRUE(memo->toPlainText().split('\n').last().startsWith("Set: Ok. Receive at "));
+  // With refresh after write the table is read again once the write succeeded.
+  agent_->ClearTrace();
   description->setText("");
-  binding->Apply(false, true);
-  ASSERT_TRUE(Await([&] { return !binding->Busy(); }));
+  binding->Apply(true, true);
+  ASSERT_TRUE(Await([&] {
+    return !binding->Busy() && agent_->TraceLines().size() >= 2 &&
+           agent_->TraceLines().last().startsWith("GETNEXT");
+  }));
+  EXPECT_TRUE(agent_->TraceLines().first().startsWith("SET\t"));
+  ASSERT_TRUE(Await([&] { return !binding->Busy() && view->topLevelItemCount() == 26; }));
+  EXPECT_EQ(view->topLevelItem(4)->text(3), "");
 }
 
 TEST_F(BindingAgentTest, PortBitmapAndAddressOverFourEdits) {

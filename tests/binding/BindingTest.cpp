@@ -20,6 +20,7 @@
 #include <QRegularExpression>
 #include <QStatusBar>
 #include <QTemporaryDir>
+#include <QTreeWidget>
 
 // The binding's two directions on real widgets, without an agent: values shown in controls and
 // read back from them, for every kind of control and every way a value is spread over them.
@@ -285,6 +286,31 @@ TEST_F(BindingTest, StatusLinesTakeTheTemplateAndTheTime) {
   binding_->ClearStatusTarget();
   binding_->ReportStatus("Ok");
   EXPECT_TRUE(notifier_.shown.empty());
+}
+
+TEST_F(BindingTest, ListViewColumnsCarryEveryVariableAndRowsGoBackIntoTheList) {
+  const ZnSNMPVarDef table[] = {
+      {"1.3.6.1.4.1.99917.2.1.1", "Secret", ZnSyntax::DisplayString, ZnAccess::WriteOnly},
+      {"1.3.6.1.4.1.99917.2.1.2", "Index", ZnSyntax::Integer, ZnAccess::NotAccessible},
+      {"1.3.6.1.4.1.99917.2.1.3", "State", ZnSyntax::Integer, ZnAccess::ReadWrite, &kStateList},
+      {}};
+  binding_->VarList() = ZnSNMPVarList(table, ZnItemType::MVT_UMV, 0);
+  auto* view = Make<QTreeWidget>();
+  QComboBox* state = Make<QComboBox>();
+  binding_->BindComboBox(2, state);
+  binding_->AttachListView(view, true);
+  // The write-only variable has a column of its own, present but not visible, first.
+  ASSERT_EQ(view->columnCount(), 3);
+  EXPECT_TRUE(view->isColumnHidden(0));
+  EXPECT_EQ(view->headerItem()->text(0), "Secret");
+  EXPECT_FALSE(view->isColumnHidden(1));
+  auto* row = new QTreeWidgetItem(QStringList{"s3cr3t", "7", "enabled"});
+  view->addTopLevelItem(row);
+  view->setCurrentItem(row);
+  EXPECT_EQ(Value(0), "s3cr3t");
+  EXPECT_EQ(Value(1), "7");
+  EXPECT_EQ(state->currentText(), "enabled");
+  EXPECT_TRUE(state->isEnabled());
 }
 
 TEST_F(BindingTest, DisabledRequestReadsNothing) {
