@@ -278,8 +278,8 @@ void ZnSNMPRequest2Edits::BindPartEdits(int variable, int offset, std::uint32_t 
   qsizetype specifiers = 0;
   for (qsizetype k = 0; k + 1 < format.size(); ++k)
     if (format[k] == QLatin1Char('%') && kTypes.contains(format[k + 1])) ++specifiers;
-  if (specifiers == 0 || edits.size() < specifiers)
-    throw ZnFrameworkError(ZnCode::NotEnoughControls);
+  if (specifiers == 0) throw ZnGeneralError(ZnGeneralText::BadConstraintFormat);
+  if (edits.size() < specifiers) throw ZnFrameworkError(ZnCode::NotEnoughControls);
   const QList<QLineEdit*> used = edits.mid(0, specifiers);
   VarList().Item(variable);
   constraint_->Attach(format, used);

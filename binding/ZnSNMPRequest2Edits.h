@@ -59,6 +59,8 @@ class ZnSNMPRequest2Edits : public ZnSNMPRequest2Controls {
   void ReadValues(int variable = -1);
 
   bool AutoEnable() const { return autoEnable_; }
+  // Reads the controls (and the selected list-view row) back into the list, as before a write.
+  void ReadControls() { ControlsToValues(); }
 
  protected:
   void BeforeGet() override;

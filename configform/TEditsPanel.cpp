@@ -1,0 +1,196 @@
+#include "TEditsPanel.h"
+
+#include "TCtrlBtnPanel.h"
+#include "ZnException.h"
+#include "ZnSNMPRequest2Edits.h"
+#include "ZnUserNotifier.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kTop = 20;
+constexpr int kCheckLeft = 20;
+constexpr int kCheckWidth = 20;
+constexpr int kGap = 5;
+constexpr int kMinRowHeight = 21;
+constexpr int kBorder = 40;
+
+void SetColours(QWidget* widget, const QColor& text, const QColor& background) {
+  QPalette palette = widget->palette();
+  palette.setColor(QPalette::Text, text);
+  palette.setColor(QPalette::ButtonText, text);
+  palette.setColor(QPalette::Base, background);
+  palette.setColor(QPalette::Button, background);
+  widget->setPalette(palette);
+}
+
+}  // namespace
+
+TEditsPanel::TEditsPanel(QWidget* parent, ZnSNMPRequest2Edits* binding)
+    : QWidget(parent), binding_(binding) {
+  readOnlyBackground_ = palette().color(QPalette::Button);
+  scroll_ = new QScrollArea(this);
+  scroll_->setFrameShape(QFrame::NoFrame);
+  content_ = new QWidget;
+  scroll_->setWidget(content_);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(scroll_);
+  if (binding_ == nullptr) return;
+
+  ZnSNMPVarList& list = binding_->VarList();
+  for (int i = 0; i < list.Count(); ++i) {
+    const ZnSNMPVar& var = list.Item(i);
+    const bool writable = list.IsWritable(i);
+    const RowKind kind = var.Options ? (writable ? WritableCombo : ReadOnlyLabelEdit)
+                                     : (writable ? WritableEdit : ReadOnlyEdit);
+    Row row{kind, nullptr, new QCheckBox(content_), new QLabel(var.Caption, content_)};
+    row.check->setFocusPolicy(Qt::NoFocus);
+    row.check->setFixedWidth(kCheckWidth);
+    connect(row.check, &QCheckBox::clicked, this, &TEditsPanel::RowCheckClicked);
+    if (kind == WritableCombo) {
+      auto* combo = new QComboBox(content_);
+      binding_->BindComboBox(i, combo);
+      row.value = combo;
+    } else {
+      auto* edit = new QLineEdit(content_);
+      binding_->BindEdits(i, QStringLiteral("%s"), {edit});
+      row.value = edit;
+    }
+    row.value->setProperty("Tag", i);
+    row.caption->setBuddy(row.value);
+    rows_.push_back(row);
+  }
+  ApplyRowStates(false);
+  Layout();
+  for (int i = 0; i < RowCount(); ++i)
+    if (!list.IsWritable(i)) MakeRowReadOnly(i);
+}
+
+void TEditsPanel::ArrangeCtrlBtn(TCtrlBtnPanel&) {
+  if (binding_ == nullptr)
+    throw ZnException(QStringLiteral("TEditsPanel:ArrangeCtrlBtn - EditCtrl is NULL!"), 0);
+}
+
+bool TEditsPanel::CheckIndex(int index) {
+  if (index >= 0 && index < RowCount()) return true;
+  // Kept as the device software words it: the count is what may be used.
+  ZnNotifier().Message(this, ZnProgramFileName(),
+                       QStringLiteral("aIdx is overtop!\n you may define < %1").arg(RowCount()));
+  return false;
+}
+
+void TEditsPanel::PaintReadOnly(QWidget* value) {
+  SetColours(value, readOnlyText_, readOnlyBackground_);
+}
+
+void TEditsPanel::MakeRowReadOnly(int index) {
+  if (!CheckIndex(index)) return;
+  const Row& row = rows_[static_cast<size_t>(index)];
+  row.check->setEnabled(false);
+  row.check->setVisible(false);
+  row.check->setChecked(false);
+  if (auto* edit = qobject_cast<QLineEdit*>(row.value)) {
+    edit->setReadOnly(true);
+    edit->setFocusPolicy(Qt::ClickFocus);
+  } else {
+    row.value->setEnabled(false);
+  }
+  PaintReadOnly(row.value);
+}
+
+void TEditsPanel::MakeRowEditable(int index) {
+  if (!CheckIndex(index)) return;
+  const Row& row = rows_[static_cast<size_t>(index)];
+  row.check->setEnabled(true);
+  row.check->setVisible(!(binding_->VarList().Item(index).Access & ZnAccess::Hidden));
+  row.check->setChecked(checkDefault_);
+  if (auto* edit = qobject_cast<QLineEdit*>(row.value)) {
+    edit->setReadOnly(false);
+    edit->setFocusPolicy(Qt::StrongFocus);
+  } else {
+    row.value->setEnabled(true);
+  }
+  SetColours(row.value, Qt::black, Qt::white);
+}
+
+void TEditsPanel::ApplyRowStates(bool checkDefault) {
+  checkDefault_ = checkDefault;
+  const ZnSNMPVarList& list = binding_->VarList();
+  for (int i = 0; i < RowCount(); ++i) {
+    if (!list.IsWritable(i) || list.IsKey(i))
+      MakeRowReadOnly(i);
+    else
+      MakeRowEditable(i);
+  }
+}
+
+void TEditsPanel::HideRow(int index) {
+  if (!CheckIndex(index)) return;
+  const Row& row = rows_[static_cast<size_t>(index)];
+  for (QWidget* w :
+       {static_cast<QWidget*>(row.check), row.value, static_cast<QWidget*>(row.caption)})
+    w->hide();
+  binding_->VarList().Item(index).Access |= ZnAccess::Hidden;
+  Layout();
+}
+
+void TEditsPanel::ShowRow(int index) {
+  if (!CheckIndex(index)) return;
+  const Row& row = rows_[static_cast<size_t>(index)];
+  row.value->show();
+  row.caption->show();
+  row.check->setVisible(row.check->isEnabled());
+  binding_->VarList().Item(index).Access &= ~ZnAccess::Hidden;
+  Layout();
+}
+
+void TEditsPanel::SetValueWidth(int width) {
+  valueWidth_ = width;
+  Layout();
+}
+
+void TEditsPanel::ClearValues() {
+  for (const Row& row : rows_) {
+    if (auto* edit = qobject_cast<QLineEdit*>(row.value)) edit->clear();
+    if (auto* combo = qobject_cast<QComboBox*>(row.value)) combo->setCurrentIndex(-1);
+  }
+  for (int i = 0; i < binding_->VarList().Count(); ++i) binding_->VarList().Item(i).Value.clear();
+}
+
+void TEditsPanel::Layout() {
+  const ZnSNMPVarList& list = binding_->VarList();
+  int labelWidth = 0;
+  for (const Row& row : rows_) labelWidth = std::max(labelWidth, row.caption->sizeHint().width());
+  const int valueLeft = kCheckLeft + kCheckWidth + kGap + labelWidth + kGap;
+  int top = kTop;
+  int right = 0, bottom = 0;
+  bool first = true;
+  for (int i = 0; i < RowCount(); ++i) {
+    if (list.Item(i).Access & ZnAccess::Hidden) continue;
+    const Row& row = rows_[static_cast<size_t>(i)];
+    const int height = std::max(kMinRowHeight, row.value->sizeHint().height());
+    if (!first) top += kGap;
+    first = false;
+    row.value->setGeometry(valueLeft, top, valueWidth_, height);
+    const int checkHeight = row.check->sizeHint().height();
+    row.check->setGeometry(kCheckLeft, top + (height - checkHeight) / 2, kCheckWidth, checkHeight);
+    const QSize label = row.caption->sizeHint();
+    row.caption->setGeometry(kCheckLeft + kCheckWidth + kGap, top + (height - label.height()) / 2,
+                             label.width(), label.height());
+    right = std::max(right, valueLeft + valueWidth_);
+    bottom = std::max(bottom, top + height);
+    top += height;
+  }
+  content_->resize(right + kBorder, bottom + kBorder);
+}
+
+QSize TEditsPanel::ContentSize() const {
+  return content_->size();
+}

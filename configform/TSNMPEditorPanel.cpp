@@ -1,0 +1,141 @@
+#include "TSNMPEditorPanel.h"
+
+#include "TCtrlBtnPanel.h"
+#include "ZnException.h"
+#include "ZnSNMPMessages.h"
+#include "ZnSNMPRequest2Edits.h"
+#include "ZnUserNotifier.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+TSNMPEditorPanel::TSNMPEditorPanel(QWidget* parent, ZnSNMPRequest2Edits* binding,
+                                   QPlainTextEdit* sharedMemo)
+    : TSNMPPanel(parent, binding, sharedMemo), editor_(new TEditsPanel(this, binding)) {
+  TCtrlBtnPanel* buttons = Buttons();
+  buttons->SetCheckedButton()->setEnabled(false);
+  connect(buttons->SetCheckedButton(), &QPushButton::clicked, this,
+          &TSNMPEditorPanel::SetCheckedClick);
+  connect(buttons->CheckAllButton(), &QPushButton::clicked, this, &TSNMPEditorPanel::CheckAllClick);
+  connect(buttons->ClearChecksButton(), &QPushButton::clicked, this,
+          &TSNMPEditorPanel::ClearChecksClick);
+  connect(editor_, &TEditsPanel::RowCheckClicked, this,
+          [this] { Buttons()->SetCheckedButton()->setEnabled(AnyVisibleChecked()); });
+  ArrangeButtons();
+  SetClient(editor_);
+}
+
+bool TSNMPEditorPanel::AnyVisibleChecked() const {
+  for (int i = 0; i < editor_->RowCount(); ++i) {
+    const QCheckBox* check = editor_->RowAt(i).check;
+    if (!check->isHidden() && check->isChecked()) return true;
+  }
+  return false;
+}
+
+void TSNMPEditorPanel::ArrangeButtons() {
+  editor_->ArrangeCtrlBtn(*Buttons());
+  TCtrlBtnPanel* b = Buttons();
+  b->SamplesLabel()->hide();
+  b->Counter()->hide();
+  for (QWidget* shown : {b->RefreshButton(), b->SetCheckedButton(), b->CheckAllButton(),
+                         b->ClearChecksButton(), b->CloseButton()})
+    shown->show();
+  for (QWidget* hidden : {b->EditButton(), b->AddButton(), b->DeleteButton()}) hidden->hide();
+
+  std::vector<QCheckBox*> usable;
+  for (int i = 0; i < editor_->RowCount(); ++i) {
+    QCheckBox* check = editor_->RowAt(i).check;
+    if (!check->isHidden() && check->isEnabled()) usable.push_back(check);
+  }
+  if (usable.empty()) {
+    b->SetCheckedButton()->hide();
+    b->CheckAllButton()->hide();
+    b->ClearChecksButton()->hide();
+  } else if (usable.size() == 1) {
+    b->CheckAllButton()->hide();
+    b->ClearChecksButton()->hide();
+    b->SetCheckedButton()->setText(b->SetCheckedButton()->icon().isNull() ? QStringLiteral("Set")
+                                                                          : QString());
+    b->SetCheckedButton()->setEnabled(true);
+    usable.front()->setChecked(true);
+    // A single checked row needs no check box at all.
+    for (int i = 0; i < editor_->RowCount(); ++i) editor_->RowAt(i).check->hide();
+  }
+  b->ArrangeButtons();
+}
+
+void TSNMPEditorPanel::CheckAllClick() {
+  for (int i = 0; i < editor_->RowCount(); ++i) {
+    QCheckBox* check = editor_->RowAt(i).check;
+    if (check->isEnabled()) check->setChecked(true);
+  }
+  Buttons()->SetCheckedButton()->setEnabled(AnyVisibleChecked());
+}
+
+void TSNMPEditorPanel::ClearChecksClick() {
+  for (int i = 0; i < editor_->RowCount(); ++i) {
+    QCheckBox* check = editor_->RowAt(i).check;
+    if (check->isEnabled()) check->setChecked(false);
+  }
+  if (!AnyVisibleChecked()) Buttons()->SetCheckedButton()->setEnabled(false);
+}
+
+void TSNMPEditorPanel::SetCheckedClick() {
+  ZnSNMPRequest2Edits& binding = *binding_;
+  const auto savedMode = binding.mode;
+  binding.mode = ZnSNMPRequest2Controls::Mode::Blocking;
+  ZnSNMPVarList& list = binding.VarList();
+  bool incomplete = false;
+  std::vector<int> excluded;
+  // Rows that are not ticked are left out before the controls are read, and an empty ticked row
+  // is found before any conversion: an empty address would otherwise fail as a bad value
+  // instead of being reported as empty, and an empty unticked row would block the others.
+  for (int i = 0; i < editor_->RowCount(); ++i) {
+    const TEditsPanel::Row& row = editor_->RowAt(i);
+    if (!row.check->isChecked()) {
+      list.Item(i).Access |= ZnAccess::Invalid;
+      excluded.push_back(i);
+      continue;
+    }
+    const auto* edit = qobject_cast<const QLineEdit*>(row.value);
+    const auto* combo = qobject_cast<const QComboBox*>(row.value);
+    if ((edit && edit->text().isEmpty()) || (combo && combo->currentText().isEmpty()))
+      incomplete = true;
+  }
+  try {
+    if (incomplete) {
+      ZnNotifier().Message(this, ZnProgramFileName(), QStringLiteral("Some items are empty!"),
+                           ZnUserNotifier::Buttons::Ok, ZnUserNotifier::Icon::Warning);
+    } else {
+      binding.ReadControls();
+      binding.Apply(false, false);
+    }
+  } catch (const ZnException& e) {
+    binding.ReportStatus(e.Message());
+  }
+  for (int i : excluded) list.Item(i).Access &= ~ZnAccess::Invalid;
+  binding.mode = savedMode;
+  if (!incomplete && Buttons()->SetCheckedButton()->property("Tag").toInt() == 1)
+    if (QWidget* dialog = window()) dialog->close();
+}
+
+void TSNMPEditorPanel::SetVarFormat(int variable, const QString& format) {
+  if (variable < 0 || variable >= editor_->RowCount())
+    throw ZnGeneralError(ZnGeneralText::IndexOutOfRange);
+  const TEditsPanel::Row& row = editor_->RowAt(variable);
+  binding_->Unbind(variable);
+  auto* edit = qobject_cast<QLineEdit*>(row.value);
+  if (row.kind == TEditsPanel::WritableCombo)
+    throw ZnException(QStringLiteral("Can not set Var format to a ComboBox!"), 0);
+  if (edit == nullptr) throw ZnException(QStringLiteral("Unknow UI Control type!"), 0);
+  binding_->BindEdits(variable, format, {edit});
+}
+
+void TSNMPEditorPanel::SetEditWidth(int width) {
+  editor_->SetValueWidth(width);
+  SetClient(editor_);
+}

@@ -1,0 +1,186 @@
+#include "ErrorCode.h"
+#include "Nx596Agent.h"
+#include "QtPrinters.h"
+#include "RecordingNotifier.h"
+#include "TConfigForm.h"
+#include "TCtrlBtnPanel.h"
+#include "TSNMPEditorPanel.h"
+#include "TestApplication.h"
+#include "ZnSNMPRequest2Edits.h"
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+// The scalar editor page in a configuration dialog against the simulated switch: what the user
+// sees (rows, check boxes, buttons) and exactly what a Set sends (the agent's trace).
+namespace {
+
+const ZnSNMPVarDef kAddresses[] = {
+    {"1.3.6.1.4.1.99917.11.63.3.2.1.2.2", "System IP", ZnSyntax::IpAddress, ZnAccess::ReadWrite},
+    {"1.3.6.1.4.1.99917.11.63.3.2.1.2.3", "Subnet Mask", ZnSyntax::IpAddress, ZnAccess::ReadWrite},
+    {"1.3.6.1.4.1.99917.11.63.3.2.1.2.4", "Gateway", ZnSyntax::IpAddress, ZnAccess::ReadWrite},
+    {}};
+const ZnSNMPVarDef kOneWritable[] = {
+    {"1.3.6.1.4.1.99917.11.63.3.2.1.2.2", "System IP", ZnSyntax::IpAddress, ZnAccess::ReadOnly},
+    {"1.3.6.1.4.1.99917.11.63.3.2.1.2.5", "Management VLAN ID", ZnSyntax::Integer,
+     ZnAccess::ReadWrite},
+    {"1.3.6.1.4.1.99917.11.63.3.2.1.2.3", "Subnet Mask", ZnSyntax::IpAddress, ZnAccess::ReadOnly},
+    {}};
+
+class EditorPageAgentTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    TestApplication();
+    static QTemporaryDir counter;
+    ZnSNMPOpenSession(counter.path());
+    agent_ = new Nx596Agent();
+    ASSERT_TRUE(agent_->Start());
+  }
+  static void TearDownTestSuite() {
+    delete agent_;
+    agent_ = nullptr;
+  }
+  void SetUp() override {
+    ASSERT_NE(agent_, nullptr);
+    ZnSNMPGlobalDevice = {"127.0.0.1", agent_->Port()};
+    ZnSNMPGlobalSecurity.Version = 1;
+    ZnSNMPDefaultTimeout = 100;
+    ZnSetNotifier(&notifier_);
+  }
+  void TearDown() override { ZnSetNotifier(nullptr); }
+
+  // A shown dialog with one editor page over `table`, read once.
+  TSNMPEditorPanel* Open(const ZnSNMPVarDef* table) {
+    form_ = std::make_unique<TConfigForm>();
+    auto* binding = new ZnSNMPRequest2Edits(form_.get());
+    binding->VarList() = ZnSNMPVarList(table, ZnItemType::SVT_SV, 0);
+    TSNMPEditorPanel* page = form_->AddEditor(binding);
+    form_->show();
+    EXPECT_TRUE(Await([&] { return form_->Current() && !binding->Busy(); }));
+    agent_->ClearTrace();
+    return page;
+  }
+  static QStringList Sets() {
+    QStringList sets;
+    for (const QString& line : agent_->TraceLines())
+      if (line.startsWith("SET\t")) sets << line.section('\t', 4);
+    return sets;
+  }
+  static bool Shown(QWidget* w) { return !w->isHidden(); }
+
+  static Nx596Agent* agent_;
+  RecordingNotifier notifier_;
+  std::unique_ptr<TConfigForm> form_;
+};
+
+Nx596Agent* EditorPageAgentTest::agent_ = nullptr;
+
+TEST_F(EditorPageAgentTest, OnlyTheTickedRowIsWritten) {
+  TSNMPEditorPanel* page = Open(kAddresses);
+  TEditsPanel* editor = page->Editor();
+  ASSERT_EQ(editor->RowCount(), 3);
+  auto* mask = qobject_cast<QLineEdit*>(editor->RowAt(1).value);
+  ASSERT_NE(mask, nullptr);
+  EXPECT_EQ(mask->text(), "255.0.0.0");
+  for (int i = 0; i < 3; ++i) EXPECT_TRUE(Shown(editor->RowAt(i).check)) << i;
+  QPushButton* set = page->Buttons()->SetCheckedButton();
+  EXPECT_FALSE(set->isEnabled());
+  EXPECT_EQ(set->text(), "Set Checked");
+  mask->setText("255.255.0.0");
+  QTest::mouseClick(editor->RowAt(1).check, Qt::LeftButton);
+  EXPECT_TRUE(set->isEnabled());
+  QTest::mouseClick(set, Qt::LeftButton);
+  EXPECT_EQ(Sets(), QStringList{"1.3.6.1.4.1.99917.11.63.3.2.1.2.3.0=IPADDRESS:255.255.0.0"});
+  EXPECT_TRUE(page->Memo()->toPlainText().split('\n').last().startsWith("Set: Ok. Receive at "));
+  // The access bits are as before: the next read reads every row again.
+  for (int i = 0; i < 3; ++i)
+    EXPECT_EQ(page->Binding()->VarList().Item(i).Access, ZnAccess::ReadWrite) << i;
+
+  // An empty ticked row stops the whole write.
+  agent_->ClearTrace();
+  mask->setText("255.0.0.0");
+  QTest::mouseClick(editor->RowAt(0).check, Qt::LeftButton);
+  qobject_cast<QLineEdit*>(editor->RowAt(0).value)->clear();
+  QTest::mouseClick(set, Qt::LeftButton);
+  EXPECT_EQ(notifier_.Texts(), QStringList{"Some items are empty!"});
+  EXPECT_TRUE(Sets().isEmpty());
+  EXPECT_TRUE(editor->RowAt(0).check->isChecked());
+  QTest::mouseClick(editor->RowAt(0).check, Qt::LeftButton);  // untick the empty row
+  QTest::mouseClick(set, Qt::LeftButton);
+  EXPECT_EQ(Sets(), QStringList{"1.3.6.1.4.1.99917.11.63.3.2.1.2.3.0=IPADDRESS:255.0.0.0"});
+
+  // Check All and Clear Checks.
+  QTest::mouseClick(page->Buttons()->ClearChecksButton(), Qt::LeftButton);
+  EXPECT_FALSE(set->isEnabled());
+  QTest::mouseClick(page->Buttons()->CheckAllButton(), Qt::LeftButton);
+  for (int i = 0; i < 3; ++i) EXPECT_TRUE(editor->RowAt(i).check->isChecked()) << i;
+}
+
+TEST_F(EditorPageAgentTest, ASingleWritableRowShowsSetAndNoCheckBoxes) {
+  TSNMPEditorPanel* page = Open(kOneWritable);
+  TEditsPanel* editor = page->Editor();
+  for (int i = 0; i < 3; ++i) EXPECT_FALSE(Shown(editor->RowAt(i).check)) << i;
+  QPushButton* set = page->Buttons()->SetCheckedButton();
+  EXPECT_EQ(set->text(), "Set");
+  EXPECT_TRUE(set->isEnabled());
+  EXPECT_FALSE(Shown(page->Buttons()->CheckAllButton()));
+  auto* vlan = qobject_cast<QLineEdit*>(editor->RowAt(1).value);
+  const QString old = vlan->text();
+  vlan->setText("7");
+  QTest::mouseClick(set, Qt::LeftButton);
+  EXPECT_EQ(Sets(), QStringList{"1.3.6.1.4.1.99917.11.63.3.2.1.2.5.0=INTEGER:7"});
+  vlan->setText(old);
+  QTest::mouseClick(set, Qt::LeftButton);
+  // Read-only rows cannot be typed into.
+  EXPECT_TRUE(qobject_cast<QLineEdit*>(editor->RowAt(0).value)->isReadOnly());
+}
+
+TEST_F(EditorPageAgentTest, AReadOnlyPageOffersRefreshAndCloseOnly) {
+  const ZnSNMPVarDef readOnly[] = {
+      {"1.3.6.1.4.1.99917.11.63.3.2.1.2.2", "System IP", ZnSyntax::IpAddress, ZnAccess::ReadOnly},
+      {}};
+  TSNMPEditorPanel* page = Open(readOnly);
+  TCtrlBtnPanel* b = page->Buttons();
+  EXPECT_TRUE(Shown(b->RefreshButton()));
+  EXPECT_TRUE(Shown(b->CloseButton()));
+  for (QWidget* hidden :
+       {static_cast<QWidget*>(b->SetCheckedButton()), static_cast<QWidget*>(b->CheckAllButton()),
+        static_cast<QWidget*>(b->ClearChecksButton()), static_cast<QWidget*>(b->EditButton()),
+        static_cast<QWidget*>(b->AddButton()), static_cast<QWidget*>(b->DeleteButton())})
+    EXPECT_FALSE(Shown(hidden));
+  // Buttons stack in order without gaps for the hidden ones.
+  EXPECT_LT(b->RefreshButton()->geometry().bottom(), b->CloseButton()->geometry().top());
+  EXPECT_LE(b->CloseButton()->geometry().top() - b->RefreshButton()->geometry().bottom(), 6);
+  QTest::mouseClick(b->RefreshButton(), Qt::LeftButton);
+  EXPECT_TRUE(Await([&] { return !page->Binding()->Busy(); }));
+  EXPECT_EQ(page->Memo()->toPlainText().count("Get: Ok."), 2);
+}
+
+TEST_F(EditorPageAgentTest, BuildingErrorsHaveTheirTexts) {
+  TConfigForm form;
+  auto* binding = new ZnSNMPRequest2Edits(&form);
+  binding->VarList() = ZnSNMPVarList(kAddresses, ZnItemType::SVT_SV, 0);
+  TSNMPEditorPanel* page = form.AddEditor(binding);
+  try {
+    form.AddEditor(binding);
+    FAIL() << "a second page kind was accepted";
+  } catch (const ZnException& e) {
+    EXPECT_EQ(e.Message(), "Can not change Type of a Config Form!");
+  }
+  try {
+    form.AddEditorPage("x", binding);
+    FAIL();
+  } catch (const ZnException& e) {
+    EXPECT_EQ(e.Message(), "Can not add editor page to a none-page pannel!");
+  }
+  page->SetVarFormat(0, "%u{n0x255}");
+  EXPECT_EQ(CodeOf([&] { page->SetVarFormat(0, "%q"); }), -2);
+}
+
+}  // namespace
