@@ -1,6 +1,7 @@
 #include "TConfigForm.h"
 
 #include "TSNMPEditorPanel.h"
+#include "TSNMPListViewPanel.h"
 #include "ZnException.h"
 #include "ZnSNMPRequest2Edits.h"
 
@@ -67,6 +68,42 @@ TSNMPEditorPanel* TConfigForm::AddEditorPage(const QString& caption, ZnSNMPReque
   page->setProperty("Tag", static_cast<int>(requests_.size()));
   Place(page, binding);
   const QSignalBlocker quiet(pages_);  // adding the first tab must not read before the loop runs
+  pages_->addTab(page, caption);
+  Fit(page);
+  return page;
+}
+
+namespace {
+
+void SetRowStatusButtons(TSNMPListViewPanel* page, int addIndex, const QString& addValue,
+                         int deleteIndex, const QString& deleteValue) {
+  if (!addValue.isEmpty()) page->SetAddStatus(addIndex, addValue);
+  if (!deleteValue.isEmpty()) page->SetDeleteStatus(deleteIndex, deleteValue);
+}
+
+}  // namespace
+
+TSNMPListViewPanel* TConfigForm::AddListView(ZnSNMPRequest2Edits* binding, int addIndex,
+                                             const QString& addValue, int deleteIndex,
+                                             const QString& deleteValue) {
+  if (type_ != FormType::None) Raise("Can not change Type of a Config Form!");
+  type_ = FormType::ListView;
+  auto* page = new TSNMPListViewPanel(this, binding);
+  SetRowStatusButtons(page, addIndex, addValue, deleteIndex, deleteValue);
+  Place(page, binding);
+  return page;
+}
+
+TSNMPListViewPanel* TConfigForm::AddListViewPage(const QString& caption,
+                                                 ZnSNMPRequest2Edits* binding, int addIndex,
+                                                 const QString& addValue, int deleteIndex,
+                                                 const QString& deleteValue) {
+  if (type_ != FormType::Pages) Raise("Can not add listview page to a none-page pannel!");
+  auto* page = new TSNMPListViewPanel(nullptr, binding);
+  SetRowStatusButtons(page, addIndex, addValue, deleteIndex, deleteValue);
+  page->setProperty("Tag", static_cast<int>(requests_.size()));
+  Place(page, binding);
+  const QSignalBlocker quiet(pages_);
   pages_->addTab(page, caption);
   Fit(page);
   return page;

@@ -6,6 +6,7 @@
 
 class QTabWidget;
 class TSNMPEditorPanel;
+class TSNMPListViewPanel;
 class ZnSNMPRequest2Edits;
 
 // The generic configuration dialog: one scalar editor page, or several pages on tabs, each read
@@ -23,6 +24,13 @@ class TConfigForm : public QDialog {
   TSNMPEditorPanel* AddEditor(ZnSNMPRequest2Edits* binding);
   void SetPagesMode();
   TSNMPEditorPanel* AddEditorPage(const QString& caption, ZnSNMPRequest2Edits* binding);
+  // A table page; Add and Delete are offered when their labels are given.
+  TSNMPListViewPanel* AddListView(ZnSNMPRequest2Edits* binding, int addIndex,
+                                  const QString& addValue, int deleteIndex,
+                                  const QString& deleteValue);
+  TSNMPListViewPanel* AddListViewPage(const QString& caption, ZnSNMPRequest2Edits* binding,
+                                      int addIndex, const QString& addValue, int deleteIndex,
+                                      const QString& deleteValue);
 
   // Refreshes the current page: the previous current request is disabled first.
   void RefreshCurrentPage();

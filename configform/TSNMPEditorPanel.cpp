@@ -24,7 +24,7 @@ TSNMPEditorPanel::TSNMPEditorPanel(QWidget* parent, ZnSNMPRequest2Edits* binding
           &TSNMPEditorPanel::ClearChecksClick);
   connect(editor_, &TEditsPanel::RowCheckClicked, this,
           [this] { Buttons()->SetCheckedButton()->setEnabled(AnyVisibleChecked()); });
-  ArrangeButtons();
+  ArrangeEditorButtons(*buttons);
   SetClient(editor_);
 }
 
@@ -36,9 +36,9 @@ bool TSNMPEditorPanel::AnyVisibleChecked() const {
   return false;
 }
 
-void TSNMPEditorPanel::ArrangeButtons() {
-  editor_->ArrangeCtrlBtn(*Buttons());
-  TCtrlBtnPanel* b = Buttons();
+void TSNMPEditorPanel::ArrangeEditorButtons(TCtrlBtnPanel& buttons) {
+  editor_->ArrangeCtrlBtn(buttons);
+  TCtrlBtnPanel* b = &buttons;
   b->SamplesLabel()->hide();
   b->Counter()->hide();
   for (QWidget* shown : {b->RefreshButton(), b->SetCheckedButton(), b->CheckAllButton(),
@@ -68,23 +68,23 @@ void TSNMPEditorPanel::ArrangeButtons() {
   b->ArrangeButtons();
 }
 
-void TSNMPEditorPanel::CheckAllClick() {
+void TSNMPEditorPanel::CheckAll(QPushButton* setButton) {
   for (int i = 0; i < editor_->RowCount(); ++i) {
     QCheckBox* check = editor_->RowAt(i).check;
     if (check->isEnabled()) check->setChecked(true);
   }
-  Buttons()->SetCheckedButton()->setEnabled(AnyVisibleChecked());
+  setButton->setEnabled(AnyVisibleChecked());
 }
 
-void TSNMPEditorPanel::ClearChecksClick() {
+void TSNMPEditorPanel::ClearChecks(QPushButton* setButton) {
   for (int i = 0; i < editor_->RowCount(); ++i) {
     QCheckBox* check = editor_->RowAt(i).check;
     if (check->isEnabled()) check->setChecked(false);
   }
-  if (!AnyVisibleChecked()) Buttons()->SetCheckedButton()->setEnabled(false);
+  if (!AnyVisibleChecked()) setButton->setEnabled(false);
 }
 
-void TSNMPEditorPanel::SetCheckedClick() {
+void TSNMPEditorPanel::SetChecked(QPushButton* button) {
   ZnSNMPRequest2Edits& binding = *binding_;
   const auto savedMode = binding.mode;
   binding.mode = ZnSNMPRequest2Controls::Mode::Blocking;
@@ -119,8 +119,8 @@ void TSNMPEditorPanel::SetCheckedClick() {
   }
   for (int i : excluded) list.Item(i).Access &= ~ZnAccess::Invalid;
   binding.mode = savedMode;
-  if (!incomplete && Buttons()->SetCheckedButton()->property("Tag").toInt() == 1)
-    if (QWidget* dialog = window()) dialog->close();
+  if (!incomplete && button->property("Tag").toInt() == 1)
+    if (QWidget* dialog = button->window()) dialog->close();
 }
 
 void TSNMPEditorPanel::SetVarFormat(int variable, const QString& format) {

@@ -52,6 +52,7 @@ void TSNMPPanel::SetClient(QWidget* client) {
 }
 
 void TSNMPPanel::RefreshClick() {
+  if (binding_ == nullptr) return;  // a row dialog's frame reads nothing itself
   try {
     binding_->Refresh();
   } catch (const ZnException& e) {

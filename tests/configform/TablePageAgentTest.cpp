@@ -1,0 +1,178 @@
+#include "Nx596Agent.h"
+#include "QtPrinters.h"
+#include "RecordingNotifier.h"
+#include "TConfigForm.h"
+#include "TCtrlBtnPanel.h"
+#include "TSNMPListViewPanel.h"
+#include "TestApplication.h"
+#include "ZnOptionList.h"
+#include "ZnSNMPRequest2Edits.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+// The table page against the simulated switch: the list, and the Add, Edit and Delete row
+// dialogs with exactly what each sends (the agent's trace).
+namespace {
+
+const ZnOptionItem kRowStatus[] = {{1, "active"},      {2, "notInService"},  {3, "notReady"},
+                                   {4, "createAndGo"}, {5, "createAndWait"}, {6, "destroy"},
+                                   {0, nullptr}};
+const ZnOptionList kRowStatusList(kRowStatus);
+
+// The IP-MAC binding table: an IP address key, a MAC, a row status and a port list.
+const ZnSNMPVarDef kBindings[] = {
+    {"1.3.6.1.4.1.99917.12.23.4.1.1.1", "IP Index", ZnSyntax::IpAddress, ZnAccess::NotAccessible},
+    {"1.3.6.1.4.1.99917.12.23.4.1.1.2", "MAC Address", ZnSyntax::MacAddress, ZnAccess::ReadWrite},
+    {"1.3.6.1.4.1.99917.12.23.4.1.1.3", "Status", ZnSyntax::Integer, ZnAccess::ReadWrite,
+     &kRowStatusList},
+    {"1.3.6.1.4.1.99917.12.23.4.1.1.4", "Ports", ZnSyntax::OctetString, ZnAccess::ReadWrite},
+    {}};
+
+class TablePageAgentTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    TestApplication();
+    static QTemporaryDir counter;
+    ZnSNMPOpenSession(counter.path());
+  }
+  void SetUp() override {
+    agent_ = std::make_unique<Nx596Agent>();
+    ASSERT_TRUE(agent_->Start());
+    ZnSNMPGlobalDevice = {"127.0.0.1", agent_->Port()};
+    ZnSNMPGlobalSecurity.Version = 1;
+    ZnSNMPDefaultTimeout = 100;
+    ZnSetNotifier(&notifier_);
+  }
+  void TearDown() override { ZnSetNotifier(nullptr); }
+
+  TSNMPListViewPanel* Open(bool addAndDelete) {
+    form_ = std::make_unique<TConfigForm>();
+    form_->setWindowTitle("IP MAC Binding Table : 127.0.0.1");
+    auto* binding = new ZnSNMPRequest2Edits(form_.get());
+    binding->VarList() = ZnSNMPVarList(kBindings, ZnItemType::MVT_UMV, 1);
+    TSNMPListViewPanel* page = addAndDelete
+                                   ? form_->AddListView(binding, 2, "createAndGo", 2, "destroy")
+                                   : form_->AddListView(binding, -1, QString(), -1, QString());
+    form_->show();
+    EXPECT_TRUE(Await([&] { return form_->Current() && !binding->Busy(); }));
+    agent_->ClearTrace();
+    return page;
+  }
+  QStringList Sets() const {
+    QStringList sets;
+    for (const QString& line : agent_->TraceLines())
+      if (line.startsWith("SET\t")) sets << line.section('\t', 4);
+    return sets;
+  }
+  // Runs `inside` once the row dialog is open, then returns.
+  static void WithDialog(const std::function<void(QWidget*)>& inside) {
+    QTimer::singleShot(0, [inside] {
+      QWidget* dialog = QApplication::activeModalWidget();
+      ASSERT_NE(dialog, nullptr);
+      inside(dialog);
+    });
+  }
+  static QPushButton* Button(QWidget* dialog, const QString& text) {
+    for (QPushButton* b : dialog->findChildren<QPushButton*>())
+      if (b->text() == text && !b->isHidden()) return b;
+    return nullptr;
+  }
+
+  std::unique_ptr<Nx596Agent> agent_;
+  RecordingNotifier notifier_;
+  std::unique_ptr<TConfigForm> form_;
+};
+
+TEST_F(TablePageAgentTest, WithoutAddAndDeleteTheListOffersRefreshEditAndClose) {
+  TSNMPListViewPanel* page = Open(false);
+  TCtrlBtnPanel* b = page->Buttons();
+  EXPECT_EQ(page->ListPanel()->ListView()->topLevelItemCount(), 3);
+  EXPECT_EQ(b->Counter()->text(), "3");
+  EXPECT_FALSE(b->SamplesLabel()->isHidden());
+  EXPECT_FALSE(b->RefreshButton()->isHidden());
+  EXPECT_FALSE(b->EditButton()->isHidden());
+  EXPECT_FALSE(b->EditButton()->isEnabled());
+  EXPECT_TRUE(b->AddButton()->isHidden());
+  EXPECT_TRUE(b->DeleteButton()->isHidden());
+  EXPECT_TRUE(b->SetCheckedButton()->isHidden());
+  page->ListPanel()->ListView()->setCurrentItem(page->ListPanel()->ListView()->topLevelItem(0));
+  EXPECT_TRUE(b->EditButton()->isEnabled());
+}
+
+TEST_F(TablePageAgentTest, AddWritesTheKeysTheCreateValueAndTheTickedRows) {
+  TSNMPListViewPanel* page = Open(true);
+  TEditsPanel* editor = page->Editor();
+  WithDialog([&](QWidget* dialog) {
+    EXPECT_EQ(dialog->windowTitle(), "IP MAC Binding Table : 127.0.0.1 (Add)");
+    // The key and the row status are always written; their check boxes cannot be unticked.
+    EXPECT_TRUE(editor->RowAt(0).check->isChecked());
+    EXPECT_FALSE(editor->RowAt(0).check->isEnabled());
+    EXPECT_EQ(qobject_cast<QComboBox*>(editor->RowAt(2).value)->currentText(), "createAndGo");
+    qobject_cast<QLineEdit*>(editor->RowAt(0).value)->setText("10.0.0.9");
+    qobject_cast<QLineEdit*>(editor->RowAt(1).value)->setText("001CF0102009");
+    QTest::mouseClick(editor->RowAt(1).check, Qt::LeftButton);
+    QPushButton* set = Button(dialog, "Set Checked");
+    ASSERT_NE(set, nullptr);
+    QTest::mouseClick(set, Qt::LeftButton);  // a complete set closes the dialog
+  });
+  QTest::mouseClick(page->Buttons()->AddButton(), Qt::LeftButton);
+  EXPECT_EQ(Sets(), QStringList{"1.3.6.1.4.1.99917.12.23.4.1.1.2.10.0.0.9=STRING:001CF0102009\t"
+                                "1.3.6.1.4.1.99917.12.23.4.1.1.3.10.0.0.9=INTEGER:4"});
+  ASSERT_TRUE(Await([&] { return !page->Binding()->Busy(); }));
+  EXPECT_EQ(page->ListPanel()->ListView()->topLevelItemCount(), 4);
+  EXPECT_TRUE(editor->isHidden());
+}
+
+TEST_F(TablePageAgentTest, EditCanNeitherCreateNorDestroyAndPutsTheLabelsBack) {
+  TSNMPListViewPanel* page = Open(true);
+  TEditsPanel* editor = page->Editor();
+  auto* status = qobject_cast<QComboBox*>(editor->RowAt(2).value);
+  QStringList before;
+  for (int k = 0; k < status->count(); ++k) before << status->itemText(k);
+  QTreeWidget* view = page->ListPanel()->ListView();
+  view->setCurrentItem(view->topLevelItem(1));  // 10.0.0.2
+  WithDialog([&](QWidget* dialog) {
+    QStringList during;
+    for (int k = 0; k < status->count(); ++k) during << status->itemText(k);
+    EXPECT_FALSE(during.contains("createAndGo"));
+    EXPECT_FALSE(during.contains("destroy"));
+    EXPECT_TRUE(editor->RowAt(0).check->isHidden());  // the key is read-only here
+    qobject_cast<QLineEdit*>(editor->RowAt(3).value)->setText("FF000000");
+    QTest::mouseClick(editor->RowAt(3).check, Qt::LeftButton);
+    QTest::mouseClick(Button(dialog, "Set Checked"), Qt::LeftButton);
+  });
+  QTest::mouseClick(page->Buttons()->EditButton(), Qt::LeftButton);
+  EXPECT_EQ(Sets(), QStringList{"1.3.6.1.4.1.99917.12.23.4.1.1.4.10.0.0.2=STRING:FF000000"});
+  QStringList after;
+  for (int k = 0; k < status->count(); ++k) after << status->itemText(k);
+  EXPECT_EQ(after, before);
+}
+
+TEST_F(TablePageAgentTest, DeleteAsksAndSendsTheKeysAndTheDestroyValueOnly) {
+  TSNMPListViewPanel* page = Open(true);
+  QTreeWidget* view = page->ListPanel()->ListView();
+  view->setCurrentItem(view->topLevelItem(2));  // 192.168.1.10
+  notifier_.answer = false;
+  QTest::mouseClick(page->Buttons()->DeleteButton(), Qt::LeftButton);
+  EXPECT_EQ(notifier_.Texts(), QStringList{"Are you sure to delete it?"});
+  EXPECT_TRUE(Sets().isEmpty());
+  notifier_.answer = true;
+  view->setCurrentItem(view->topLevelItem(2));
+  QTest::mouseClick(page->Buttons()->DeleteButton(), Qt::LeftButton);
+  EXPECT_EQ(Sets(), QStringList{"1.3.6.1.4.1.99917.12.23.4.1.1.3.192.168.1.10=INTEGER:6"});
+  EXPECT_EQ(view->topLevelItemCount(), 2);
+  // The other variables take part in reads again.
+  EXPECT_EQ(page->Binding()->VarList().Item(1).Access, ZnAccess::ReadWrite);
+}
+
+}  // namespace
