@@ -1,0 +1,147 @@
+#include "Nx596Agent.h"
+#include "QtPrinters.h"
+#include "RecordingNotifier.h"
+#include "TConfigForm.h"
+#include "TCtrlBtnPanel.h"
+#include "TSNMPEditorPanel.h"
+#include "TSNMPListViewPanel.h"
+#include "TestApplication.h"
+#include "ZnSNMPRequest2Edits.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QImage>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+
+// The configuration dialog as a whole: pages on tabs, sizes, button bitmaps and closing while a
+// page still reads.
+namespace {
+
+const ZnSNMPVarDef kForwarding[] = {
+    {"1.3.6.1.2.1.17.4.3.1.1", "MAC Address", ZnSyntax::MacAddress, ZnAccess::ReadOnly},
+    {"1.3.6.1.2.1.17.4.3.1.2", "Port", ZnSyntax::Integer, ZnAccess::ReadOnly},
+    {}};
+const ZnSNMPVarDef kVlan[] = {{"1.3.6.1.4.1.99917.11.63.3.2.1.2.5", "Management VLAN ID",
+                               ZnSyntax::Integer, ZnAccess::ReadWrite},
+                              {}};
+
+class ConfigFormAgentTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    TestApplication();
+    static QTemporaryDir counter;
+    ZnSNMPOpenSession(counter.path());
+    agent_ = new Nx596Agent({"--fdb-rows", "3000"});
+    ASSERT_TRUE(agent_->Start());
+  }
+  static void TearDownTestSuite() {
+    delete agent_;
+    agent_ = nullptr;
+  }
+  void SetUp() override {
+    ASSERT_NE(agent_, nullptr);
+    ZnSNMPGlobalDevice = {"127.0.0.1", agent_->Port()};
+    ZnSNMPGlobalSecurity.Version = 1;
+    ZnSNMPDefaultTimeout = 100;
+    ZnSetNotifier(&notifier_);
+  }
+  void TearDown() override { ZnSetNotifier(nullptr); }
+
+  static ZnSNMPRequest2Edits* Binding(QWidget* form, const ZnSNMPVarDef* table,
+                                      std::uint8_t itemType, int keys) {
+    auto* binding = new ZnSNMPRequest2Edits(form);
+    binding->VarList() = ZnSNMPVarList(table, itemType, keys);
+    return binding;
+  }
+
+  static Nx596Agent* agent_;
+  RecordingNotifier notifier_;
+};
+
+Nx596Agent* ConfigFormAgentTest::agent_ = nullptr;
+
+TEST_F(ConfigFormAgentTest, SwitchingTabsStopsTheWalkOfThePreviousPage) {
+  TConfigForm form;
+  form.SetPagesMode();
+  ZnSNMPRequest2Edits* table = Binding(&form, kForwarding, ZnItemType::MVT_FMV, 1);
+  ZnSNMPRequest2Edits* scalars = Binding(&form, kVlan, ZnItemType::SVT_SV, 0);
+  TSNMPListViewPanel* list = form.AddListViewPage("Forwarding", table, -1, {}, -1, {});
+  form.AddEditorPage("VLAN", scalars);
+  EXPECT_EQ(form.PageControl()->count(), 2);
+  form.show();
+  // The first page starts reading when the dialog's loop runs.
+  ASSERT_TRUE(Await([&] { return list->ListPanel()->ListView()->topLevelItemCount() >= 100; }));
+  EXPECT_TRUE(table->Busy());
+  form.PageControl()->setCurrentIndex(1);
+  EXPECT_EQ(form.Current(), scalars);
+  ASSERT_TRUE(Await([&] { return !table->Busy() && !scalars->Busy(); }));
+  const int rowsKept = list->ListPanel()->ListView()->topLevelItemCount();
+  EXPECT_GE(rowsKept, 100);
+  EXPECT_LT(rowsKept, 3000);  // the walk stopped; the rows read so far stay
+  EXPECT_FALSE(table->Request().Enabled);
+  EXPECT_TRUE(scalars->Request().Enabled);
+}
+
+TEST_F(ConfigFormAgentTest, ClosingDuringAWalkWaitsAndFreesTheBindings) {
+  auto form = std::make_unique<TConfigForm>();
+  ZnSNMPRequest2Edits* table = Binding(form.get(), kForwarding, ZnItemType::MVT_FMV, 1);
+  TSNMPListViewPanel* list = form->AddListView(table, -1, {}, -1, {});
+  form->show();
+  ASSERT_TRUE(Await([&] { return list->ListPanel()->ListView()->topLevelItemCount() >= 50; }));
+  agent_->ClearTrace();
+  form->close();
+  EXPECT_TRUE(form->Requests().empty());
+  const int requests = agent_->TraceLines().size();
+  EXPECT_LE(requests, 1);  // at most the exchange that was under way
+  form.reset();
+  Await([] { return false; }, 200);
+  EXPECT_EQ(agent_->TraceLines().size(), requests);
+}
+
+TEST_F(ConfigFormAgentTest, ADialogGrowsToItsPageUpTo800By550) {
+  std::vector<ZnSNMPVarDef> many;
+  std::list<QByteArray> captions;
+  for (int k = 0; k < 40; ++k) {
+    captions.push_back(QStringLiteral("Row %1").arg(k).toUtf8());
+    many.push_back({"1.3.6.1.4.1.99917.11.63.3.2.1.2.5", captions.back().constData(),
+                    ZnSyntax::Integer, ZnAccess::ReadOnly});
+  }
+  many.push_back({});
+  TConfigForm form;
+  TSNMPEditorPanel* page = form.AddEditor(Binding(&form, many.data(), ZnItemType::SVT_SV, 0));
+  EXPECT_EQ(form.height(), TConfigForm::kMaxHeight);
+  EXPECT_LE(form.width(), TConfigForm::kMaxWidth);
+  EXPECT_GT(page->Editor()->ContentSize().height(), TConfigForm::kMaxHeight);  // scrolls inside
+  page->SetEditWidth(150);
+  EXPECT_EQ(page->Editor()->RowAt(0).value->width(), 150);
+}
+
+TEST_F(ConfigFormAgentTest, ButtonBitmapsOfTheCurrentDirectoryReplaceCaptions) {
+  QTemporaryDir dir;
+  const QString previous = QDir::currentPath();
+  ASSERT_TRUE(QDir::setCurrent(dir.path()));
+  QImage glyph(16, 16, QImage::Format_RGB32);
+  glyph.fill(Qt::darkGreen);
+  ASSERT_TRUE(glyph.save(dir.filePath("Get.bmp"), "BMP"));
+  TCtrlBtnPanel withBitmap;
+  QDir::setCurrent(previous);
+  EXPECT_TRUE(withBitmap.RefreshButton()->text().isEmpty());
+  EXPECT_FALSE(withBitmap.RefreshButton()->icon().isNull());
+  EXPECT_EQ(withBitmap.CloseButton()->text(), "Close");
+  TCtrlBtnPanel without;
+  EXPECT_EQ(without.RefreshButton()->text(), "Refresh");
+}
+
+TEST_F(ConfigFormAgentTest, AnEmptyFormReadsNothingAndCloses) {
+  TConfigForm form;
+  form.show();
+  Await([] { return false; }, 100);
+  EXPECT_EQ(form.Current(), nullptr);
+  form.close();
+  EXPECT_FALSE(form.isVisible());
+}
+
+}  // namespace
