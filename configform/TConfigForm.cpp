@@ -8,6 +8,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QPlainTextEdit>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -40,9 +41,12 @@ void TConfigForm::Place(QWidget* page, ZnSNMPRequest2Edits* binding) {
 
 // The dialog grows to hold the page, up to 800 × 550; beyond that the page scrolls inside.
 void TConfigForm::Fit(QWidget* page) {
-  const QSize wanted = page->size().expandedTo(page->sizeHint());
-  resize(std::min(std::max(width(), wanted.width()), kMaxWidth),
-         std::min(std::max(height(), wanted.height() + (pages_ ? 40 : 0)), kMaxHeight));
+  QSize wanted = page->size().expandedTo(page->sizeHint());
+  if (pages_) wanted += QSize(8, pages_->tabBar()->sizeHint().height() + 8);
+  // The first page sets the size; later pages only make it grow.
+  if (fitted_) wanted = wanted.expandedTo(size());
+  fitted_ = true;
+  resize(std::min(wanted.width(), kMaxWidth), std::min(wanted.height(), kMaxHeight));
 }
 
 TSNMPEditorPanel* TConfigForm::AddEditor(ZnSNMPRequest2Edits* binding) {

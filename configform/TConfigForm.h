@@ -56,4 +56,5 @@ class TConfigForm : public QDialog {
   QTabWidget* pages_ = nullptr;
   std::vector<ZnSNMPRequest2Edits*> requests_;
   ZnSNMPRequest2Edits* current_ = nullptr;
+  bool fitted_ = false;
 };

@@ -20,6 +20,7 @@
 namespace {
 
 constexpr int kMaxListWidth = 450;
+constexpr int kMaxHeaderWidth = 650;
 constexpr int kListHeight = 350;
 constexpr int kPixelsPerCaptionCharacter = 8;
 constexpr qint64 kEditWaitMs = 1000;
@@ -40,11 +41,17 @@ TListViewPanel::TListViewPanel(QWidget* parent) : QWidget(parent), view_(new QTr
   view_->setMouseTracking(true);
 }
 
+// Eight pixels per character of the column captions, at most 450 — but never narrower than the
+// visible headers themselves, up to 650, so that no caption of a few short columns is clipped.
 QSize TListViewPanel::sizeHint() const {
-  int characters = 0;
-  for (int k = 0; k < view_->columnCount(); ++k) characters += view_->headerItem()->text(k).size();
-  const int width = 2 * view_->frameWidth() + kPixelsPerCaptionCharacter * characters;
-  return {std::min(width, kMaxListWidth), kListHeight};
+  int characters = 0, headers = 0;
+  for (int k = 0; k < view_->columnCount(); ++k) {
+    characters += view_->headerItem()->text(k).size();
+    if (!view_->isColumnHidden(k)) headers += view_->header()->sectionSize(k);
+  }
+  const int frame = 2 * view_->frameWidth();
+  const int width = std::min(frame + kPixelsPerCaptionCharacter * characters, kMaxListWidth);
+  return {std::max(width, std::min(frame + headers, kMaxHeaderWidth)), kListHeight};
 }
 
 // Over a row, the hint lists every column: caption, tabs to line the values up, the cell text.
@@ -85,7 +92,8 @@ TSNMPListViewPanel::TSNMPListViewPanel(QWidget* parent, ZnSNMPRequest2Edits* bin
   connect(b->DeleteButton(), &QPushButton::clicked, this, &TSNMPListViewPanel::DeleteClick);
   connect(view, &QTreeWidget::itemSelectionChanged, this, &TSNMPListViewPanel::SelectionChanged);
   connect(view, &QTreeWidget::itemDoubleClicked, this, [this] {
-    if (!list_->ListView()->selectedItems().isEmpty() && Buttons()->EditButton()->isVisible())
+    if (doubleClickEdits_ && !list_->ListView()->selectedItems().isEmpty() &&
+        Buttons()->EditButton()->isVisible())
       EditClick();
   });
   connect(view->model(), &QAbstractItemModel::rowsInserted, this,

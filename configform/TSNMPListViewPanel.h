@@ -42,6 +42,8 @@ class TSNMPListViewPanel : public TSNMPEditorPanel {
   void SetAddStatus(int variable, const QString& value);
   void SetDeleteStatus(int variable, const QString& value);
   TListViewPanel* ListPanel() const { return list_; }
+  // Double-clicking a row opens the Edit dialog unless switched off.
+  void SetDoubleClickEditing(bool on) { doubleClickEdits_ = on; }
 
   void RefreshClick();
   void AddClick();
@@ -58,4 +60,5 @@ class TSNMPListViewPanel : public TSNMPEditorPanel {
   QString HolderCaption() const;
 
   TListViewPanel* list_;
+  bool doubleClickEdits_ = true;
 };

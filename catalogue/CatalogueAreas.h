@@ -1,0 +1,25 @@
+#pragma once
+
+#include "ZnCatalogue.h"
+
+#include <span>
+
+// What the source files of the catalogue share; not part of its interface.
+//
+// Every definition table, page, tuning array and entry is constant-initialised (`constinit`), so
+// it is complete before any code runs, whatever the order in which the files are initialised. A
+// row refers to its option list by address, which is a constant too; the lists themselves are
+// built during dynamic initialisation, before main(), and are only read after that.
+namespace ZnCatalogueAreas {
+
+// The recurring label sets, defined in ZnCatalogue.cpp.
+extern const ZnOptionList RowStatus;
+extern const ZnOptionList StorageType;
+extern const ZnOptionList TruthValue;
+
+// The entries of each menu area, in menu order.
+std::span<const ZnCatalogueEntry> Configuration();          // "Configuration"
+std::span<const ZnCatalogueEntry> SnmpV3();                 // "SNMP V3"
+std::span<const ZnCatalogueEntry> AdvancedConfiguration();  // "Advanced Configuration"
+
+}  // namespace ZnCatalogueAreas

@@ -1,0 +1,81 @@
+// nx596-gallery: opens every catalogue dialog against an agent, waits for its first read, and
+// saves a picture of each as <component>.png — to look at layouts the way a user sees them.
+//
+//   nx596-gallery --port PORT [--address ADDR] [--out DIR] [--version 0|1]
+#include "TConfigForm.h"
+#include "ZnCatalogue.h"
+#include "ZnCatalogueDialog.h"
+#include "ZnSNMPRequest2Edits.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QPixmap>
+#include <QTemporaryDir>
+
+#include <cstdio>
+
+namespace {
+
+// Runs the event loop until every page has been read once (or 10 s pass).
+void WaitForFirstRead(TConfigForm& form) {
+  QElapsedTimer waited;
+  waited.start();
+  while (waited.elapsed() < 10000) {
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    const ZnSNMPRequest2Edits* current = form.Current();
+    if (current && !current->Busy() && waited.elapsed() > 300) break;
+  }
+  QCoreApplication::processEvents(QEventLoop::AllEvents, 100);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QCommandLineParser parser;
+  parser.setApplicationDescription(
+      "Opens every catalogue dialog against an agent and saves a PNG of each after its first "
+      "read.");
+  parser.addHelpOption();
+  const QCommandLineOption port("port", "Agent UDP port.", "port");
+  const QCommandLineOption address("address", "Agent address (default 127.0.0.1).", "address",
+                                   "127.0.0.1");
+  const QCommandLineOption out("out", "Directory for the pictures (default: gallery).", "dir",
+                               "gallery");
+  const QCommandLineOption version("version", "0 SNMPv1, 1 SNMPv2c (default 1).", "version", "1");
+  parser.addOptions({port, address, out, version});
+  parser.process(app);
+  if (!parser.isSet(port)) {
+    std::fprintf(stderr, "nx596-gallery: --port is required\n");
+    return 2;
+  }
+  QTemporaryDir counter;
+  ZnSNMPOpenSession(counter.path());
+  ZnSNMPGlobalDevice = {parser.value(address),
+                        static_cast<std::uint16_t>(parser.value(port).toUInt())};
+  ZnSNMPGlobalSecurity.Version = static_cast<std::uint8_t>(parser.value(version).toUInt());
+  QDir().mkpath(parser.value(out));
+
+  int saved = 0;
+  QString currentTitle;
+  for (const ZnCatalogueEntry& entry : ZnCatalogue()) {
+    std::unique_ptr<TConfigForm> form =
+        ZnBuildCatalogueDialog(entry, ZnSNMPGlobalDevice.Address, currentTitle);
+    form->show();
+    WaitForFirstRead(*form);
+    const QString file =
+        QDir(parser.value(out))
+            .filePath(QString::fromLatin1(entry.componentName) + QStringLiteral(".png"));
+    if (form->grab().save(file)) {
+      std::printf("%s\t%dx%d\t%s\n", entry.componentName, form->width(), form->height(),
+                  qPrintable(form->windowTitle()));
+      ++saved;
+    } else {
+      std::fprintf(stderr, "could not save %s\n", qPrintable(file));
+    }
+    form->close();
+  }
+  return saved == static_cast<int>(ZnCatalogue().size()) ? 0 : 1;
+}
