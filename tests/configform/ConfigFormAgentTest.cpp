@@ -14,7 +14,9 @@
 #include <QImage>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QHelpEvent>
 #include <QTemporaryDir>
+#include <QToolTip>
 
 // The configuration dialog as a whole: pages on tabs, sizes, button bitmaps and closing while a
 // page still reads.
@@ -133,6 +135,25 @@ TEST_F(ConfigFormAgentTest, ButtonBitmapsOfTheCurrentDirectoryReplaceCaptions) {
   EXPECT_EQ(withBitmap.CloseButton()->text(), "Close");
   TCtrlBtnPanel without;
   EXPECT_EQ(without.RefreshButton()->text(), "Refresh");
+}
+
+TEST_F(ConfigFormAgentTest, TheHintOverARowListsEveryColumn) {
+  QWidget window;
+  auto* panel = new TListViewPanel(&window);
+  QTreeWidget* view = panel->ListView();
+  view->setHeaderLabels({"Port", "Description"});
+  view->addTopLevelItem(new QTreeWidgetItem(QStringList{"5", "printer"}));
+  window.resize(400, 300);
+  window.show();
+  const QPoint inside = view->visualItemRect(view->topLevelItem(0)).center();
+  QHelpEvent over(QEvent::ToolTip, inside, view->viewport()->mapToGlobal(inside));
+  QCoreApplication::sendEvent(view->viewport(), &over);
+  // Captions padded with a tab per missing character, two blanks, the cell, a line feed.
+  EXPECT_EQ(QToolTip::text(), "Port\t\t\t\t\t\t\t  5\nDescription  printer\n");
+  const QPoint below(5, view->viewport()->height() - 5);
+  QHelpEvent outside(QEvent::ToolTip, below, view->viewport()->mapToGlobal(below));
+  QCoreApplication::sendEvent(view->viewport(), &outside);
+  EXPECT_TRUE(Await([] { return !QToolTip::isVisible(); }, 2000));
 }
 
 TEST_F(ConfigFormAgentTest, AnEmptyFormReadsNothingAndCloses) {
