@@ -1,3 +1,4 @@
+#include "AgentSuite.h"
 #include "Nx596Agent.h"
 #include "QtPrinters.h"
 #include "RecordingNotifier.h"
@@ -42,43 +43,16 @@ const ZnSNMPVarDef kSystemIp[] = {
     {"1.3.6.1.4.1.99917.11.63.3.2.1.2.2", "System IP", ZnSyntax::IpAddress, ZnAccess::ReadWrite},
     {}};
 
-class BindingAgentTest : public ::testing::Test {
+class BindingAgentTest : public AgentSuite {
  protected:
-  static void SetUpTestSuite() {
-    TestApplication();
-    static QTemporaryDir counter;
-    ZnSNMPOpenSession(counter.path());
-    agent_ = new Nx596Agent({"--fdb-rows", "3000"});
-    ASSERT_TRUE(agent_->Start());
-  }
-  static void TearDownTestSuite() {
-    delete agent_;
-    agent_ = nullptr;
-  }
+  static void SetUpTestSuite() { StartAgent({"--fdb-rows", "3000"}); }
   void SetUp() override {
-    ASSERT_NE(agent_, nullptr);
-    ZnSNMPGlobalDevice = {"127.0.0.1", agent_->Port()};
-    ZnSNMPGlobalSecurity.Version = 1;
-    ZnSNMPDefaultTimeout = 100;
-    ZnSetNotifier(&notifier_);
+    AgentSuite::SetUp();
     window_ = std::make_unique<QWidget>();
-    agent_->ClearTrace();
-  }
-  void TearDown() override { ZnSetNotifier(nullptr); }
-
-  static QStringList Sets() {
-    QStringList sets;
-    for (const QString& line : agent_->TraceLines())
-      if (line.startsWith("SET\t")) sets << line.section('\t', 4);
-    return sets;
   }
 
-  static Nx596Agent* agent_;
-  RecordingNotifier notifier_;
   std::unique_ptr<QWidget> window_;
 };
-
-Nx596Agent* BindingAgentTest::agent_ = nullptr;
 
 // The port table walked asynchronously into a list view; a selected row goes into the controls,
 // and a write sends that row overlaid with what was edited.

@@ -1,3 +1,4 @@
+#include "AgentSuite.h"
 #include "Nx596Agent.h"
 #include "QtPrinters.h"
 #include "RecordingNotifier.h"
@@ -20,37 +21,12 @@
 // Every catalogue dialog built from its recipe and read from the simulated switch.
 namespace {
 
-class CatalogueDialogAgentTest : public ::testing::Test {
+class CatalogueDialogAgentTest : public AgentSuite {
  protected:
-  static void SetUpTestSuite() {
-    TestApplication();
-    static QTemporaryDir counter;
-    ZnSNMPOpenSession(counter.path());
-    agent_ = new Nx596Agent();
-    ASSERT_TRUE(agent_->Start());
-  }
-  static void TearDownTestSuite() {
-    delete agent_;
-    agent_ = nullptr;
-  }
-  void SetUp() override {
-    ASSERT_NE(agent_, nullptr);
-    ZnSNMPGlobalDevice = {"127.0.0.1", agent_->Port()};
-    ZnSNMPGlobalSecurity.Version = 1;
-    ZnSNMPDefaultTimeout = 100;
-    ZnSetNotifier(&notifier_);
-  }
-  void TearDown() override { ZnSetNotifier(nullptr); }
-
   static bool ReadDone(const TConfigForm& form) {
     return form.Current() && !form.Current()->Busy();
   }
-
-  static Nx596Agent* agent_;
-  RecordingNotifier notifier_;
 };
-
-Nx596Agent* CatalogueDialogAgentTest::agent_ = nullptr;
 
 // Each page of each dialog reads without an error: every object the catalogue names is served.
 TEST_F(CatalogueDialogAgentTest, EveryPageOfEveryDialogReads) {

@@ -1,3 +1,4 @@
+#include "AgentSuite.h"
 #include "Nx596Agent.h"
 #include "QtPrinters.h"
 #include "RecordingNotifier.h"
@@ -11,10 +12,10 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QHelpEvent>
 #include <QImage>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QHelpEvent>
 #include <QTemporaryDir>
 #include <QToolTip>
 
@@ -30,27 +31,9 @@ const ZnSNMPVarDef kVlan[] = {{"1.3.6.1.4.1.99917.11.63.3.2.1.2.5", "Management 
                                ZnSyntax::Integer, ZnAccess::ReadWrite},
                               {}};
 
-class ConfigFormAgentTest : public ::testing::Test {
+class ConfigFormAgentTest : public AgentSuite {
  protected:
-  static void SetUpTestSuite() {
-    TestApplication();
-    static QTemporaryDir counter;
-    ZnSNMPOpenSession(counter.path());
-    agent_ = new Nx596Agent({"--fdb-rows", "3000"});
-    ASSERT_TRUE(agent_->Start());
-  }
-  static void TearDownTestSuite() {
-    delete agent_;
-    agent_ = nullptr;
-  }
-  void SetUp() override {
-    ASSERT_NE(agent_, nullptr);
-    ZnSNMPGlobalDevice = {"127.0.0.1", agent_->Port()};
-    ZnSNMPGlobalSecurity.Version = 1;
-    ZnSNMPDefaultTimeout = 100;
-    ZnSetNotifier(&notifier_);
-  }
-  void TearDown() override { ZnSetNotifier(nullptr); }
+  static void SetUpTestSuite() { StartAgent({"--fdb-rows", "3000"}); }
 
   static ZnSNMPRequest2Edits* Binding(QWidget* form, const ZnSNMPVarDef* table,
                                       std::uint8_t itemType, int keys) {
@@ -58,12 +41,7 @@ class ConfigFormAgentTest : public ::testing::Test {
     binding->VarList() = ZnSNMPVarList(table, itemType, keys);
     return binding;
   }
-
-  static Nx596Agent* agent_;
-  RecordingNotifier notifier_;
 };
-
-Nx596Agent* ConfigFormAgentTest::agent_ = nullptr;
 
 TEST_F(ConfigFormAgentTest, SwitchingTabsStopsTheWalkOfThePreviousPage) {
   TConfigForm form;

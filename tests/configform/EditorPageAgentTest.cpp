@@ -1,3 +1,4 @@
+#include "AgentSuite.h"
 #include "ErrorCode.h"
 #include "Nx596Agent.h"
 #include "QtPrinters.h"
@@ -33,28 +34,8 @@ const ZnSNMPVarDef kOneWritable[] = {
     {"1.3.6.1.4.1.99917.11.63.3.2.1.2.3", "Subnet Mask", ZnSyntax::IpAddress, ZnAccess::ReadOnly},
     {}};
 
-class EditorPageAgentTest : public ::testing::Test {
+class EditorPageAgentTest : public AgentSuite {
  protected:
-  static void SetUpTestSuite() {
-    TestApplication();
-    static QTemporaryDir counter;
-    ZnSNMPOpenSession(counter.path());
-    agent_ = new Nx596Agent();
-    ASSERT_TRUE(agent_->Start());
-  }
-  static void TearDownTestSuite() {
-    delete agent_;
-    agent_ = nullptr;
-  }
-  void SetUp() override {
-    ASSERT_NE(agent_, nullptr);
-    ZnSNMPGlobalDevice = {"127.0.0.1", agent_->Port()};
-    ZnSNMPGlobalSecurity.Version = 1;
-    ZnSNMPDefaultTimeout = 100;
-    ZnSetNotifier(&notifier_);
-  }
-  void TearDown() override { ZnSetNotifier(nullptr); }
-
   // A shown dialog with one editor page over `table`, read once.
   TSNMPEditorPanel* Open(const ZnSNMPVarDef* table) {
     form_ = std::make_unique<TConfigForm>();
@@ -66,20 +47,10 @@ class EditorPageAgentTest : public ::testing::Test {
     agent_->ClearTrace();
     return page;
   }
-  static QStringList Sets() {
-    QStringList sets;
-    for (const QString& line : agent_->TraceLines())
-      if (line.startsWith("SET\t")) sets << line.section('\t', 4);
-    return sets;
-  }
   static bool Shown(QWidget* w) { return !w->isHidden(); }
 
-  static Nx596Agent* agent_;
-  RecordingNotifier notifier_;
   std::unique_ptr<TConfigForm> form_;
 };
-
-Nx596Agent* EditorPageAgentTest::agent_ = nullptr;
 
 TEST_F(EditorPageAgentTest, OnlyTheTickedRowIsWritten) {
   TSNMPEditorPanel* page = Open(kAddresses);
