@@ -133,6 +133,22 @@ TEST_F(EditorPageAgentTest, AReadOnlyPageOffersRefreshAndCloseOnly) {
   EXPECT_EQ(page->Memo()->toPlainText().count("Get: Ok."), 2);
 }
 
+TEST_F(EditorPageAgentTest, RowStatusLabelsMustBeOfferedByTheRow) {
+  const ZnSNMPVarDef table[] = {
+      {"1.3.6.1.4.1.99917.12.23.4.1.1.1", "IP Index", ZnSyntax::IpAddress, ZnAccess::NotAccessible},
+      {"1.3.6.1.4.1.99917.12.23.4.1.1.2", "MAC Address", ZnSyntax::MacAddress, ZnAccess::ReadWrite},
+      {}};
+  TConfigForm form;
+  auto* binding = new ZnSNMPRequest2Edits(&form);
+  binding->VarList() = ZnSNMPVarList(table, ZnItemType::MVT_UMV, 1);
+  try {
+    form.AddListView(binding, 1, "createAndGo", -1, QString());
+    FAIL() << "an edit row took a row-status label";
+  } catch (const ZnException& e) {
+    EXPECT_EQ(e.Message(), "TSNMPListViewPanel::SetAddStatus - Wrong AddStatusValue:createAndGo");
+  }
+}
+
 TEST_F(EditorPageAgentTest, BuildingErrorsHaveTheirTexts) {
   TConfigForm form;
   auto* binding = new ZnSNMPRequest2Edits(&form);
@@ -150,6 +166,15 @@ TEST_F(EditorPageAgentTest, BuildingErrorsHaveTheirTexts) {
   } catch (const ZnException& e) {
     EXPECT_EQ(e.Message(), "Can not add editor page to a none-page pannel!");
   }
+  try {
+    form.AddListView(binding, 0, "createAndGo", -1, QString());
+    FAIL();
+  } catch (const ZnException& e) {
+    EXPECT_EQ(e.Message(), "Can not change Type of a Config Form!");
+  }
+  // A row index beyond the rows is refused with the device software's own words.
+  page->Editor()->MakeRowReadOnly(7);
+  EXPECT_EQ(notifier_.Texts(), QStringList{"aIdx is overtop!\n you may define < 3"});
   page->SetVarFormat(0, "%u{n0x255}");
   EXPECT_EQ(CodeOf([&] { page->SetVarFormat(0, "%q"); }), -2);
 }
