@@ -1,0 +1,181 @@
+#include "ZnLaunch.h"
+
+#include "ZnException.h"
+#include "ZnIni.h"
+#include "ZnOptionList.h"
+#include "ZnSNMPSettings.h"
+
+#include <QFileInfo>
+
+namespace {
+
+const QString kSection = QStringLiteral("Program Information");
+
+// A decimal integer, or a clear failure that says where the text came from: a bare "is not a
+// valid integer" would leave an administrator guessing which of a dozen values is wrong.
+int Number(const QString& text, const QString& where) {
+  int value = 0;
+  if (!ZnParseInt(text, value))
+    throw ZnException(QStringLiteral("%1: \"%2\" is not a decimal number.").arg(where, text), 0);
+  return value;
+}
+
+std::uint16_t PortNumber(const QString& text, const QString& where) {
+  const int value = Number(text, where);
+  if (value < 0 || value > 65535)
+    throw ZnException(QStringLiteral("%1: \"%2\" is not a UDP port number.").arg(where, text), 0);
+  return static_cast<std::uint16_t>(value);
+}
+
+QString ProfileKey(const QString& file, const QString& key) {
+  return QStringLiteral("Device profile \"%1\", key \"%2\"").arg(file, key);
+}
+
+QString Parameter(const QString& parameter) {
+  return QStringLiteral("Command-line parameter \"%1\"").arg(parameter);
+}
+
+}  // namespace
+
+QString ZnLaunch::ProfilePath() const {
+  return profileDirectory_ + texts.DeviceAddress + QStringLiteral(".cfg");
+}
+
+bool ZnLaunch::SnmpV3() const {
+  return texts.VersionText == QLatin1String("3") || ZnSNMPGlobalSecurity.Version == 3;
+}
+
+void ZnLaunch::ProcessParameters(const QStringList& parameters) {
+  flags.ContextNameGiven = flags.SecurityLevelGiven = flags.AuthProtocolGiven = false;
+  flags.AuthPasswordGiven = flags.PrivProtocolGiven = flags.PrivPasswordGiven = false;
+  for (const QString& parameter : parameters) ProcessParameter(parameter);
+}
+
+void ZnLaunch::ApplyProfile(const QString& fileName) {
+  const ZnIni ini(fileName);
+  const auto read = [&](const char* key) {
+    return ini.ReadString(kSection, QString::fromLatin1(key), QString());
+  };
+  const auto where = [&](const char* key) {
+    return ProfileKey(fileName, QString::fromLatin1(key));
+  };
+  ZnSNMPSecurity& security = ZnSNMPGlobalSecurity;
+
+  const std::uint16_t port = PortNumber(read("AgentPort"), where("AgentPort"));
+  ZnSNMPGlobalDevice.Port = port;
+  texts.AgentPortText = QString::number(port);
+
+  texts.VersionText = read("Version");
+  security.Version = static_cast<std::uint8_t>(Number(texts.VersionText, where("Version")));
+
+  if (const QString name = read("ContextName"); !name.isEmpty()) {
+    ZnSNMPGlobalScope.ContextName = texts.ContextName = name;
+    flags.ContextNameGiven = true;
+  }
+  ZnSNMPGlobalScope.ContextEngineID = texts.ContextEngineID = read("ContextEngineID");
+
+  security.SecurityModel = Number(read("SecurityModel"), where("SecurityModel"));
+  texts.SecurityModelText = QString::number(security.SecurityModel);
+
+  // Levels and protocols are counted from 0 in the profile; 0 keeps the default.
+  if (const QString level = read("SecurityLevel"); level != QLatin1String("0")) {
+    security.SecurityLevel = Number(level, where("SecurityLevel")) + 1;
+    texts.SecurityLevelText = QString::number(security.SecurityLevel);
+    flags.SecurityLevelGiven = true;
+  }
+  security.SecurityName = texts.SecurityName = read("SecurityName");
+  if (const QString auth = read("AuthProtocol"); auth != QLatin1String("0")) {
+    security.AuthProtocol = Number(auth, where("AuthProtocol")) + 1;
+    texts.AuthProtocolText = QString::number(security.AuthProtocol);
+    flags.AuthProtocolGiven = true;
+  }
+  if (const QString priv = read("PrivProtocol"); priv != QLatin1String("0")) {
+    security.PrivProtocol = Number(priv, where("PrivProtocol")) + 1;
+    texts.PrivProtocolText = QString::number(security.PrivProtocol);
+    flags.PrivProtocolGiven = true;
+  }
+  if (const QString pass = read("AuthPassword"); !pass.isEmpty()) {
+    security.AuthPassword = texts.AuthPassword = pass;
+    flags.AuthPasswordGiven = true;
+  }
+  if (const QString pass = read("PrivPassword"); !pass.isEmpty()) {
+    security.PrivPassword = texts.PrivPassword = pass;
+    flags.PrivPasswordGiven = true;
+  }
+}
+
+void ZnLaunch::ProcessParameter(const QString& parameter) {
+  if (const qsizetype at = parameter.indexOf(QLatin1String("/I")); at >= 0) {
+    ZnSNMPGlobalDevice.Address = texts.DeviceAddress = parameter.mid(at + 2);
+    return;
+  }
+  const QString profile = ProfilePath();
+  flags.ProfileFound = QFileInfo(profile).isFile();
+  if (flags.ProfileFound) ApplyProfile(profile);
+
+  ZnSNMPSecurity& security = ZnSNMPGlobalSecurity;
+  // The value of a switch is the text after its first occurrence anywhere in the parameter.
+  const auto value = [&](const char* sw, QString& out) {
+    const qsizetype at = parameter.indexOf(QLatin1String(sw));
+    if (at < 0) return false;
+    out = parameter.mid(at + 2);
+    return true;
+  };
+  const QString where = Parameter(parameter);
+  QString v;
+  if (value("/R", v)) {
+    security.ReadCommunity = texts.ReadCommunity = v;
+  } else if (value("/W", v)) {
+    security.WriteCommunity = texts.WriteCommunity = v;
+  } else if (value("/v", v)) {
+    security.Version = static_cast<std::uint8_t>(Number(v, where));
+  } else if (!SnmpV3()) {
+    return;  // the SNMPv3 switches count only once the version is 3
+  } else if (value("/t", v)) {
+    ZnSNMPGlobalDevice.Port = PortNumber(v, where);
+    texts.AgentPortText = QString::number(ZnSNMPGlobalDevice.Port);
+  } else if (value("/c", v)) {
+    ZnSNMPGlobalScope.ContextName = v;
+    if (!v.isEmpty()) {
+      texts.ContextName = v;
+      flags.ContextNameGiven = true;
+    }
+  } else if (value("/d", v)) {
+    ZnSNMPGlobalScope.ContextEngineID = texts.ContextEngineID = v;
+  } else if (value("/m", v)) {
+    security.SecurityModel = Number(v, where);
+    texts.SecurityModelText = QString::number(security.SecurityModel);
+  } else if (value("/l", v)) {
+    security.SecurityLevel = Number(v, where);
+    if (security.SecurityLevel != 0) {
+      texts.SecurityLevelText = QString::number(security.SecurityLevel);
+      flags.SecurityLevelGiven = true;
+    }
+  } else if (value("/n", v)) {
+    security.SecurityName = texts.SecurityName = v;
+  } else if (value("/A", v)) {
+    security.AuthPassword = v;
+    if (!v.isEmpty()) {
+      texts.AuthPassword = v;
+      flags.AuthPasswordGiven = true;
+    }
+  } else if (value("/P", v)) {
+    security.PrivPassword = v;
+    if (!v.isEmpty()) {
+      texts.PrivPassword = v;
+      flags.PrivPasswordGiven = true;
+    }
+  } else if (value("/a", v)) {
+    security.AuthProtocol = Number(v, where);
+    if (texts.AuthProtocolText != QLatin1String("0")) {
+      texts.AuthProtocolText = QString::number(security.AuthProtocol);
+      flags.AuthProtocolGiven = true;
+    }
+  } else if (value("/p", v)) {
+    security.PrivProtocol = Number(v, where);
+    if (texts.PrivProtocolText != QLatin1String("0")) {
+      texts.PrivProtocolText = QString::number(security.PrivProtocol);
+      flags.PrivProtocolGiven = true;
+    }
+  }
+}
