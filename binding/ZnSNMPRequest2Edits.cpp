@@ -47,21 +47,6 @@ void NeedEdits(const std::vector<QLineEdit*>& edits, size_t count) {
     if (edits[k] == nullptr) throw ZnFrameworkError(ZnCode::NotEnoughControls);
 }
 
-// Days since 1899-12-30 and back, split into calendar fields with milliseconds.
-struct CalendarFields {
-  int year, month, day, hour, minute, second, millisecond;
-};
-
-CalendarFields SplitDays(double days) {
-  const double whole = std::trunc(days);
-  long long ms = std::llround(std::fabs(days - whole) * 86400000.0);
-  ms = std::min<long long>(ms, 86399999);
-  const QDate date = QDate(1899, 12, 30).addDays(static_cast<qint64>(whole));
-  const QTime time = QTime::fromMSecsSinceStartOfDay(static_cast<int>(ms));
-  return {date.year(),   date.month(),  date.day(), time.hour(),
-          time.minute(), time.second(), time.msec()};
-}
-
 int EditNumber(const QLineEdit* edit) {
   return static_cast<int>(ZnLeadingInt64(edit->text()));
 }
@@ -132,8 +117,16 @@ void ShowInEdits(const std::vector<QLineEdit*>& edits, std::uint32_t syntax, con
     case ZnSyntax::BcDateTime: {
       NeedEdits(edits, 7);
       if (null) return;
-      const CalendarFields f = SplitDays(ZnBytesToDouble(image));
-      const int fields[] = {f.year, f.month, f.day, f.hour, f.minute, f.second, f.millisecond};
+      // A day count outside the calendar shows as zeros rather than as a made-up date.
+      const QDateTime when = ZnDaysToDateTime(ZnBytesToDouble(image));
+      int fields[7] = {};
+      if (when.isValid()) {
+        const QDate d = when.date();
+        const QTime t = when.time();
+        const int parts[] = {d.year(),   d.month(),  d.day(), t.hour(),
+                             t.minute(), t.second(), t.msec()};
+        std::copy(std::begin(parts), std::end(parts), fields);
+      }
       for (int k = 0; k < 7; ++k)
         edits[static_cast<size_t>(k)]->setText(QString::number(fields[k]));
       return;

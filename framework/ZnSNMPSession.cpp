@@ -62,8 +62,6 @@ constexpr int kStatusV3UnknownContext = -1417;
 
 constexpr int kSecurityModelUsm = 3;
 
-bool gSessionOpen = false;
-
 // ---------------------------------------------------------------------------------------------
 // The library
 
@@ -955,7 +953,6 @@ void RearmPump() {
 void ZnSNMPOpenSession(const QString& bootCounterDirectory) {
   SnmpEventProcessor& pump = ZnSNMPEventPump();
   pump.Stop();
-  gSessionOpen = true;
   EnsureLibrary();
   const QString engineID = QString::fromLatin1(ZnSNMPLocalEngineID);
   const QString fileName =
@@ -986,10 +983,6 @@ void ZnSNMPOpenSession(const QString& bootCounterDirectory) {
                                         1};
   ZnSNMPDefaultTimeout = 100;
   pump.Start();
-}
-
-bool ZnSNMPSessionIsOpen() {
-  return gSessionOpen;
 }
 
 void ZnSNMPCheckTarget(const ZnSNMPTarget& target) {

@@ -17,8 +17,6 @@
 
 // Opens the session layer and sets the default settings. Raises -506, -507 or -508.
 void ZnSNMPOpenSession(const QString& bootCounterDirectory);
-// True once ZnSNMPOpenSession has run.
-bool ZnSNMPSessionIsOpen();
 
 inline constexpr char ZnSNMPLocalEngineID[] = "ZnSNMP_PP_Application";
 inline constexpr char ZnSNMPBootCounterFile[] = "ZnSNMP_PP_BootCounter";

@@ -182,7 +182,8 @@ double ZnLeadingDouble(const QString& text) {
       const char* e = p + 1;
       const bool negativeExponent = *e == '-';
       if (*e == '-' || *e == '+') ++e;
-      for (; *e >= '0' && *e <= '9'; ++e) exponent = std::min(exponent * 10 + (*e - '0'), 1000000ll);
+      for (; *e >= '0' && *e <= '9'; ++e)
+        exponent = std::min(exponent * 10 + (*e - '0'), 1000000ll);
       if (negativeExponent) exponent = -exponent;
     }
     value = scale + exponent <= 0 ? 0.0 : std::numeric_limits<double>::infinity();
@@ -214,16 +215,23 @@ double ZnNowDays() {
   return ZnDateTimeToDays(QDateTime::currentDateTime());
 }
 
-QString ZnDaysToCalendarText(double days) {
+QDateTime ZnDaysToDateTime(double days) {
   constexpr double kFirst = -693593.0;  // 0001-01-01
   constexpr double kLast = 2958466.0;   // 10000-01-01
-  if (!std::isfinite(days) || days <= kFirst - 1 || days >= kLast) return ZnFormatDouble(days);
+  if (!std::isfinite(days) || days <= kFirst - 1 || days >= kLast) return {};
   const double whole = std::trunc(days);
   long long ms = std::llround(std::fabs(days - whole) * kMillisecondsPerDay);
   ms = std::min<long long>(ms, 86399999);
   const QDate date = Epoch().addDays(static_cast<qint64>(whole));
-  const QTime time = QTime::fromMSecsSinceStartOfDay(static_cast<int>(ms));
-  if (!date.isValid() || date.year() < 1) return ZnFormatDouble(days);
+  if (!date.isValid() || date.year() < 1) return {};
+  return QDateTime(date, QTime::fromMSecsSinceStartOfDay(static_cast<int>(ms)));
+}
+
+QString ZnDaysToCalendarText(double days) {
+  const QDateTime dateTime = ZnDaysToDateTime(days);
+  if (!dateTime.isValid()) return ZnFormatDouble(days);
+  const QDate date = dateTime.date();
+  const QTime time = dateTime.time();
   int hour12 = time.hour() % 12;
   if (hour12 == 0) hour12 = 12;
   return QString::asprintf("%04d/%02d/%02d %02d:%02d:%02d %s", date.year(), date.month(),

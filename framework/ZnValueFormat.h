@@ -36,6 +36,9 @@ QString ZnPlainDouble(double value);
 // Date-times as a number of days since 1899-12-30, the fraction being the time of day.
 double ZnDateTimeToDays(const QDateTime& dateTime);
 double ZnNowDays();
+// The date and time of a day count, with milliseconds; invalid outside the years 1..9999 or
+// for a count that is not finite.
+QDateTime ZnDaysToDateTime(double days);
 // Calendar text "yyyy/mm/dd hh:nn:ss am" of a day count; a count outside the years 1..9999 (or
 // not finite) is given in general number form instead.
 QString ZnDaysToCalendarText(double days);

@@ -146,6 +146,10 @@ TEST(CalendarTextTest, DaysSince1899BothWays) {
   EXPECT_DOUBLE_EQ(ZnCalendarTextToDays("13:00:00 pm 2005/03/07"), 0.0);
   EXPECT_EQ(ZnDaysToCalendarText(1e300), "1e+300");
   EXPECT_EQ(ZnDaysToCalendarText(std::nan("")), "nan");
+  // The shared conversion behind the text and the date-time edits.
+  EXPECT_EQ(ZnDaysToDateTime(38418.75), QDateTime(QDate(2005, 3, 7), QTime(18, 0)));
+  EXPECT_FALSE(ZnDaysToDateTime(std::nan("")).isValid());
+  EXPECT_FALSE(ZnDaysToDateTime(3e6).isValid());
 }
 
 }  // namespace
