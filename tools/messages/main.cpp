@@ -5,6 +5,9 @@
 #include "ZnSNMPMessages.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QStringList>
 #include <QTextStream>
 
@@ -31,16 +34,41 @@ QString CodeOf(ZnMessageTable table, int index) {
   return QString();
 }
 
+// Writes every table's built-in texts as its catalogue file, one entry per line.
+int WriteCatalogues(const QString& moduleDirectory) {
+  for (int t = 0; t < ZnMessageTableCount; ++t) {
+    const auto table = static_cast<ZnMessageTable>(t);
+    const QString fileName = JoinPath(moduleDirectory, ZnMessageFileName(table));
+    QDir().mkpath(QFileInfo(fileName).path());
+    QFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+      QTextStream(stderr) << "cannot write " << fileName << '\n';
+      return 1;
+    }
+    for (int index = 0; index < ZnBuiltInMessageCount(table); ++index) {
+      QString text = ZnMessage(table, index);
+      text.replace(QLatin1Char('\n'), QLatin1Char(' '));  // a line is an entry
+      file.write(text.toUtf8() + "\n");
+    }
+  }
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
   QTextStream out(stdout);
   const QStringList args = app.arguments().mid(1);
+  if (args.size() == 2 && args[0] == QLatin1String("--write")) return WriteCatalogues(args[1]);
   if (args.size() > 1 || (args.size() == 1 && args[0].startsWith(QLatin1Char('-')))) {
-    QTextStream(stderr) << "usage: nx596-messages [module directory]\n"
-                           "Prints every message table (file, index, code, text), after loading\n"
-                           "the catalogue files under <module directory>/errmsg when given.\n";
+    QTextStream(stderr)
+        << "usage: nx596-messages [module directory]\n"
+           "       nx596-messages --write <module directory>\n"
+           "Prints every message table (file, index, code, text), after loading\n"
+           "the catalogue files under <module directory>/errmsg when given.\n"
+           "With --write, writes the built-in tables as catalogue files there instead,\n"
+           "a starting point for translators and the module directory of a test host.\n";
     return 2;
   }
   const QString moduleDirectory = args.value(0);
