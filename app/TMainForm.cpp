@@ -97,8 +97,7 @@ QString Text(const char* text) {
 }
 
 QString WithSeparator(QString directory) {
-  if (!directory.isEmpty() && !directory.endsWith(QLatin1Char('/')))
-    directory += QLatin1Char('/');
+  if (!directory.isEmpty() && !directory.endsWith(QLatin1Char('/'))) directory += QLatin1Char('/');
   return directory;
 }
 
@@ -113,8 +112,7 @@ TMainForm::TMainForm(const QStringList& parameters, const ZnRegistry& registry, 
   programDirectory = WithSeparator(QCoreApplication::applicationDirPath());
   launcher = [](const QString& line) { ZnLaunchSiblingTool(line); };
   helpOpener = [](const QString& fileName) {
-    return QFileInfo(fileName).isFile() &&
-           QDesktopServices::openUrl(QUrl::fromLocalFile(fileName));
+    return QFileInfo(fileName).isFile() && QDesktopServices::openUrl(QUrl::fromLocalFile(fileName));
   };
 
   auto* client = new QWidget(this);
@@ -178,8 +176,8 @@ void TMainForm::BuildMenu() {
     const QString name = Text(item.name);
     QAction* action = nullptr;
     if (item.kind == ZnMenuKind::Submenu) {
-      QMenu* menu = parentMenu ? parentMenu->addMenu(Text(item.caption))
-                               : bar->addMenu(Text(item.caption));
+      QMenu* menu =
+          parentMenu ? parentMenu->addMenu(Text(item.caption)) : bar->addMenu(Text(item.caption));
       menu->setObjectName(name);
       menus_.insert(name, menu);
       parents.push_back(menu);
@@ -242,9 +240,8 @@ void TMainForm::Dispatch(const ZnMenuItem& item) {
 }
 
 void TMainForm::ShowError(const std::exception& error) {
-  ZnNotifier().Message(this, QCoreApplication::applicationName(),
-                       QString::fromUtf8(error.what()), ZnUserNotifier::Buttons::Ok,
-                       ZnUserNotifier::Icon::Critical);
+  ZnNotifier().Message(this, QCoreApplication::applicationName(), QString::fromUtf8(error.what()),
+                       ZnUserNotifier::Buttons::Ok, ZnUserNotifier::Icon::Critical);
 }
 
 void TMainForm::OpenCatalogueDialog(const ZnCatalogueEntry& entry) {
@@ -348,10 +345,10 @@ void TMainForm::Reset2Click() {
 void TMainForm::Help2Click() {
   const QString fileName = programDirectory + QString::fromLatin1(kZnHelpFileName);
   if (helpOpener && !helpOpener(fileName))
-    ZnNotifier().Message(this, QCoreApplication::applicationName(),
-                         QStringLiteral("Cannot open the help file \"%1\".")
-                             .arg(QDir::toNativeSeparators(fileName)),
-                         ZnUserNotifier::Buttons::Ok, ZnUserNotifier::Icon::Warning);
+    ZnNotifier().Message(
+        this, QCoreApplication::applicationName(),
+        QStringLiteral("Cannot open the help file \"%1\".").arg(QDir::toNativeSeparators(fileName)),
+        ZnUserNotifier::Buttons::Ok, ZnUserNotifier::Icon::Warning);
 }
 
 void TMainForm::About1Click() {

@@ -25,8 +25,7 @@ class TMainForm : public QMainWindow {
   // Opens the SNMP session, loads the message catalogues from the module directory the registry
   // names and applies the parameters (with the device profile) to the global settings. Raises
   // what opening the session or reading the profile and parameters raises.
-  TMainForm(const QStringList& parameters, const ZnRegistry& registry,
-            QWidget* parent = nullptr);
+  TMainForm(const QStringList& parameters, const ZnRegistry& registry, QWidget* parent = nullptr);
   ~TMainForm() override;
 
   // No parameters were given: the user was told and the program is to end.
