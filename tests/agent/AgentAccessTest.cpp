@@ -110,7 +110,10 @@ TEST(AgentAccess, BadCommandLinesAreRefusedBeforeStarting) {
         QStringList{"--user", "ops:SHA-1:password1:none:"},
         QStringList{"--user", "ops:none::AES:privacy-pass"}, QStringList{"--engine-id", "8000"},
         QStringList{"--drop", "0"}, QStringList{"--fdb-rows", "ten"},
-        QStringList{"--colour", "blue"}}) {
+        QStringList{"--colour", "blue"}, QStringList{"--slot1", "5"},
+        QStringList{"--slot2", "XM-71"}, QStringList{"--leds", "8"}, QStringList{"--leds", "0G"},
+        QStringList{"--leds", "8 2"}, QStringList{"--leds-live=yes"},
+        QStringList{"--leds", "02", "--leds-live"}}) {
     Nx596Agent agent(arguments);
     ::testing::TestPartResultArray failures;
     {

@@ -102,6 +102,19 @@ std::optional<UserOption> ParseUser(const std::string& text, std::string& error)
   return user;
 }
 
+// Pairs of hexadecimal digits, blanks and colons allowed between the pairs; the empty value too.
+bool ValidHexBytes(const std::string& text) {
+  bool halfByte = false;
+  for (char c : text) {
+    if (std::isxdigit(static_cast<unsigned char>(c))) {
+      halfByte = !halfByte;
+    } else if ((c != ' ' && c != ':') || halfByte) {
+      return false;
+    }
+  }
+  return !halfByte;
+}
+
 // An SNMP engine ID is 5 to 32 bytes (RFC 3411), given as hexadecimal digits.
 bool ValidEngineId(std::string hex) {
   if (hex.rfind("0x", 0) == 0 || hex.rfind("0X", 0) == 0) hex.erase(0, 2);
@@ -128,6 +141,12 @@ const char* AgentUsage() {
          "  --delay MS          answer each request only after MS milliseconds\n"
          "  --drop N            drop every N-th request without an answer\n"
          "  --fdb-rows N        rows of the bridge forwarding table (default 50)\n"
+         "  --slot1 N           module type in uplink slot 1: 0 none, 1 XM-71, 2 XM-73,\n"
+         "                      3 XM-72, 4 COMBA (default 0)\n"
+         "  --slot2 N           module type in uplink slot 2, likewise (default 0)\n"
+         "  --leds HEX          the front-panel LED value as hexadecimal bytes, any length\n"
+         "  --leds-live         LEDs that change: links come and go every few seconds,\n"
+         "                      linked ports blink with traffic, fitted modules too\n"
          "Prints \"READY <port>\" when it answers requests.\n";
 }
 
@@ -143,6 +162,11 @@ ParsedOptions ParseAgentOptions(const std::vector<std::string>& arguments) {
       hasValue = true;
     }
     if (name == "--help" || name == "-h") return {std::nullopt, ""};
+    if (name == "--leds-live") {
+      if (hasValue) return {std::nullopt, name + " takes no value"};
+      options.ledsLive = true;
+      continue;
+    }
     if (!hasValue) {
       if (i + 1 >= arguments.size()) return {std::nullopt, name + " needs a value"};
       value = arguments[++i];
@@ -177,9 +201,18 @@ ParsedOptions ParseAgentOptions(const std::vector<std::string>& arguments) {
       if (!ParseNumber(value, options.fdbRows) || options.fdbRows > 1000000) {
         return bad("expected 0 to 1000000 rows");
       }
+    } else if (name == "--slot1" || name == "--slot2") {
+      std::uint32_t& slot = name == "--slot1" ? options.slot1 : options.slot2;
+      if (!ParseNumber(value, slot) || slot > 4) return bad("expected a module type 0..4");
+    } else if (name == "--leds") {
+      if (!ValidHexBytes(value)) return bad("expected hexadecimal bytes");
+      options.ledsHex = value;
     } else {
       return {std::nullopt, "unknown option " + name};
     }
+  }
+  if (options.ledsHex && options.ledsLive) {
+    return {std::nullopt, "--leds and --leds-live exclude each other"};
   }
   return {options, ""};
 }

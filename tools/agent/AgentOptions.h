@@ -25,6 +25,14 @@ struct AgentOptions {
   std::uint32_t delayMs = 0;
   std::uint32_t dropEvery = 0;  // 0: answer everything
   std::uint32_t fdbRows = 50;
+  // Module types of the uplink slots (swL2Module-1-Type, -2-Type): 0 none, 1 XM-71, 2 XM-73,
+  // 3 XM-72, 4 COMBA.
+  std::uint32_t slot1 = 0;
+  std::uint32_t slot2 = 0;
+  // The front-panel LED value as hexadecimal bytes, of any length; unset: the seeded panel.
+  std::optional<std::string> ledsHex;
+  // The LED value changes over time: links come and go, linked ports show traffic.
+  bool ledsLive = false;
 };
 
 struct ParsedOptions {

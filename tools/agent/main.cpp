@@ -186,6 +186,96 @@ void FillEngineId(nx596::DeviceModel& model) {
   }
 }
 
+const char* const kLedStatusInstance = "1.3.6.1.4.1.99917.11.63.3.2.1.1.5.0";
+const char* const kSlotTypeInstances[] = {"1.3.6.1.4.1.99917.11.63.3.2.1.1.6.0",
+                                          "1.3.6.1.4.1.99917.11.63.3.2.1.1.7.0"};
+
+// The modules in the uplink slots and a fixed LED value replace what the device was seeded
+// with. The LED value may be shorter or longer than the real panel's on purpose: tests read
+// LEDs beyond the value's end.
+void ApplyFrontPanelOptions(nx596::DeviceModel& model, const nx596::AgentOptions& options) {
+  const std::uint32_t slots[] = {options.slot1, options.slot2};
+  for (std::size_t k = 0; k < 2; ++k) {
+    if (!model.Assign(*nx596::ParseOid(kSlotTypeInstances[k]), std::int64_t{slots[k]})) {
+      throw std::invalid_argument(std::string("no module type at ") + kSlotTypeInstances[k]);
+    }
+  }
+  if (!options.ledsHex) return;
+  auto leds = nx596::ParseValue(nx596::Syntax::kOctetString, *options.ledsHex);
+  if (!leds || !model.Assign(*nx596::ParseOid(kLedStatusInstance), std::move(*leds))) {
+    throw std::invalid_argument("--leds: cannot set the LED value");
+  }
+}
+
+// A switch in use, to watch the front panel come alive: power and console steady green; once a
+// second every port's link may come up or go down (every four seconds on average) and a linked
+// port blinks (bit 0x80) while it carries traffic; a fitted uplink module behaves like a port.
+// The sequence is pseudo-random from a fixed seed, so every run shows the same.
+class LiveFrontPanel {
+ public:
+  LiveFrontPanel(nx596::DeviceModel& model, const nx596::AgentOptions& options)
+      : model_(model),
+        instance_(*nx596::ParseOid(kLedStatusInstance)),
+        slots_{options.slot1, options.slot2} {
+    for (bool& linked : linked_) linked = Next() % 2 == 0;
+    Step();
+    alarm_ = snmp_alarm_register(1, SA_REPEAT, &LiveFrontPanel::OnAlarm, this);
+  }
+  ~LiveFrontPanel() {
+    if (alarm_ != 0) snmp_alarm_unregister(alarm_);
+  }
+  LiveFrontPanel(const LiveFrontPanel&) = delete;
+  LiveFrontPanel& operator=(const LiveFrontPanel&) = delete;
+
+ private:
+  static constexpr std::size_t kPorts = 24;
+  static constexpr std::uint8_t kGreen = 0x02;
+  static constexpr std::uint8_t kSpeedGreen = 0x03;  // code 3: the XM-71's speed LED map
+  static constexpr std::uint8_t kBlink = 0x80;
+  static constexpr std::uint32_t kXm71 = 1;
+
+  static void OnAlarm(unsigned int, void* self) { static_cast<LiveFrontPanel*>(self)->Step(); }
+
+  // xorshift32: small, and the same sequence on every platform.
+  std::uint32_t Next() {
+    random_ ^= random_ << 13;
+    random_ ^= random_ >> 17;
+    random_ ^= random_ << 5;
+    return random_;
+  }
+
+  // The link LED of one port or module for the next second.
+  std::uint8_t LinkByte(std::size_t link) {
+    if (Next() % 4 == 0) linked_[link] = !linked_[link];
+    if (!linked_[link]) return 0;
+    return Next() % 2 == 0 ? kGreen | kBlink : kGreen;
+  }
+
+  void Step() {
+    std::string leds(54, '\0');
+    leds[0] = static_cast<char>(kGreen);  // power
+    leds[1] = static_cast<char>(kGreen);  // console
+    for (std::size_t port = 1; port <= kPorts; ++port) {
+      leds[2 * port] = static_cast<char>(LinkByte(port - 1));
+    }
+    for (std::size_t slot = 0; slot < 2; ++slot) {
+      if (slots_[slot] == 0) continue;
+      const std::size_t at = 50 + 2 * slot;
+      const std::uint8_t link = LinkByte(kPorts + slot);
+      leds[at] = static_cast<char>(link);
+      leds[at + 1] = static_cast<char>(slots_[slot] != kXm71 ? link : link ? kSpeedGreen : 0);
+    }
+    model_.Assign(instance_, std::move(leds));
+  }
+
+  nx596::DeviceModel& model_;
+  nx596::Oid instance_;
+  std::uint32_t slots_[2];
+  bool linked_[kPorts + 2] = {};
+  std::uint32_t random_ = 0x2545F491u;
+  unsigned int alarm_ = 0;
+};
+
 std::optional<int> BoundPort(netsnmp_session* session) {
   netsnmp_transport* transport =
       session ? snmp_sess_transport(snmp_sess_pointer(session)) : nullptr;
@@ -206,6 +296,7 @@ int Run(const nx596::AgentOptions& options) {
   std::unique_ptr<nx596::DeviceModel> model;
   try {
     model = BuildModel(options.fdbRows);
+    ApplyFrontPanelOptions(*model, options);
   } catch (const std::exception& error) {
     std::cerr << "nx596-agent: device data: " << error.what() << "\n";
     return 1;
@@ -263,7 +354,10 @@ int Run(const nx596::AgentOptions& options) {
 
       timeval period = {0, 100 * 1000};
       unsigned int tick = snmp_alarm_register_hr(period, SA_REPEAT, &Tick, nullptr);
+      std::optional<LiveFrontPanel> live;
+      if (options.ledsLive) live.emplace(*model, options);
       while (!gStopRequested) agent_check_and_process(1);
+      live.reset();
       snmp_alarm_unregister(tick);
     }
     gate.Uninstall();
