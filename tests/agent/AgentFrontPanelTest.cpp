@@ -33,65 +33,42 @@ std::vector<int> Bytes(const ToolRun& run) {
 }
 
 TEST(AgentFrontPanel, SlotModulesAndLedValueComeFromTheCommandLine) {
-  Nx596Agent plain;
-  ASSERT_TRUE(plain.Start());
-  ToolRun seeded = ReadPanel(NetSnmpTools(plain.Address()));
-  ASSERT_EQ(seeded.exitCode, 0) << seeded;
-  EXPECT_EQ(seeded.Find(kSlot1).value, "0");
-  EXPECT_EQ(seeded.Find(kSlot2).value, "0");
-  EXPECT_EQ(Bytes(seeded).size(), 54u);
-
   // Three bytes only, shorter than the real panel: a reader must cope with LEDs beyond the end.
-  Nx596Agent fitted({"--slot1", "3", "--slot2", "1", "--leds", "82 04:0A"});
-  ASSERT_TRUE(fitted.Start());
-  ToolRun run = ReadPanel(NetSnmpTools(fitted.Address()));
+  Nx596Agent agent({"--slot1", "3", "--slot2", "1", "--leds", "82 04:0A"});
+  ASSERT_TRUE(agent.Start());
+  ToolRun run = ReadPanel(NetSnmpTools(agent.Address()));
   ASSERT_EQ(run.exitCode, 0) << run;
   EXPECT_EQ(run.Find(kSlot1).value, "3");
   EXPECT_EQ(run.Find(kSlot2).value, "1");
   EXPECT_EQ(Bytes(run), (std::vector<int>{0x82, 0x04, 0x0A})) << run;
-
-  Nx596Agent longer({"--leds", QString(60, 'F') + "07"});
-  ASSERT_TRUE(longer.Start());
-  const std::vector<int> bytes = Bytes(ReadPanel(NetSnmpTools(longer.Address())));
-  ASSERT_EQ(bytes.size(), 31u);
-  EXPECT_EQ(bytes.back(), 0x07);
 }
 
-// Every sample must read like a real panel; over a few seconds links must come and go.
+// Every sample must read like a real panel; within a few seconds links must come and go.
 TEST(AgentFrontPanel, LiveLedsChangeAndKeepTheirMeaning) {
   Nx596Agent agent({"--leds-live", "--slot2", "1"});
   ASSERT_TRUE(agent.Start());
   NetSnmpTools tools(agent.Address());
-  std::vector<std::vector<int>> samples;
+  const auto isLink = [](int led) { return led == 0 || led == 0x02 || led == 0x82; };
+  std::vector<int> first;
+  bool linkChanged = false;
   QElapsedTimer clock;
   clock.start();
-  bool linkChanged = false;
   while (!linkChanged && clock.elapsed() < 8000) {
-    ToolRun run = ReadPanel(tools);
-    ASSERT_EQ(run.exitCode, 0) << run;
-    EXPECT_EQ(run.Find(kSlot2).value, "1");
-    const std::vector<int> bytes = Bytes(run);
-    ASSERT_EQ(bytes.size(), 54u) << run;
+    const std::vector<int> bytes = Bytes(ReadPanel(tools));
+    ASSERT_EQ(bytes.size(), 54u);
     EXPECT_EQ(bytes[0], 0x02) << "power steady green";
     EXPECT_EQ(bytes[1], 0x02) << "console steady green";
-    for (int at = 3; at < 50; at += 2) EXPECT_EQ(bytes[at], 0) << "byte " << at;
-    for (int port = 1; port <= 24; ++port) {
-      const int led = bytes[2 * port];
-      EXPECT_TRUE(led == 0 || led == 0x02 || led == 0x82) << "port " << port << ": " << led;
-    }
-    EXPECT_EQ(bytes[50], 0) << "no module in slot 1";
-    EXPECT_EQ(bytes[51], 0) << "no module in slot 1";
+    for (int at = 2; at < 50; ++at) EXPECT_TRUE(at % 2 ? bytes[at] == 0 : isLink(bytes[at])) << at;
+    EXPECT_EQ(bytes[50] + bytes[51], 0) << "no module in slot 1";
     // An XM-71: link and activity at 52, its speed LED (code 3) at 53 while linked.
-    EXPECT_TRUE(bytes[52] == 0 || bytes[52] == 0x02 || bytes[52] == 0x82) << bytes[52];
+    EXPECT_TRUE(isLink(bytes[52])) << bytes[52];
     EXPECT_EQ(bytes[53], bytes[52] ? 0x03 : 0) << bytes[52];
-    if (!samples.empty()) {
-      for (int port = 1; port <= 24; ++port)
-        linkChanged = linkChanged || (samples.front()[2 * port] != 0) != (bytes[2 * port] != 0);
-    }
-    samples.push_back(bytes);
+    if (first.empty()) first = bytes;
+    for (int port = 1; port <= 24; ++port)
+      linkChanged = linkChanged || (first[2 * port] != 0) != (bytes[2 * port] != 0);
     QThread::msleep(300);
   }
-  EXPECT_TRUE(linkChanged) << samples.size() << " samples";
+  EXPECT_TRUE(linkChanged);
 }
 
 }  // namespace
