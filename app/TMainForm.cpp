@@ -2,6 +2,7 @@
 
 #include "TAboutForm.h"
 #include "TConfigForm.h"
+#include "TNX596PanelForm.h"
 #include "ZnCatalogue.h"
 #include "ZnCatalogueDialog.h"
 #include "ZnException.h"
@@ -38,24 +39,6 @@ const ZnOptionList kRmonStateOptions(kRmonStateItems);
 constinit const ZnSNMPVarDef kRmonState[] = {
     {"1.3.6.1.4.1.99917.11.63.3.2.1.2.16", "RMON State", ZnSyntax::Integer, ZnAccess::ReadWrite,
      &kRmonStateOptions},
-    {},
-};
-
-// The modules fitted in the two uplink slots.
-constexpr ZnOptionItem kModuleTypeItems[] = {
-    {0, "none"},
-    {1, "moduleType-XM-71"},
-    {2, "moduleType-XM-73"},
-    {3, "moduleType-XM-72"},
-    {4, "moduleType-COMBA"},
-    {0, nullptr},
-};
-const ZnOptionList kModuleTypeOptions(kModuleTypeItems);
-constinit const ZnSNMPVarDef kModuleTypes[] = {
-    {"1.3.6.1.4.1.99917.11.63.3.2.1.1.6", "swL2Module-1-Type", ZnSyntax::Integer,
-     ZnAccess::ReadOnly, &kModuleTypeOptions},
-    {"1.3.6.1.4.1.99917.11.63.3.2.1.1.7", "swL2Module-2-Type", ZnSyntax::Integer,
-     ZnAccess::ReadOnly, &kModuleTypeOptions},
     {},
 };
 
@@ -163,7 +146,13 @@ TMainForm::TMainForm(const QStringList& parameters, const ZnRegistry& registry, 
     v3->setEnabled(ZnSNMPGlobalSecurity.Version == 3);
 }
 
-TMainForm::~TMainForm() = default;
+// The panel and the bindings go first, while the window is whole: a binding may wait for a read
+// still under way, and events delivered meanwhile must find a complete window.
+TMainForm::~TMainForm() {
+  delete frontPanel_;
+  delete rmonStateBinding_;
+  delete moduleTypeBinding_;
+}
 
 void TMainForm::BuildMenu() {
   QMenuBar* bar = menuBar();
@@ -270,7 +259,7 @@ void TMainForm::FormCreate() {
     rmonStateBinding_->Refresh();
 
     moduleTypeBinding_ = new ZnSNMPRequest2Edits(this);
-    moduleTypeBinding_->VarList() = ZnSNMPVarList(kModuleTypes, ZnItemType::SVT_SV, 0);
+    moduleTypeBinding_->VarList() = ZnSNMPVarList(ZnModuleTypeDefinitions(), ZnItemType::SVT_SV, 0);
     moduleTypeBinding_->BindControl(0, module1_);
     moduleTypeBinding_->BindControl(1, module2_);
     moduleTypeBinding_->mode = ZnSNMPRequest2Controls::Mode::Blocking;
@@ -297,7 +286,23 @@ void TMainForm::FormActivate() {
   UpdateRmonMenu();
 }
 
-void TMainForm::EmbedFrontPanel() {}
+void TMainForm::EmbedFrontPanel() {
+  auto* panel = new TNX596PanelForm({statusPanel_, DeviceAddress()}, scrollBox_);
+  const QSize size = panel->size();
+  scrollBox_->setWidget(panel);
+  scrollBox_->setWidgetResizable(false);
+  scrollBox_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  scrollBox_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  // The window takes the panel's size plus a small margin; the frame stays fixed.
+  const int width = std::max(size.width() + 3, menuBar()->sizeHint().width());
+  const int height =
+      menuBar()->sizeHint().height() + size.height() + 3 + statusBar()->sizeHint().height();
+  setFixedSize(width, height);
+  if (const QScreen* screen = this->screen())
+    move(screen->availableGeometry().center() - rect().center());
+  panel->show();
+  frontPanel_ = panel;
+}
 
 void TMainForm::UpdateRmonMenu() {
   try {

@@ -12,6 +12,7 @@ class QLabel;
 class QMenu;
 class QScrollArea;
 struct ZnCatalogueEntry;
+class TNX596PanelForm;
 class ZnRegistry;
 class ZnSNMPRequest2Edits;
 
@@ -61,6 +62,8 @@ class TMainForm : public QMainWindow {
   QLabel* ST_Module1() const { return module1_; }
   QLabel* ST_Module2() const { return module2_; }
   ZnSNMPRequest2Edits* RmonStateBinding() const { return rmonStateBinding_; }
+  // The device's front panel, once the window was first activated.
+  TNX596PanelForm* FrontPanel() const { return frontPanel_; }
 
   const ZnLaunch& Launch() const { return launch_; }
   const QString& CurrentTitle() const { return launch_.texts.CurrentTitle; }
@@ -80,7 +83,7 @@ class TMainForm : public QMainWindow {
  private:
   void BuildMenu();
   void ShowError(const std::exception& error);
-  virtual void EmbedFrontPanel();
+  void EmbedFrontPanel();
 
   ZnLaunch launch_;
   bool terminate_ = false;
@@ -92,6 +95,7 @@ class TMainForm : public QMainWindow {
   QLabel* module2_ = nullptr;
   ZnSNMPRequest2Edits* rmonStateBinding_ = nullptr;
   ZnSNMPRequest2Edits* moduleTypeBinding_ = nullptr;
+  TNX596PanelForm* frontPanel_ = nullptr;
   QHash<QString, QAction*> actions_;
   QHash<QString, QMenu*> menus_;
 };

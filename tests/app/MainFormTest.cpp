@@ -5,6 +5,7 @@
 #include "TConfigForm.h"
 #include "TMainForm.h"
 #include "TSNMPEditorPanel.h"
+#include "WhenModal.h"
 #include "ZnRegistry.h"
 #include "ZnSNMPRequest.h"
 #include "ZnSNMPRequest2Edits.h"
@@ -296,25 +297,6 @@ void Dump(const QList<QAction*>& actions, int depth, QStringList& out) {
   }
 }
 
-// Runs `inspect` on the next modal window once it is open, then closes it.
-void WhenModal(std::function<void(QWidget*)> inspect) {
-  auto* timer = new QTimer;
-  auto elapsed = std::make_shared<QElapsedTimer>();
-  elapsed->start();
-  timer->setInterval(10);
-  QObject::connect(timer, &QTimer::timeout, [timer, elapsed, inspect] {
-    QWidget* modal = QApplication::activeModalWidget();
-    if (!modal && elapsed->elapsed() < 10000) return;
-    timer->stop();
-    timer->deleteLater();
-    if (modal) {
-      inspect(modal);
-      modal->close();
-    }
-  });
-  timer->start();
-}
-
 class MainFormTest : public AgentSuite {
  protected:
   void SetUp() override {
@@ -497,6 +479,7 @@ TEST_F(MainFormTest, SaveChangesAsksThenOpensItsDialogWithALongTimeOut) {
     caption = modal->windowTitle();
     if (auto* page = modal->findChild<TSNMPEditorPanel*>())
       timeout = page->Binding()->Request().Timeout;
+    return true;
   });
   form->MenuAction(QStringLiteral("SaveChanges1"))->trigger();
   EXPECT_EQ(caption, QStringLiteral("Log Save Control : 127.0.0.1"));
@@ -508,7 +491,10 @@ TEST_F(MainFormTest, CatalogueItemsOpenTheirDialogUnderTheTitleRule) {
   WriteProfile(1);
   auto form = Open();
   QString caption;
-  WhenModal([&](QWidget* modal) { caption = modal->windowTitle(); });
+  WhenModal([&](QWidget* modal) {
+    caption = modal->windowTitle();
+    return true;
+  });
   form->MenuAction(QStringLiteral("IPConfig1"))->trigger();
   EXPECT_EQ(caption, QStringLiteral("IP Configuration : 127.0.0.1"));
   EXPECT_EQ(form->CurrentTitle(), QStringLiteral("IP Configuration"));

@@ -1,0 +1,153 @@
+// bench_panel_idle: the main window with its front panel against the simulated switch with live
+// LEDs and a module in each slot. Measures
+//   1. the CPU the idle program uses while the panel polls every 3 seconds (user + system time
+//      over wall time, start-up excluded);
+//   2. the longest time the window is blocked (the longest gap between two ticks of a 10 ms
+//      timer) while the switch is silent: the agent is stopped with SIGSTOP, so requests get no
+//      answer at all, as with a switch that is rebooting or unplugged;
+//   3. that the LEDs went dark while it was silent and came back when it answered again.
+//
+//   QT_QPA_PLATFORM=offscreen bench_panel_idle [idle seconds, 60] [silent seconds, 30]
+#include "TMainForm.h"
+#include "TNX596PanelForm.h"
+#include "ZnRegistry.h"
+#include "ZnSNMPRequest2Leds.h"
+#include "ZnSNMPSettings.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <sys/resource.h>
+#include <algorithm>
+#include <csignal>
+#include <cstdio>
+
+namespace {
+
+int StartAgent(QProcess& agent) {
+  agent.setProgram(QStringLiteral(NX596_AGENT_PATH));
+  agent.setArguments({"--port", "0", "--slot1", "1", "--slot2", "3", "--leds-live"});
+  agent.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+  agent.start();
+  QElapsedTimer waited;
+  waited.start();
+  while (waited.elapsed() < 30000 && agent.state() != QProcess::NotRunning) {
+    if (agent.canReadLine() || agent.waitForReadyRead(200)) {
+      const QByteArray line = agent.readLine().trimmed();
+      if (line.startsWith("READY ")) return line.mid(6).toInt();
+    }
+  }
+  return 0;
+}
+
+double CpuSeconds() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+         static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+// Runs the event loop for `ms` and returns the longest gap between two 10 ms ticks.
+qint64 RunWatched(int ms) {
+  QElapsedTimer clock, beat;
+  qint64 worst = 0;
+  QTimer heartbeat;
+  heartbeat.setTimerType(Qt::PreciseTimer);
+  heartbeat.setInterval(10);
+  QObject::connect(&heartbeat, &QTimer::timeout, [&] { worst = std::max(worst, beat.restart()); });
+  clock.start();
+  beat.start();
+  heartbeat.start();
+  while (clock.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+  return worst;
+}
+
+bool AllBlack(const ZnSNMPRequest2Leds& leds) {
+  for (int i = 0; i < leds.LedCount(); ++i)
+    if (leds.Led(i).Colour != ZnLedColors::Black) return false;
+  return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  const int idleSeconds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 60;
+  const int silentSeconds = argc > 2 ? std::max(1, std::atoi(argv[2])) : 30;
+
+  QTemporaryDir host;
+  QDir::setCurrent(host.path());
+  QProcess agent;
+  const int port = StartAgent(agent);
+  if (port == 0) {
+    std::fprintf(stderr, "nx596-agent did not start\n");
+    return 1;
+  }
+  QDir(host.path()).mkpath(QStringLiteral("bin"));
+  QDir(host.path()).mkpath(QStringLiteral("Conf/MBF"));
+  QFile registry(host.filePath(QStringLiteral("registry.ini")));
+  registry.open(QIODevice::WriteOnly);
+  registry.write(QStringLiteral("[\\SOFTWARE\\Orvane\\Korlin5.1\\ExePath]\nPath=%1/bin/\n")
+                     .arg(host.path())
+                     .toUtf8());
+  registry.close();
+  QFile profile(host.filePath(QStringLiteral("Conf/MBF/127.0.0.1.cfg")));
+  profile.open(QIODevice::WriteOnly);
+  profile.write(QStringLiteral("[Program Information]\nAgentPort=%1\nVersion=1\nSecurityModel=3\n"
+                               "SecurityLevel=0\nAuthProtocol=0\nPrivProtocol=0\n")
+                    .arg(port)
+                    .toUtf8());
+  profile.close();
+
+  TMainForm form({"/I127.0.0.1", "/Rtamrel", "/Wvosquin"}, ZnRegistry(registry.fileName()));
+  form.FormCreate();
+  form.show();
+  RunWatched(1000);  // start-up: the panel is built and the first polls are answered
+  TNX596PanelForm* panel = form.FrontPanel();
+  if (!panel || !panel->LedBinding()) {
+    std::fprintf(stderr, "the front panel was not built: %s\n",
+                 qPrintable(form.StatusPanel()->text()));
+    return 1;
+  }
+  const ZnSNMPRequest2Leds& leds = *panel->LedBinding();
+
+  const double cpuBefore = CpuSeconds();
+  QElapsedTimer wall;
+  wall.start();
+  const qint64 idleGap = RunWatched(idleSeconds * 1000);
+  const double cpu = CpuSeconds() - cpuBefore;
+  const double seconds = wall.elapsed() / 1000.0;
+  std::printf(
+      "idle, polling every 3 s for %.0f s: CPU %.3f s = %.2f %% of one core; longest "
+      "event-loop block %lld ms\n",
+      seconds, cpu, 100.0 * cpu / seconds, static_cast<long long>(idleGap));
+
+  ::kill(static_cast<pid_t>(agent.processId()), SIGSTOP);
+  const qint64 silentGap = RunWatched(silentSeconds * 1000);
+  const bool dark = AllBlack(leds);
+  std::printf(
+      "switch silent for %d s: longest event-loop block %lld ms; LEDs dark: %s; status "
+      "bar: %s\n",
+      silentSeconds, static_cast<long long>(silentGap), dark ? "yes" : "no",
+      qPrintable(form.StatusPanel()->text()));
+
+  ::kill(static_cast<pid_t>(agent.processId()), SIGCONT);
+  QElapsedTimer back;
+  back.start();
+  while (AllBlack(leds) && back.elapsed() < 30000)
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+  const bool recovered = !AllBlack(leds);
+  std::printf("switch answering again: LEDs back after %.1f s: %s\n", back.elapsed() / 1000.0,
+              recovered ? "yes" : "no");
+
+  agent.terminate();
+  agent.waitForFinished(3000);
+  form.hide();
+  return dark && recovered ? 0 : 1;
+}
