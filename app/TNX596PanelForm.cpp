@@ -17,22 +17,11 @@ int ZnSelectedPort = 1;
 
 namespace {
 
-// The codes of the power, console and link LEDs: 0 and 1 off (white), 2 and 3 link (green),
-// 4 blue, 5 red; the top bit makes an LED blink.
-constexpr ZnLedColorItem kPanelColours[] = {
-    {0, ZnLedColors::White}, {1, ZnLedColors::White}, {2, ZnLedColors::Green},
-    {3, ZnLedColors::Green}, {4, ZnLedColors::Blue},  {5, ZnLedColors::Red},
-    {0, ZnLedColors::None},
-};
-// The XM-71's speed LED: green only for code 3; it blinks with bit 2.
-constexpr ZnLedColorItem kSpeedColours[] = {
-    {0, ZnLedColors::White}, {1, ZnLedColors::White}, {2, ZnLedColors::White},
-    {3, ZnLedColors::Green}, {4, ZnLedColors::Blue},  {5, ZnLedColors::Red},
-    {0, ZnLedColors::None},
-};
-const ZnSNMPLedColorMapList kPanelMap(kPanelColours, 7, 0x80, ZnLedColors::Black,
-                                      ZnLedColors::White);
-const ZnSNMPLedColorMapList kSpeedMap(kSpeedColours, 7, 4, ZnLedColors::Black, ZnLedColors::White);
+// The power, console and link LEDs, and the modules' link, activity and single LEDs: codes 0
+// and 1 off (white), 2 and 3 green, 4 blue, 5 red; the top bit makes an LED blink. The XM-71's
+// speed LED is green only for code 3 and blinks with bit 2.
+const ZnSNMPLedColorMapList& kPanelMap = ZnLedColorMap1;
+const ZnSNMPLedColorMapList& kSpeedMap = ZnLedColorMap4;
 
 // The LED status of the whole front panel, one byte per LED: 0 power, 1 console, 2n the link of
 // port n, 50-51 uplink slot 1, 52-53 uplink slot 2.

@@ -17,6 +17,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QLabel>
 #include <QProcess>
@@ -55,16 +56,17 @@ double CpuSeconds() {
 
 // Runs the event loop for `ms` and returns the longest gap between two 10 ms ticks.
 qint64 RunWatched(int ms) {
-  QElapsedTimer clock, beat;
+  QElapsedTimer beat;
   qint64 worst = 0;
   QTimer heartbeat;
   heartbeat.setTimerType(Qt::PreciseTimer);
   heartbeat.setInterval(10);
   QObject::connect(&heartbeat, &QTimer::timeout, [&] { worst = std::max(worst, beat.restart()); });
-  clock.start();
   beat.start();
   heartbeat.start();
-  while (clock.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+  QEventLoop loop;  // sleeps between events, as the program's own loop does
+  QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+  loop.exec();
   return worst;
 }
 
@@ -140,8 +142,13 @@ int main(int argc, char** argv) {
   ::kill(static_cast<pid_t>(agent.processId()), SIGCONT);
   QElapsedTimer back;
   back.start();
-  while (AllBlack(leds) && back.elapsed() < 30000)
-    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+  QTimer check;
+  QEventLoop waiting;
+  QObject::connect(&check, &QTimer::timeout, [&] {
+    if (!AllBlack(leds) || back.elapsed() > 30000) waiting.quit();
+  });
+  check.start(50);
+  waiting.exec();
   const bool recovered = !AllBlack(leds);
   std::printf("switch answering again: LEDs back after %.1f s: %s\n", back.elapsed() / 1000.0,
               recovered ? "yes" : "no");
