@@ -204,8 +204,8 @@ TEST_F(AgentRead, GetNextMovesOnToTheNextRegisteredSubtree) {
   const Step steps[] = {
       // the last 802.1X instance, then net-snmp's system group
       {"1.0.8802.1.1.1.1.2.4.1.9.5", "1.3.6.1.2.1.1.1.0"},
-      // the last Q-BRIDGE scalar, then the first RADIUS scalar
-      {"1.3.6.1.2.1.17.7.1.1.5.0", "1.3.6.1.2.1.67.1.2.1.1.1.0"},
+      // the last ENTITY-MIB scalar, then the first RADIUS scalar
+      {"1.3.6.1.2.1.47.1.4.1.0", "1.3.6.1.2.1.67.1.2.1.1.1.0"},
       // the last RADIUS instance, then the first private object
       {"1.3.6.1.2.1.67.1.2.1.1.3.1.5.1", "1.3.6.1.4.1.99917.11.63.3.2.1.1.5.0"},
       // between the columns of a table

@@ -11,6 +11,7 @@
 #include "ModelHandler.h"
 #include "NetSnmp.h"
 #include "RequestTrace.h"
+#include "StandardSeed.h"
 
 #include <netinet/in.h>
 #include <sys/socket.h>
@@ -166,8 +167,12 @@ void ShutdownStandardModules() {
 }
 
 std::unique_ptr<nx596::DeviceModel> BuildModel(std::uint32_t fdbRows) {
-  auto model = std::make_unique<nx596::DeviceModel>(nx596::DeviceTables(), nx596::DeviceObjects());
+  auto model = std::make_unique<nx596::DeviceModel>(
+      nx596::Joined(nx596::DeviceTables(), nx596::StandardTables()),
+      nx596::Joined(nx596::DeviceObjects(), nx596::StandardObjects()));
   model->Seed(nx596::DeviceSeed());
+  model->Seed(nx596::StandardSeed());
+  for (auto& [instance, value] : nx596::StandardRows()) model->Insert(instance, std::move(value));
   for (auto& [instance, value] : nx596::ForwardingRows(fdbRows)) {
     model->Insert(instance, std::move(value));
   }
@@ -330,7 +335,7 @@ int Run(const nx596::AgentOptions& options) {
   {
     nx596::ModelHandler handler(*model);
     bool registered = true;
-    for (const char* subtree : nx596::DeviceSubtrees()) {
+    for (const char* subtree : nx596::Joined(nx596::DeviceSubtrees(), nx596::StandardSubtrees())) {
       auto root = *nx596::ParseOid(subtree);
       registered =
           registered && handler.Register(root, "") && handler.Register(root, nx596::kDeviceContext);

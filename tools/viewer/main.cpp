@@ -1,0 +1,15 @@
+// nx596-viewer: the viewer of the standard MIBs, installed under the names of the host's sibling
+// tools (MIB, Bridge, IFMib, VLan, Rmon, EthernetLike, EntityMIB). The page comes from the
+// "/T" + tool + "_" + page argument, so the name it was started under does not matter.
+//
+//   MIB /I127.0.0.1 /Rtamrel /Wvosquin /TMIB_IFTable
+#include "ZnRegistry.h"
+#include "ZnViewer.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+  QApplication application(argc, argv);
+  QCoreApplication::setApplicationName(QStringLiteral("NX-596 Viewer"));
+  return ZnRunViewer(QCoreApplication::arguments().mid(1), ZnRegistry());
+}
