@@ -126,10 +126,13 @@ ZnSNMPRequest2Leds::ZnSNMPRequest2Leds(QWidget* owner) : ZnSNMPRequest2Controls(
 }
 
 ZnSNMPRequest2Leds::~ZnSNMPRequest2Leds() {
-  // The base waits for an outstanding read while the event loop runs; by then neither timer may
-  // tick into this part of the object. The LEDs are left as they are: their panel may be gone.
+  // Neither timer may tick into this part of the object once it goes. A read still under way is
+  // given up rather than waited for: its answer could only paint LEDs that are going away, and
+  // waiting for a silent switch would hold the program for seconds as it closes. The LEDs are
+  // left as they are: their panel may be gone.
   pollTimer_.stop();
   blinkTimer_.stop();
+  Request().Abandon();
 }
 
 const ZnLedRecord& ZnSNMPRequest2Leds::Led(int index) const {

@@ -67,6 +67,18 @@ ZnSNMPRequest::~ZnSNMPRequest() {
   *alive_ = false;
 }
 
+void ZnSNMPRequest::Abandon() {
+  for (auto it = tickets_.begin(); it != tickets_.end();) {
+    if (*it == dispatching_) {
+      ++it;
+      continue;
+    }
+    ZnSNMPCancel(*it);
+    it = tickets_.erase(it);
+    --Outstanding;
+  }
+}
+
 void ZnSNMPRequest::ReloadSettings() {
   Device = ZnSNMPGlobalDevice;
   Scope = ZnSNMPGlobalScope;

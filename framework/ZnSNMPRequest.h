@@ -52,6 +52,10 @@ class ZnSNMPRequest {
   void SetAsync(ZnSNMPCallback callback, void* owner, const QString& mapping = QString(),
                 const QStringList* valueSource = nullptr);
   bool CheckCondition(const QString& condition) { return Evaluate(condition); }
+  // Gives up every asynchronous exchange still under way: their completions never come, and
+  // nothing is left for the destructor to wait for. For owners whose answers are worthless once
+  // they go (a poll); the completion running right now, if any, is not affected.
+  void Abandon();
 
   // Replaceable operations.
   virtual QString ExpandReferences(const QString& text, const QString& marker, bool quoteStrings);
