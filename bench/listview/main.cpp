@@ -4,6 +4,7 @@
 // two timer ticks), which is what a user feels as a frozen window.
 //
 //   QT_QPA_PLATFORM=offscreen bench_listview_walk [rows] [runs]
+#include "BenchAgent.h"
 #include "ZnSNMPRequest2Edits.h"
 
 #include <QApplication>
@@ -25,22 +26,6 @@ const ZnSNMPVarDef kForwarding[] = {
     {},
 };
 
-int StartAgent(QProcess& agent, int rows) {
-  agent.setProgram(QStringLiteral(NX596_AGENT_PATH));
-  agent.setArguments({"--port", "0", "--fdb-rows", QString::number(rows)});
-  agent.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-  agent.start();
-  QElapsedTimer waited;
-  waited.start();
-  while (waited.elapsed() < 30000 && agent.state() != QProcess::NotRunning) {
-    if (agent.canReadLine() || agent.waitForReadyRead(200)) {
-      const QByteArray line = agent.readLine().trimmed();
-      if (line.startsWith("READY ")) return line.mid(6).toInt();
-    }
-  }
-  return 0;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -50,7 +35,7 @@ int main(int argc, char** argv) {
   QTemporaryDir state;
   ZnSNMPOpenSession(state.path());
   QProcess agent;
-  const int port = StartAgent(agent, rows);
+  const int port = StartBenchAgent(agent, {"--fdb-rows", QString::number(rows)});
   if (port == 0) {
     std::fprintf(stderr, "nx596-agent did not start\n");
     return 1;
