@@ -26,6 +26,10 @@ QPixmap ZnModelIcon(qreal devicePixelRatio) {
   return pixmap;
 }
 
+TAboutForm::~TAboutForm() {
+  if (Instance == this) Instance = nullptr;
+}
+
 TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent) {
   setAttribute(Qt::WA_DeleteOnClose);  // each About opens its own box, which frees itself
   setWindowTitle(QStringLiteral("About NX-596 Module"));

@@ -12,6 +12,10 @@ class TAboutForm : public QDialog {
 
  public:
   explicit TAboutForm(QWidget* parent = nullptr);
+  ~TAboutForm() override;
+
+  // The about box opened last, while it is open.
+  static inline TAboutForm* Instance = nullptr;
 
   QLabel* VersionLabel() const { return versionLabel_; }
   QPushButton* OkButton() const { return ok_; }

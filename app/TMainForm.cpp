@@ -357,8 +357,9 @@ void TMainForm::Help2Click() {
 }
 
 void TMainForm::About1Click() {
-  auto* about = new TAboutForm(this);
-  about->show();
+  // Modeless, and it frees itself when closed; each click opens another.
+  TAboutForm::Instance = new TAboutForm(this);
+  TAboutForm::Instance->show();
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {

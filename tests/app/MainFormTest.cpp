@@ -2,6 +2,7 @@
 // actions and the RMON logic, with message boxes answered through the recording seam.
 #include "AgentSuite.h"
 #include "QtPrinters.h"
+#include "TAboutForm.h"
 #include "TConfigForm.h"
 #include "TMainForm.h"
 #include "TSNMPEditorPanel.h"
@@ -517,6 +518,18 @@ TEST_F(MainFormTest, ExitIsConfirmedAndHelpFailuresAreToldNotHidden) {
             QStringList{QStringLiteral("/opt/host/bin/NX-596 Series R4 Oct 08 Q7korlin.hlp")});
   ASSERT_EQ(notifier_.shown.size(), 2u);
   EXPECT_TRUE(notifier_.shown[1].Text.contains(QStringLiteral("Q7korlin.hlp")));
+
+  // About opens a modeless box each time; the latest is reachable until it closes.
+  form->MenuAction(QStringLiteral("About2"))->trigger();
+  TAboutForm* first = TAboutForm::Instance;
+  form->MenuAction(QStringLiteral("About2"))->trigger();
+  ASSERT_NE(TAboutForm::Instance, nullptr);
+  EXPECT_NE(TAboutForm::Instance, first);
+  EXPECT_FALSE(TAboutForm::Instance->isModal());
+  EXPECT_EQ(form->findChildren<TAboutForm*>().size(), 2);
+  TAboutForm::Instance->close();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_EQ(TAboutForm::Instance, nullptr);
 
   notifier_.answer = true;
   EXPECT_TRUE(form->close());
