@@ -137,8 +137,9 @@ TMainForm::TMainForm(const QStringList& parameters, const ZnRegistry& registry, 
   if (parameters.isEmpty()) {
     ZnNotifier().Message(this, QCoreApplication::applicationName(),
                          QStringLiteral("No parameter input"));
+    // The program ends without entering its event loop. (Asking the application to quit
+    // before its loop runs would leave a flag that ends the first modal loop at once.)
     terminate_ = true;
-    QCoreApplication::exit(0);
   } else {
     launch_.ProcessParameters(parameters);
   }
