@@ -64,9 +64,9 @@ constexpr ZnOptionItem kIpRouteTypeItems[] = {
 const ZnOptionList kIpRouteType(kIpRouteTypeItems);
 
 constexpr ZnOptionItem kIpRouteProtoItems[] = {
-    {1, "other"},      {2, "local"},      {3, "netmgmt"}, {4, "icmp"},  {5, "egp"},
-    {6, "ggp"},        {7, "hello"},      {8, "rip"},     {9, "is-is"}, {10, "es-is"},
-    {11, "ciscoIgrp"}, {12, "bbnSpfIgp"}, {13, "ospf"},   {14, "bgp"},  {0, nullptr},
+    {1, "other"}, {2, "local"},   {3, "netmgmt"}, {4, "icmp"},  {5, "egp"},
+    {6, "ggp"},   {7, "hello"},   {8, "rip"},     {9, "is-is"}, {10, "es-is"},
+    {11, "igrp"}, {12, "spfIgp"}, {13, "ospf"},   {14, "bgp"},  {0, nullptr},
 };
 const ZnOptionList kIpRouteProto(kIpRouteProtoItems);
 
