@@ -131,8 +131,9 @@ TMainForm::TMainForm(const QStringList& parameters, const ZnRegistry& registry, 
   resize(std::max(690, menuBar()->sizeHint().width()), 133 + menuBar()->sizeHint().height());
 
   ZnSNMPOpenSession(QString());
-  ZnLoadMessageCatalogues(ZnFindHostPaths(registry).moduleDirectory);
-  launch_ = ZnLaunch(ZnFindHostPaths(registry).profileDirectory);
+  const ZnHostPaths paths = ZnFindHostPaths(registry);
+  ZnLoadMessageCatalogues(paths.moduleDirectory);
+  launch_ = ZnLaunch(paths.profileDirectory);
 
   if (parameters.isEmpty()) {
     ZnNotifier().Message(this, QCoreApplication::applicationName(),
