@@ -5,6 +5,7 @@
 #include "NetSnmpTools.h"
 #include "Nx596Agent.h"
 #include "QtPrinters.h"
+#include "ReadOnlyAgentSuite.h"
 
 #include <gtest/gtest.h>
 
@@ -48,29 +49,12 @@ int CountWithPrefix(const QStringList& oids, const QString& prefix) {
 }
 
 // One agent serves every read-only case: none of them changes it.
-class AgentRead : public ::testing::Test {
+class AgentRead : public ReadOnlyAgentSuite {
  protected:
-  static void SetUpTestSuite() {
-    agent_ = std::make_unique<Nx596Agent>();
-    started_ = agent_->Start();
-  }
-  static void TearDownTestSuite() { agent_.reset(); }
-  void SetUp() override {
-    ASSERT_TRUE(started_);
-    tools_ = std::make_unique<NetSnmpTools>(agent_->Address());
-  }
-
   ToolRun Get(const QStringList& oids, const QStringList& credentials = V2c("tamrel")) {
     return tools_->Run(QStringLiteral("snmpget"), credentials, oids);
   }
-
-  static std::unique_ptr<Nx596Agent> agent_;
-  static bool started_;
-  std::unique_ptr<NetSnmpTools> tools_;
 };
-
-std::unique_ptr<Nx596Agent> AgentRead::agent_;
-bool AgentRead::started_ = false;
 
 TEST_F(AgentRead, FrontPanelLedsShowLinksOnPortsOneToEight) {
   ToolRun run = Get({kLedStatus});

@@ -7,6 +7,7 @@
 #include "NetSnmpTools.h"
 #include "Nx596Agent.h"
 #include "QtPrinters.h"
+#include "ReadOnlyAgentSuite.h"
 #include "StandardSeed.h"
 
 #include <gtest/gtest.h>
@@ -85,18 +86,8 @@ TEST(StandardSeed, PerPortTablesHaveOneRowForEachOfTheTwentySixPorts) {
   }
 }
 
-class StandardMibRead : public ::testing::Test {
+class StandardMibRead : public ReadOnlyAgentSuite {
  protected:
-  static void SetUpTestSuite() {
-    agent_ = std::make_unique<Nx596Agent>();
-    started_ = agent_->Start();
-  }
-  static void TearDownTestSuite() { agent_.reset(); }
-  void SetUp() override {
-    ASSERT_TRUE(started_);
-    tools_ = std::make_unique<NetSnmpTools>(agent_->Address());
-  }
-
   ToolRun Walk(const QString& oid, const QStringList& credentials = V2c("tamrel")) {
     return tools_->Run(QStringLiteral("snmpwalk"), credentials, {oid});
   }
@@ -109,10 +100,6 @@ class StandardMibRead : public ::testing::Test {
       if (varbind.oid.startsWith(column + '.')) cells[varbind.oid.mid(column.size() + 1)] = varbind;
     return cells;
   }
-
-  static inline std::unique_ptr<Nx596Agent> agent_;
-  static inline bool started_ = false;
-  std::unique_ptr<NetSnmpTools> tools_;
 };
 
 TEST_F(StandardMibRead, InterfacesAreTheTwentySixPortsByName) {
