@@ -3,51 +3,350 @@
 #include "QtPrinters.h"
 #include "RecordingNotifier.h"
 #include "TConfigForm.h"
+#include "TCtrlBtnPanel.h"
 #include "TEditsPanel.h"
 #include "TSNMPEditorPanel.h"
+#include "TSNMPListViewPanel.h"
 #include "TestApplication.h"
+#include "WhenModal.h"
 #include "ZnCatalogue.h"
 #include "ZnCatalogueDialog.h"
+#include "ZnSNMPMessages.h"
 #include "ZnSNMPRequest2Edits.h"
 
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
-// Every catalogue dialog built from its recipe and read from the simulated switch.
+#include <set>
+
+// Catalogue dialogs built from their recipes and used against the simulated switch: what each
+// page writes is read from the agent's trace. (Every dialog opened from its menu item and read
+// page by page is a test of the main window.)
 namespace {
+
+const QString kAddress = QStringLiteral("127.0.0.1");
+
+// One page of a catalogue dialog, shown and read once.
+struct OpenedPage {
+  std::unique_ptr<TConfigForm> form;
+  TSNMPEditorPanel* panel = nullptr;
+  const ZnCataloguePage* recipe = nullptr;
+
+  TEditsPanel& Editor() const { return *panel->Editor(); }
+  const ZnSNMPVarDef& Def(int variable) const { return recipe->table[variable]; }
+  QString LastStatus() const { return panel->Memo()->toPlainText().split('\n').last(); }
+};
+
+QString ValueText(const TEditsPanel::Row& row) {
+  if (const auto* combo = qobject_cast<const QComboBox*>(row.value)) return combo->currentText();
+  if (const auto* edit = qobject_cast<const QLineEdit*>(row.value)) return edit->text();
+  return {};
+}
+
+void SetValueText(const TEditsPanel::Row& row, const QString& text) {
+  if (auto* combo = qobject_cast<QComboBox*>(row.value))
+    combo->setCurrentIndex(combo->findText(text));
+  if (auto* edit = qobject_cast<QLineEdit*>(row.value)) edit->setText(text);
+}
+
+QStringList RowTexts(const TEditsPanel& editor) {
+  QStringList texts;
+  for (int i = 0; i < editor.RowCount(); ++i) texts << ValueText(editor.RowAt(i));
+  return texts;
+}
+
+// Ticks or clears a row's check box as a user's click does (the Set button follows the clicks).
+void Tick(const TEditsPanel::Row& row, bool ticked) {
+  if (row.check->isChecked() != ticked) row.check->click();
+}
+
+bool IsWritableRow(const TEditsPanel::Row& row) {
+  return row.kind == TEditsPanel::WritableEdit || row.kind == TEditsPanel::WritableCombo;
+}
+
+// The varbinds of one traced request line.
+QStringList Varbinds(const QString& traceVarbinds) {
+  return traceVarbinds.split('\t', Qt::SkipEmptyParts);
+}
+
+// The instance sub-identifiers of an index value, written out here rather than taken from the
+// module's own encoder, so that a fault there cannot hide behind a matching one.
+QString InstanceOf(const ZnSNMPVarDef& key, const QString& text, bool last) {
+  if (key.Syntax == ZnSyntax::Integer || key.Syntax == ZnSyntax::IpAddress) return text;
+  QStringList ids;
+  if (!(last && (key.Access & ZnAccess::Implied))) ids << QString::number(text.toUtf8().size());
+  for (char c : text.toUtf8()) ids << QString::number(static_cast<unsigned char>(c));
+  return ids.join('.');
+}
+
+// The smallest index value of the key column's kind that is not `taken`.
+QString FreshKey(const ZnSNMPVarDef& key, const std::set<QString>& taken) {
+  for (int n = 1;; ++n) {
+    QString candidate;
+    if (key.Syntax == ZnSyntax::IpAddress)
+      candidate = QStringLiteral("10.90.90.%1").arg(n);
+    else if (key.Syntax == ZnSyntax::Integer)
+      candidate = QString::number(n);
+    else
+      candidate = QStringLiteral("nx596-test-%1").arg(n);
+    if (!taken.count(candidate)) return candidate;
+  }
+}
+
+// A value of the column's syntax for a table that has no row to copy one from.
+QString SampleValue(const ZnSNMPVarDef& def) {
+  if (def.Options) return def.Options->At(0).Label;
+  switch (def.Syntax) {
+    case ZnSyntax::Integer:
+      return QStringLiteral("1");
+    case ZnSyntax::IpAddress:
+      return QStringLiteral("10.90.90.9");
+    case ZnSyntax::MacAddress:
+      return QStringLiteral("0050BA112233");
+    case ZnSyntax::ObjectId:
+      return QStringLiteral("1.3.6.1.6.1.1");
+    case ZnSyntax::DisplayString:
+      return QStringLiteral("nx596");
+    default:  // octet and bit strings: a port list with ports 1 to 8
+      return QStringLiteral("FF000000");
+  }
+}
+
+// The texts of the responses' error statuses a refused write may carry.
+QStringList RefusalTexts() {
+  QStringList texts;
+  for (int status : {3 /* badValue */, 7 /* wrongType */, 8 /* wrongLength */, 10 /* wrongValue */,
+                     12 /* inconsistentValue */})
+    texts << ZnSNMPMapError(status).Message;
+  return texts;
+}
 
 class CatalogueDialogAgentTest : public AgentSuite {
  protected:
-  static bool ReadDone(const TConfigForm& form) {
-    return form.Current() && !form.Current()->Busy();
+  static bool Idle(const TSNMPPanel& panel) {
+    return !panel.Binding()->Busy() && !panel.Memo()->toPlainText().isEmpty();
+  }
+
+  // Opens the dialog of `entry` on page `page` and waits for the page's first read. The dialog
+  // reads its first page once shown; another page is chosen only after that read, or the first
+  // read would start a second one on the chosen page.
+  static OpenedPage Open(const ZnCatalogueEntry& entry, int page) {
+    OpenedPage opened;
+    QString title;
+    opened.form = ZnBuildCatalogueDialog(entry, kAddress, title);
+    opened.form->show();
+    QTabWidget* tabs = opened.form->PageControl();
+    auto panelAt = [&](int k) {
+      return qobject_cast<TSNMPEditorPanel*>(tabs ? tabs->widget(k)
+                                                  : opened.form->findChild<TSNMPPanel*>());
+    };
+    if (TSNMPEditorPanel* first = panelAt(0)) Await([&] { return Idle(*first); });
+    if (tabs) tabs->setCurrentIndex(page);
+    opened.panel = panelAt(page);
+    opened.recipe = &entry.pages[static_cast<size_t>(page)];
+    if (opened.panel) Await([&] { return Idle(*opened.panel); });
+    return opened;
+  }
+
+  static void Reread(const OpenedPage& page) {
+    page.panel->Buttons()->RefreshButton()->click();
+    Await([&] { return Idle(*page.panel); });
+  }
+
+  // Every page of the catalogue that passes `wanted`, named for failure messages.
+  template <typename Wanted>
+  static std::vector<std::pair<const ZnCatalogueEntry*, int>> Pages(Wanted wanted) {
+    std::vector<std::pair<const ZnCatalogueEntry*, int>> pages;
+    for (const ZnCatalogueEntry& entry : ZnCatalogue())
+      for (size_t k = 0; k < entry.pages.size(); ++k)
+        if (wanted(entry.pages[k])) pages.emplace_back(&entry, static_cast<int>(k));
+    return pages;
   }
 };
 
-// Each page of each dialog reads without an error: every object the catalogue names is served.
-TEST_F(CatalogueDialogAgentTest, EveryPageOfEveryDialogReads) {
-  QString title;
-  for (const ZnCatalogueEntry& entry : ZnCatalogue()) {
-    std::unique_ptr<TConfigForm> form = ZnBuildCatalogueDialog(entry, "127.0.0.1", title);
-    form->show();
-    const int pages = static_cast<int>(entry.pages.size());
-    for (int page = 0; page < pages; ++page) {
-      if (form->PageControl()) form->PageControl()->setCurrentIndex(page);
-      ASSERT_TRUE(Await([&] { return ReadDone(*form); })) << entry.componentName;
-      const auto* panel = qobject_cast<const TSNMPPanel*>(
-          form->PageControl() ? form->PageControl()->widget(page) : form->findChild<TSNMPPanel*>());
-      ASSERT_NE(panel, nullptr) << entry.componentName;
-      const QString status = panel->Memo()->toPlainText().split('\n').last();
-      EXPECT_TRUE(status.startsWith("Get: Ok."))
-          << entry.componentName << " page " << page << ": " << status.toStdString();
+// A scalar page writes exactly the ticked row, and a write the switch refuses changes nothing
+// and says why in the page's memo.
+TEST_F(CatalogueDialogAgentTest, ScalarPagesWriteOnlyTheTickedRowAndARefusalChangesNothing) {
+  int pagesWritten = 0, pagesRefused = 0;
+  for (auto [entry, index] :
+       Pages([](const ZnCataloguePage& p) { return p.kind == ZnPageKind::Editor; })) {
+    SCOPED_TRACE(std::string(entry->componentName) + " page " + std::to_string(index));
+    OpenedPage page = Open(*entry, index);
+    ASSERT_NE(page.panel, nullptr);
+    ASSERT_TRUE(page.LastStatus().startsWith("Get: Ok.")) << qPrintable(page.LastStatus());
+    TEditsPanel& editor = page.Editor();
+    std::vector<int> writable, lists;
+    for (int i = 0; i < editor.RowCount(); ++i) {
+      if (!IsWritableRow(editor.RowAt(i))) continue;
+      writable.push_back(i);
+      if (editor.RowAt(i).kind == TEditsPanel::WritableCombo) lists.push_back(i);
     }
-    form->close();
+    if (writable.empty()) continue;
+    auto tickOnly = [&](std::set<int> ticked) {
+      for (int i : writable) Tick(editor.RowAt(i), ticked.count(i) > 0);
+    };
+
+    // A choice from a list is valid by definition; an edit is written back as it was read.
+    const int chosen = lists.empty() ? writable.front() : lists.front();
+    const TEditsPanel::Row& row = editor.RowAt(chosen);
+    const ZnSNMPVarDef& def = page.Def(chosen);
+    if (auto* combo = qobject_cast<QComboBox*>(row.value))
+      combo->setCurrentIndex((combo->currentIndex() + 1) % combo->count());
+    const QString written = ValueText(row);
+    tickOnly({chosen});
+    agent_->ClearTrace();
+    page.panel->Buttons()->SetCheckedButton()->click();
+    EXPECT_TRUE(page.LastStatus().startsWith("Set: Ok.")) << qPrintable(page.LastStatus());
+    const QStringList sets = Sets();
+    ASSERT_EQ(sets.size(), 1);
+    const QStringList varbinds = Varbinds(sets[0]);
+    ASSERT_EQ(varbinds.size(), 1) << qPrintable(sets[0]);
+    const QString value =
+        def.Options ? def.Options->LabelToValue(written) : written;  // the label's number
+    if (def.Syntax == ZnSyntax::Integer)
+      EXPECT_EQ(varbinds[0], QString::fromUtf8(def.Oid) + ".0=INTEGER:" + value);
+    else
+      EXPECT_TRUE(varbinds[0].startsWith(QString::fromUtf8(def.Oid) + ".0="))
+          << qPrintable(sets[0]);
+    ++pagesWritten;
+
+    // Only a list can be given a value outside the device's range: the edits' own formats stop
+    // such a value before it is sent. The value has no label, so the list shows its number.
+    if (lists.empty()) continue;
+    Reread(page);
+    const QStringList before = RowTexts(editor);
+    const int refused = lists.back();
+    auto* combo = qobject_cast<QComboBox*>(editor.RowAt(refused).value);
+    const ZnOptionList& options = *page.Def(refused).Options;
+    combo->addItem(QString::number(options.At(options.Count() - 1).IntValue + 100));
+    combo->setCurrentIndex(combo->count() - 1);
+    std::set<int> ticked = {refused};
+    if (refused != chosen) {
+      auto* other = qobject_cast<QComboBox*>(editor.RowAt(chosen).value);
+      if (other) other->setCurrentIndex((other->currentIndex() + 1) % other->count());
+      ticked.insert(chosen);
+    }
+    tickOnly(ticked);
+    agent_->ClearTrace();
+    page.panel->Buttons()->SetCheckedButton()->click();
+    ASSERT_EQ(Sets().size(), 1);
+    EXPECT_EQ(Varbinds(Sets()[0]).size(), static_cast<qsizetype>(ticked.size()));
+    const QString status = page.LastStatus();
+    bool named = false;
+    for (const QString& text : RefusalTexts()) named = named || status.startsWith("Set: " + text);
+    EXPECT_TRUE(named) << qPrintable(status);
+    Reread(page);
+    EXPECT_EQ(RowTexts(editor), before);
+    ++pagesRefused;
   }
-  EXPECT_TRUE(notifier_.shown.empty());
+  EXPECT_GT(pagesWritten, 0) << "no scalar page has a writable row";
+  EXPECT_GT(pagesRefused, 0);
+  EXPECT_TRUE(notifier_.shown.empty()) << qPrintable(notifier_.Texts().join('\n'));
+}
+
+// Add creates a row with one createAndGo carrying the key in its instance and the ticked
+// columns; Delete destroys it with one write of the row status alone.
+TEST_F(CatalogueDialogAgentTest, TablePagesCreateAndDestroyARowThroughItsRowStatus) {
+  int tables = 0;
+  for (auto [entry, index] : Pages([](const ZnCataloguePage& p) {
+         return p.kind == ZnPageKind::ListView && p.addVariable >= 0 && p.deleteVariable >= 0;
+       })) {
+    SCOPED_TRACE(std::string(entry->componentName) + " page " + std::to_string(index));
+    OpenedPage page = Open(*entry, index);
+    ASSERT_NE(page.panel, nullptr);
+    ASSERT_TRUE(page.LastStatus().startsWith("Get: Ok.")) << qPrintable(page.LastStatus());
+    auto* table = qobject_cast<TSNMPListViewPanel*>(page.panel);
+    ASSERT_NE(table, nullptr);
+    QTreeWidget* view = table->ListPanel()->ListView();
+    TEditsPanel& editor = page.Editor();
+    const int keyCount = page.recipe->keyCount;
+    const int status = page.recipe->addVariable;
+
+    // The rows there are, each read through its selection as the Edit dialog reads it.
+    std::vector<QStringList> rows;
+    for (int k = 0; k < view->topLevelItemCount(); ++k) {
+      view->setCurrentItem(view->topLevelItem(k));
+      rows.push_back(RowTexts(editor));
+    }
+    view->clearSelection();
+    // A new key: beside the first key of an existing row where there are several, since the
+    // leading key often names a row of another table (a rule's profile).
+    QStringList key;
+    for (int i = 0; i < keyCount; ++i) {
+      std::set<QString> taken;
+      for (const QStringList& r : rows)
+        if (r.mid(0, i) == key) taken.insert(r[i]);
+      const bool reuse = i + 1 < keyCount && !rows.empty();
+      key << (reuse ? rows.front()[i] : FreshKey(page.Def(i), taken));
+    }
+    QString instance;
+    for (int i = 0; i < keyCount; ++i)
+      instance += '.' + InstanceOf(page.Def(i), key[i], i == keyCount - 1);
+
+    // Every writable column ticked: a list with its first label (a copied storage type may be one
+    // a manager cannot create, such as readOnly), an edit with the value of an existing row where
+    // it has one (the dialog writes no empty value).
+    std::vector<int> ticked;
+    WhenModal([&](QWidget* dialog) {
+      for (int i = 0; i < editor.RowCount(); ++i) {
+        const TEditsPanel::Row& row = editor.RowAt(i);
+        if (i < keyCount) {
+          SetValueText(row, key[i]);
+          continue;
+        }
+        if (i == status || !row.check->isEnabled()) continue;
+        const QString copied = rows.empty() || page.Def(i).Options ? QString() : rows.front()[i];
+        SetValueText(row, copied.isEmpty() ? SampleValue(page.Def(i)) : copied);
+        Tick(row, true);
+        ticked.push_back(i);
+      }
+      dialog->findChild<TCtrlBtnPanel*>()->SetCheckedButton()->click();
+      return true;
+    });
+    agent_->ClearTrace();
+    table->Buttons()->AddButton()->click();
+    Await([&] { return Idle(*page.panel); });
+    EXPECT_TRUE(page.LastStatus().startsWith("Get: Ok.")) << qPrintable(page.LastStatus());
+
+    std::set<QString> expected = {QString::fromUtf8(page.Def(status).Oid) + instance};
+    for (int i : ticked) expected.insert(QString::fromUtf8(page.Def(i).Oid) + instance);
+    QStringList sets = Sets();
+    ASSERT_EQ(sets.size(), 1) << qPrintable(page.panel->Memo()->toPlainText())
+                              << qPrintable(notifier_.Texts().join('\n'));
+    std::set<QString> written;
+    for (const QString& varbind : Varbinds(sets[0])) written.insert(varbind.section('=', 0, 0));
+    EXPECT_EQ(written, expected) << qPrintable(sets[0]);
+    EXPECT_TRUE(Varbinds(sets[0]).contains(QString::fromUtf8(page.Def(status).Oid) + instance +
+                                           "=INTEGER:4"))
+        << qPrintable(sets[0]);
+
+    QTreeWidgetItem* created = nullptr;
+    for (int k = 0; k < view->topLevelItemCount() && !created; ++k) {
+      view->setCurrentItem(view->topLevelItem(k));
+      if (RowTexts(editor).mid(0, keyCount) == key) created = view->topLevelItem(k);
+    }
+    ASSERT_NE(created, nullptr) << "the new row is not listed: " << qPrintable(key.join(", "))
+                                << "\n" << qPrintable(page.panel->Memo()->toPlainText());
+    EXPECT_EQ(view->topLevelItemCount(), static_cast<int>(rows.size()) + 1);
+
+    agent_->ClearTrace();
+    table->Buttons()->DeleteButton()->click();
+    Await([&] { return Idle(*page.panel); });
+    EXPECT_EQ(Sets(),
+              QStringList{QString::fromUtf8(page.Def(status).Oid) + instance + "=INTEGER:6"});
+    EXPECT_EQ(view->topLevelItemCount(), static_cast<int>(rows.size()));
+    ++tables;
+  }
+  EXPECT_GT(tables, 0) << "no table page offers Add and Delete";
+  // Only the question before each Delete.
+  EXPECT_EQ(notifier_.Texts(), QStringList(tables, QStringLiteral("Are you sure to delete it?")));
 }
 
 TEST_F(CatalogueDialogAgentTest, IpConfigurationHidesTheAddressRowsUnlessManual) {
@@ -58,7 +357,7 @@ TEST_F(CatalogueDialogAgentTest, IpConfigurationHidesTheAddressRowsUnlessManual)
   EXPECT_EQ(title, "IP Configuration");
   EXPECT_EQ(form->windowTitle(), "IP Configuration : 10.1.1.1");
   form->show();
-  ASSERT_TRUE(Await([&] { return ReadDone(*form); }));
+  ASSERT_TRUE(Await([&] { return form->Current() && !form->Current()->Busy(); }));
   TEditsPanel* editor = form->findChild<TSNMPEditorPanel*>()->Editor();
   auto* source = qobject_cast<QComboBox*>(editor->RowAt(0).value);
   ASSERT_NE(source, nullptr);
