@@ -35,8 +35,10 @@ std::vector<std::pair<Oid, Value>> Dump(const DeviceModel& model) {
 
 class DeviceSeedTest : public ::testing::Test {
  protected:
-  DeviceSeedTest() : model_(nx596::DeviceTables(), nx596::DeviceObjects()) {
+  DeviceSeedTest()
+      : model_(nx596::DeviceTables(), nx596::DeviceObjects(), nx596::DeviceActions()) {
     model_.Seed(nx596::DeviceSeed());
+    for (auto& [instance, value] : nx596::DeviceRows()) model_.Insert(instance, value);
   }
   DeviceModel model_;
 };

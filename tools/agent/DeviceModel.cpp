@@ -1,5 +1,6 @@
 #include "DeviceModel.h"
 
+#include <algorithm>
 #include <charconv>
 #include <stdexcept>
 
@@ -101,7 +102,8 @@ bool DeviceModel::Object::IsRowStatus() const {
 }
 
 DeviceModel::DeviceModel(std::span<const TableDefinition> tables,
-                         std::span<const ObjectDefinition> objects) {
+                         std::span<const ObjectDefinition> objects,
+                         std::span<const ActionDefinition> actions) {
   std::map<Oid, Table*> tablesByEntry;
   for (const auto& definition : tables) {
     auto entry = ParseOid(definition.entry);
@@ -111,6 +113,10 @@ DeviceModel::DeviceModel(std::span<const TableDefinition> tables,
     table->entry = *entry;
     table->index = definition.index;
     table->rowStatusColumn = definition.rowStatusColumn;
+    if (!definition.required.empty() && definition.rowStatusColumn == 0) {
+      throw std::invalid_argument("required columns of " + table->name +
+                                  ", which has no rows to create");
+    }
     tablesByEntry[*entry] = table.get();
     tables_.push_back(std::move(table));
   }
@@ -146,18 +152,144 @@ DeviceModel::DeviceModel(std::span<const TableDefinition> tables,
       tablesByEntry.at(object.table->entry)->columns.push_back(&object);
     }
   }
-  for (const auto& table : tables_) {
-    if (table->rowStatusColumn == 0) continue;
-    auto status = objects_.find([&] {
-      Oid oid = table->entry;
-      oid.push_back(table->rowStatusColumn);
-      return oid;
-    }());
-    if (status == objects_.end() || status->second.syntax != Syntax::kInteger ||
-        status->second.access != Access::kReadWrite) {
-      throw std::invalid_argument("RowStatus column of " + table->name + " is not defined");
+  for (std::size_t t = 0; t < tables_.size(); ++t) {
+    Table& table = *tables_[t];
+    if (table.rowStatusColumn == 0) continue;
+    auto column = [&](std::uint32_t number) -> Object* {
+      Oid oid = table.entry;
+      oid.push_back(number);
+      auto found = objects_.find(oid);
+      return found == objects_.end() ? nullptr : &found->second;
+    };
+    const Object* status = column(table.rowStatusColumn);
+    if (!status || status->syntax != Syntax::kInteger || status->access != Access::kReadWrite) {
+      throw std::invalid_argument("RowStatus column of " + table.name + " is not defined");
+    }
+    for (std::uint32_t number : tables[t].required) {
+      const Object* required = column(number);
+      if (!required || required->access != Access::kReadWrite || required == status) {
+        throw std::invalid_argument("required column " + std::to_string(number) + " of " +
+                                    table.name + " is no writable column");
+      }
+      table.required.push_back(required);
+    }
+    // A created row must hold only values the device would accept from a SET.
+    for (const Object* object : table.columns) {
+      if (object == status || std::ranges::count(table.required, object)) continue;
+      const SetVarbind initial{object->oid, AsnTypeOf(object->syntax), object->initial};
+      if (CheckValue(*object, initial) != SetError::kNoError) {
+        throw std::invalid_argument("initial value of " + object->name + " is outside its limits");
+      }
     }
   }
+  for (const auto& definition : actions) AddAction(definition);
+}
+
+void DeviceModel::AddAction(const ActionDefinition& definition) {
+  const std::string name = definition.name;
+  auto fail = [&](const std::string& why) {
+    throw std::invalid_argument("action " + name + ": " + why);
+  };
+  auto oid = [&](const char* text) {
+    auto parsed = ParseOid(text);
+    if (!parsed) fail(std::string("bad OID ") + text);
+    return *parsed;
+  };
+  auto valueOf = [&](const Object& object, std::string_view text) {
+    auto value = ParseValue(object.syntax, text);
+    if (!value) fail("\"" + std::string(text) + "\" is no " + SyntaxName(object.syntax));
+    if (CheckValue(object, {object.oid, AsnTypeOf(object.syntax), *value}) != SetError::kNoError)
+      fail("\"" + std::string(text) + "\" is outside the limits of " + object.name);
+    return *value;
+  };
+  auto written = [&](const Object& object, std::int64_t number) {
+    return CheckValue(object, {object.oid, asn::kInteger, Value{number}}) == SetError::kNoError;
+  };
+
+  auto trigger = objects_.find(oid(definition.trigger));
+  if (trigger == objects_.end() || trigger->second.syntax != Syntax::kInteger ||
+      trigger->second.access != Access::kReadWrite || trigger->second.IsRowStatus()) {
+    fail("the trigger is no writable integer");
+  }
+  Action action{name,
+                &trigger->second,
+                ParseLimits(definition.start, name),
+                nullptr,
+                {},
+                definition.effect,
+                {},
+                {},
+                {},
+                definition.idle};
+  const Object& object = *action.trigger;
+  for (auto [low, high] : action.start) {
+    if (!written(object, low) || !written(object, high)) fail("a start value the trigger refuses");
+  }
+  if (!written(object, action.idle)) fail("an idle value the trigger refuses");
+  for (const Action& other : actions_) {
+    if (other.trigger == action.trigger && other.idle != action.idle) fail("a second idle value");
+  }
+  // "column=value" pairs of the trigger's own row.
+  auto rowValues = [&](std::string_view text) {
+    if (!object.table) fail("a row effect on a scalar");
+    std::vector<std::pair<const Object*, Value>> values;
+    while (!text.empty()) {
+      auto comma = text.find(',');
+      auto item = text.substr(0, comma);
+      auto equals = item.find('=');
+      if (equals == std::string_view::npos)
+        fail("\"" + std::string(item) + "\" is no column=value");
+      Oid column = object.table->entry;
+      column.push_back(static_cast<std::uint32_t>(ParseLimit(item.substr(0, equals), name)));
+      auto found = objects_.find(column);
+      if (found == objects_.end() || found->second.access == Access::kNotAccessible)
+        fail("no column " + std::string(item.substr(0, equals)));
+      values.emplace_back(&found->second, valueOf(found->second, item.substr(equals + 1)));
+      if (comma == std::string_view::npos) break;
+      text.remove_prefix(comma + 1);
+    }
+    return values;
+  };
+  if (*definition.when) {
+    auto when = rowValues(definition.when);
+    if (when.size() != 1) fail("a condition on more than one column");
+    action.whenColumn = when[0].first;
+    action.whenValue = std::move(when[0].second);
+  }
+  switch (definition.effect) {
+    case ActionEffect::kNone:
+      break;
+    case ActionEffect::kClearSubtree:
+      action.target = oid(definition.target);
+      break;
+    case ActionEffect::kSetInstance: {
+      action.target = oid(definition.target);
+      const Object* target = FindObject(action.target);
+      if (!target || target->access == Access::kNotAccessible ||
+          !ValidInstance(*target, action.target)) {
+        fail("no instance " + std::string(definition.target));
+      }
+      action.value = valueOf(*target, definition.values);
+      break;
+    }
+    case ActionEffect::kSetRow:
+      action.row = rowValues(definition.values);
+      break;
+    case ActionEffect::kFillColumn: {
+      action.target = oid(definition.target);
+      auto column = objects_.find(action.target);
+      if (column == objects_.end() || !column->second.table ||
+          column->second.syntax != Syntax::kInteger) {
+        fail("the target is no integer column");
+      }
+      for (auto [low, high] : action.start) {
+        if (!written(column->second, low) || !written(column->second, high))
+          fail("a start value the column refuses");
+      }
+      break;
+    }
+  }
+  actions_.push_back(std::move(action));
 }
 
 DeviceModel::~DeviceModel() = default;
@@ -334,6 +466,11 @@ SetCheck DeviceModel::Check(std::span<const SetVarbind> varbinds) const {
       bool creates = status == kRowCreateAndGo || status == kRowCreateAndWait;
       bool changes = status == kRowActive || status == kRowNotInService;
       if ((creates && exists) || (changes && !exists)) return fail(SetError::kInconsistentValue);
+      // A row goes into service only with every required column; createAndWait may wait.
+      if ((status == kRowCreateAndGo || changes) &&
+          !RequiredPresent(*object->table, row.index, varbinds)) {
+        return fail(SetError::kInconsistentValue);
+      }
       continue;
     }
     if (exists) {
@@ -357,9 +494,26 @@ void DeviceModel::Save(SetUndo& undo, const Oid& name) const {
       {name, cell == cells_.end() ? std::nullopt : std::optional<Value>(cell->second.value)});
 }
 
+bool DeviceModel::RequiredPresent(const Table& table, const Oid& index,
+                                  std::span<const SetVarbind> varbinds) const {
+  return std::ranges::all_of(table.required, [&](const Object* column) {
+    Oid name = column->oid;
+    name.insert(name.end(), index.begin(), index.end());
+    return cells_.count(name) ||
+           std::ranges::any_of(varbinds, [&](const SetVarbind& v) { return v.name == name; });
+  });
+}
+
+void DeviceModel::Put(const Oid& name, const Object& object, Value value, SetUndo& undo) {
+  Save(undo, name);
+  cells_[name] = Cell{&object, std::move(value)};
+}
+
 void DeviceModel::CreateRow(const Table& table, const Oid& index, std::int64_t status,
                             SetUndo& undo) {
   for (const Object* column : table.columns) {
+    // Required columns stay absent until written, as in a notReady row.
+    if (std::ranges::count(table.required, column)) continue;
     Oid name = column->oid;
     name.insert(name.end(), index.begin(), index.end());
     Save(undo, name);
@@ -379,11 +533,13 @@ void DeviceModel::DestroyRow(const Table& table, const Oid& index, SetUndo& undo
 void DeviceModel::Apply(std::span<const SetVarbind> varbinds, SetUndo& undo) {
   // Rows come into being first, so that the columns written in the same request land on them
   // instead of being overwritten by the initial values.
-  for (const auto& [row, action] : RowActions(varbinds)) {
+  const auto rowActions = RowActions(varbinds);
+  for (const auto& [row, action] : rowActions) {
     if (RowExists(*row.table, row.index)) continue;
     if (action == RowAction::kCreateAndGo) CreateRow(*row.table, row.index, kRowActive, undo);
     if (action == RowAction::kCreateAndWait) {
-      CreateRow(*row.table, row.index, kRowNotInService, undo);
+      const bool ready = RequiredPresent(*row.table, row.index, varbinds);
+      CreateRow(*row.table, row.index, ready ? kRowNotInService : kRowNotReady, undo);
     }
   }
   for (const auto& varbind : varbinds) {
@@ -401,9 +557,82 @@ void DeviceModel::Apply(std::span<const SetVarbind> varbinds, SetUndo& undo) {
       }
       continue;
     }
-    Save(undo, varbind.name);
-    cells_[varbind.name] = Cell{object, varbind.value};
+    Put(varbind.name, *object, varbind.value, undo);
   }
+  // Actions run once every value of the request is in place, so that they see the row as the
+  // request leaves it (a transfer started together with its server address).
+  for (const auto& varbind : varbinds) {
+    if (const Object* object = FindObject(varbind.name)) RunActions(varbind, *object, undo);
+  }
+  // A notReady row whose last required column has just been written is ready to go into
+  // service.
+  for (const auto& varbind : varbinds) {
+    const Object* object = FindObject(varbind.name);
+    if (!object || !object->table || object->table->required.empty()) continue;
+    const Table& table = *object->table;
+    const Oid index(varbind.name.begin() + static_cast<std::ptrdiff_t>(object->oid.size()),
+                    varbind.name.end());
+    Oid status = table.entry;
+    status.push_back(table.rowStatusColumn);
+    status.insert(status.end(), index.begin(), index.end());
+    auto cell = cells_.find(status);
+    if (cell != cells_.end() && cell->second.value == Value{kRowNotReady} &&
+        RequiredPresent(table, index, {})) {
+      Put(status, *cell->second.object, Value{kRowNotInService}, undo);
+    }
+  }
+}
+
+void DeviceModel::RunActions(const SetVarbind& varbind, const Object& object, SetUndo& undo) {
+  const auto* written = std::get_if<std::int64_t>(&varbind.value);
+  if (!written) return;
+  const Oid index(varbind.name.begin() + static_cast<std::ptrdiff_t>(object.oid.size()),
+                  varbind.name.end());
+  auto inRow = [&](const Object& column) {
+    Oid name = column.oid;
+    name.insert(name.end(), index.begin(), index.end());
+    return name;
+  };
+  const Action* idleOf = nullptr;
+  for (const Action& action : actions_) {
+    if (action.trigger != &object || !WithinLimits(action.start, *written)) continue;
+    idleOf = &action;
+    if (action.whenColumn) {
+      auto cell = cells_.find(inRow(*action.whenColumn));
+      if (cell == cells_.end() || cell->second.value != action.whenValue) continue;
+    }
+    switch (action.effect) {
+      case ActionEffect::kNone:
+        break;
+      case ActionEffect::kClearSubtree: {
+        std::vector<Oid> gone;
+        for (auto cell = cells_.lower_bound(action.target);
+             cell != cells_.end() && StartsWith(cell->first, action.target); ++cell) {
+          gone.push_back(cell->first);
+        }
+        for (const Oid& name : gone) {
+          Save(undo, name);
+          cells_.erase(name);
+        }
+        break;
+      }
+      case ActionEffect::kSetInstance:
+        Put(action.target, *FindObject(action.target), action.value, undo);
+        break;
+      case ActionEffect::kSetRow:
+        for (const auto& [column, value] : action.row) Put(inRow(*column), *column, value, undo);
+        break;
+      case ActionEffect::kFillColumn:
+        for (auto cell = cells_.lower_bound(action.target);
+             cell != cells_.end() && StartsWith(cell->first, action.target); ++cell) {
+          Save(undo, cell->first);
+          cell->second.value = Value{*written};
+        }
+        break;
+    }
+    break;
+  }
+  if (idleOf) Put(varbind.name, object, Value{idleOf->idle}, undo);
 }
 
 void DeviceModel::Undo(const SetUndo& undo) {

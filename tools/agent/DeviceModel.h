@@ -49,6 +49,35 @@ struct TableDefinition {
   std::vector<IndexPart> index;
   // Column number of the RowStatus column; 0 for tables whose rows cannot be created.
   std::uint32_t rowStatusColumn;
+  // Columns a new row cannot do without, because no value would be a sensible default (the
+  // MAC address of an IP-MAC binding): createAndGo refuses a row without them, createAndWait
+  // leaves it notReady until they are written. The other columns start from their initial value.
+  std::vector<std::uint32_t> required = {};
+};
+
+// What writing the start value of an action object does to the rest of the device.
+enum class ActionEffect {
+  kNone,          // nothing beyond the trigger returning to its idle value
+  kClearSubtree,  // every instance below `target` goes away (a clear-all)
+  kSetInstance,   // the instance `target` takes `values` (a status reporting the outcome)
+  kSetRow,        // columns of the trigger's own row take `values`, "4=0,5=0,8=35"
+  kFillColumn,    // every instance of the column `target` takes the value written
+};
+
+// An object that starts something when it is written: a clear-all, a cable test, a file
+// transfer. The effect is immediate and deterministic, and the trigger reads back idle, as a
+// device reports after the work is done. Several definitions may share a trigger; the first
+// whose condition holds acts.
+struct ActionDefinition {
+  const char* name;
+  const char* trigger;  // the object, without instance; a scalar or a column
+  const char* start;    // the written values that start the action, "2" or "3,4,5"
+  // Empty, or "3=0.0.0.0": acts only when that column of the trigger's own row holds the value.
+  const char* when;
+  ActionEffect effect;
+  const char* target;  // kClearSubtree: a subtree; kSetInstance: an instance; kFillColumn: a column
+  const char* values;  // kSetInstance: one value; kSetRow: column=value pairs
+  std::int64_t idle;   // what the trigger reads once the action is done
 };
 
 // A value the device starts with: the full instance OID, written out numerically, and the value
@@ -115,6 +144,7 @@ class DeviceModel {
     std::vector<IndexPart> index;
     std::uint32_t rowStatusColumn = 0;
     std::vector<const Object*> columns;  // accessible columns, in column order
+    std::vector<const Object*> required;
   };
   struct Cell {
     const Object* object;
@@ -123,7 +153,8 @@ class DeviceModel {
   enum class Lookup { kFound, kNoSuchObject, kNoSuchInstance };
 
   // Throws std::invalid_argument when a definition is malformed.
-  DeviceModel(std::span<const TableDefinition> tables, std::span<const ObjectDefinition> objects);
+  DeviceModel(std::span<const TableDefinition> tables, std::span<const ObjectDefinition> objects,
+              std::span<const ActionDefinition> actions = {});
   ~DeviceModel();
   DeviceModel(const DeviceModel&) = delete;
   DeviceModel& operator=(const DeviceModel&) = delete;
@@ -156,6 +187,18 @@ class DeviceModel {
     }
   };
   enum class RowAction { kCreateAndGo, kCreateAndWait, kDestroy, kActivate, kDeactivate, kClash };
+  struct Action {
+    std::string name;
+    const Object* trigger;
+    std::vector<std::pair<std::int64_t, std::int64_t>> start;
+    const Object* whenColumn = nullptr;  // nullptr: always
+    Value whenValue;
+    ActionEffect effect;
+    Oid target;
+    Value value;                                       // kSetInstance
+    std::vector<std::pair<const Object*, Value>> row;  // kSetRow
+    std::int64_t idle;
+  };
 
   const Object* FindObject(const Oid& instance) const;
   bool ValidInstance(const Object& object, const Oid& instance) const;
@@ -165,10 +208,17 @@ class DeviceModel {
   void Save(SetUndo& undo, const Oid& name) const;
   void CreateRow(const Table& table, const Oid& index, std::int64_t status, SetUndo& undo);
   void DestroyRow(const Table& table, const Oid& index, SetUndo& undo);
+  // Whether every required column of the row has a value, or gets one from the request.
+  bool RequiredPresent(const Table& table, const Oid& index,
+                       std::span<const SetVarbind> varbinds) const;
+  void AddAction(const ActionDefinition& definition);
+  void RunActions(const SetVarbind& varbind, const Object& object, SetUndo& undo);
+  void Put(const Oid& name, const Object& object, Value value, SetUndo& undo);
 
   std::vector<std::unique_ptr<Table>> tables_;
   std::map<Oid, Object> objects_;
   std::map<Oid, Cell> cells_;
+  std::vector<Action> actions_;
 };
 
 }  // namespace nx596

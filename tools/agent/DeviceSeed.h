@@ -15,6 +15,11 @@ std::span<const char* const> DeviceSubtrees();
 std::span<const TableDefinition> DeviceTables();
 std::span<const ObjectDefinition> DeviceObjects();
 std::span<const SeedValue> DeviceSeed();
+// The objects whose writing starts something: clear-alls, file transfers, saves, cable tests.
+std::span<const ActionDefinition> DeviceActions();
+// One row per port of the per-port tables (port utilisation, IP-MAC binding ports, cable
+// diagnostics, LACP ports) and one per link aggregation group, written numerically in code.
+std::vector<std::pair<Oid, Value>> DeviceRows();
 
 // The column of the community table whose rows name the agent's own engine, filled in at start.
 inline constexpr const char* kCommunityContextEngineIdColumn = "1.3.6.1.6.3.18.1.1.1.4";

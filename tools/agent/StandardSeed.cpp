@@ -527,10 +527,6 @@ const SeedValue kSeed[] = {
     {"1.3.6.1.2.1.47.1.4.1.0", "0"},
 };
 
-// Ports 1-8 have a link (the front panel shows the same), 25 and 26 are the gigabit uplinks.
-constexpr std::uint32_t kLinkedPorts = 8;
-constexpr std::uint32_t kFrontPorts = 24;
-
 // The traffic counted on one port since the switch started.
 struct PortTraffic {
   bool up = false;
@@ -561,38 +557,6 @@ PortTraffic Traffic(std::uint32_t port) {
   t.inErrors = port % 3;
   return t;
 }
-
-Value Counter(std::uint64_t n) {
-  return Value{n & 0xFFFFFFFFULL};
-}
-Value Counter64(std::uint64_t n) {
-  return Value{n};
-}
-Value Integer(std::int64_t n) {
-  return Value{n};
-}
-Value Text(const std::string& text) {
-  return Value{text};
-}
-Value Bytes(std::initializer_list<std::uint8_t> bytes) {
-  return Value{std::string(bytes.begin(), bytes.end())};
-}
-
-// Writes the cells of one table row: column OID (numeric text) + column number + index.
-class RowWriter {
- public:
-  explicit RowWriter(std::vector<std::pair<Oid, Value>>& rows) : rows_(rows) {}
-
-  void Cell(const char* entry, std::uint32_t column, const Oid& index, Value value) {
-    Oid instance = *ParseOid(entry);
-    instance.push_back(column);
-    instance.insert(instance.end(), index.begin(), index.end());
-    rows_.emplace_back(std::move(instance), std::move(value));
-  }
-
- private:
-  std::vector<std::pair<Oid, Value>>& rows_;
-};
 
 constexpr const char* kIfEntry = "1.3.6.1.2.1.2.2.1";
 constexpr const char* kIfXEntry = "1.3.6.1.2.1.31.1.1.1";

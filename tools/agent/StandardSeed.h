@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DeviceModel.h"
+#include "SeedRows.h"
 
 #include <span>
 #include <utility>
@@ -21,9 +22,6 @@ std::span<const SeedValue> StandardSeed();
 // One row per port (or per port and priority) of the per-port tables. The instances are
 // written numerically from the port number, never through an index encoder.
 std::vector<std::pair<Oid, Value>> StandardRows();
-
-// The 24 front ports and the two uplink ports.
-inline constexpr std::uint32_t kPortCount = 26;
 
 // Both definition lists in one, for a model that serves the device's MIBs and the standard ones.
 template <typename T>

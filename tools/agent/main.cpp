@@ -169,8 +169,9 @@ void ShutdownStandardModules() {
 std::unique_ptr<nx596::DeviceModel> BuildModel(std::uint32_t fdbRows) {
   auto model = std::make_unique<nx596::DeviceModel>(
       nx596::Joined(nx596::DeviceTables(), nx596::StandardTables()),
-      nx596::Joined(nx596::DeviceObjects(), nx596::StandardObjects()));
+      nx596::Joined(nx596::DeviceObjects(), nx596::StandardObjects()), nx596::DeviceActions());
   model->Seed(nx596::DeviceSeed());
+  for (auto& [instance, value] : nx596::DeviceRows()) model->Insert(instance, std::move(value));
   model->Seed(nx596::StandardSeed());
   for (auto& [instance, value] : nx596::StandardRows()) model->Insert(instance, std::move(value));
   for (auto& [instance, value] : nx596::ForwardingRows(fdbRows)) {
