@@ -35,8 +35,7 @@ std::vector<std::pair<Oid, Value>> Dump(const DeviceModel& model) {
 
 class DeviceSeedTest : public ::testing::Test {
  protected:
-  DeviceSeedTest()
-      : model_(nx596::DeviceTables(), nx596::DeviceObjects(), nx596::DeviceActions()) {
+  DeviceSeedTest() : model_(nx596::DeviceTables(), nx596::DeviceObjects(), nx596::DeviceActions()) {
     model_.Seed(nx596::DeviceSeed());
     for (auto& [instance, value] : nx596::DeviceRows()) model_.Insert(instance, value);
   }
@@ -86,6 +85,25 @@ TEST_F(DeviceSeedTest, UndoTakesBackCreationsChangesAndDestructions) {
   SetUndo undo;
   model_.Apply(request, undo);
   EXPECT_NE(Dump(model_), before);
+  model_.Undo(undo);
+  EXPECT_EQ(Dump(model_), before);
+}
+
+TEST_F(DeviceSeedTest, UndoTakesBackWhatActionsDid) {
+  for (auto& [instance, value] : nx596::ForwardingRows(20)) model_.Insert(instance, value);
+  const auto before = Dump(model_);
+  const std::vector<SetVarbind> request = {
+      // FDB clear all, a cable test on port 3 and the upload of the configuration
+      {O("1.3.6.1.4.1.99917.12.1.2.11.1.0"), nx596::asn::kInteger, std::int64_t{2}},
+      {O("1.3.6.1.4.1.99917.12.58.1.1.1.12.3"), nx596::asn::kInteger, std::int64_t{1}},
+      {O("1.3.6.1.4.1.99917.12.1.2.1.1.8.2"), nx596::asn::kInteger, std::int64_t{3}},
+  };
+  ASSERT_EQ(model_.Check(request).error, SetError::kNoError);
+  SetUndo undo;
+  model_.Apply(request, undo);
+  const Oid fdb = O("1.3.6.1.2.1.17.4.3");
+  EXPECT_EQ(model_.Next(fdb, false, fdb), nullptr) << "the forwarding table is empty";
+  EXPECT_EQ(std::get<std::int64_t>(model_.Get(O("1.3.6.1.4.1.99917.12.1.1.5.0")).second->value), 7);
   model_.Undo(undo);
   EXPECT_EQ(Dump(model_), before);
 }
@@ -141,6 +159,77 @@ TEST(DeviceModelData, MalformedSeedIsRefusedWithItsInstance) {
   const nx596::SeedValue seed[] = {{"1.9.2.0", "00:00:00:00:00:01"},
                                    {"1.9.2.0", "00:00:00:00:00:02"}};
   EXPECT_THROW(twice.Seed(seed), std::invalid_argument);
+}
+
+// Mistakes in the definitions stop the agent at start instead of surfacing as odd answers.
+TEST(DeviceModelData, MalformedActionsAndRowRulesAreRefused) {
+  using nx596::ActionEffect;
+  using nx596::IndexPart;
+  using nx596::Syntax;
+  constexpr auto kRW = nx596::Access::kReadWrite;
+  constexpr auto kRO = nx596::Access::kReadOnly;
+  const nx596::ObjectDefinition objects[] = {
+      {"address", "1.9.1.1.2", Syntax::kIpAddress, kRW, "", ""},
+      {"mode", "1.9.1.1.3", Syntax::kInteger, kRW, "1,2", "1"},
+      {"status", "1.9.1.1.4", Syntax::kInteger, kRW, "", ""},
+      {"result", "1.9.1.1.5", Syntax::kInteger, kRO, "0..3", ""},
+      {"clear", "1.9.2", Syntax::kInteger, kRW, "1,2", ""},
+      {"state", "1.9.3", Syntax::kInteger, kRO, "1,2", ""},
+  };
+  const nx596::TableDefinition table = {"table", "1.9.1.1", {IndexPart::kInteger}, 4, {2}};
+  struct Bad {
+    const char* why;
+    std::vector<nx596::TableDefinition> tables;
+    std::vector<nx596::ActionDefinition> actions;
+  };
+  const nx596::ActionDefinition kFine = {"clear", "1.9.2", "2", "", ActionEffect::kClearSubtree,
+                                         "1.9.1", "",      1};
+  const Bad cases[] = {
+      {"a read-only required column", {{"table", "1.9.1.1", {IndexPart::kInteger}, 4, {5}}}, {}},
+      {"the RowStatus as its own requirement",
+       {{"table", "1.9.1.1", {IndexPart::kInteger}, 4, {4}}},
+       {}},
+      {"required columns without a RowStatus",
+       {{"table", "1.9.1.1", {IndexPart::kInteger}, 0, {2}}},
+       {}},
+      {"a read-only trigger", {table}, {{"x", "1.9.3", "2", "", ActionEffect::kNone, "", "", 1}}},
+      {"a start value the trigger refuses",
+       {table},
+       {{"x", "1.9.2", "3", "", ActionEffect::kNone, "", "", 1}}},
+      {"an idle value the trigger refuses",
+       {table},
+       {{"x", "1.9.2", "2", "", ActionEffect::kNone, "", "", 0}}},
+      {"two idle values of one trigger",
+       {table},
+       {kFine, {"x", "1.9.2", "2", "", ActionEffect::kNone, "", "", 2}}},
+      {"a row effect of a scalar",
+       {table},
+       {{"x", "1.9.2", "2", "", ActionEffect::kSetRow, "", "5=1", 1}}},
+      {"a result outside its column's limits",
+       {table},
+       {{"x", "1.9.1.1.3", "2", "", ActionEffect::kSetRow, "", "5=4", 1}}},
+      {"a result in no column",
+       {table},
+       {{"x", "1.9.1.1.3", "2", "", ActionEffect::kSetRow, "", "9=1", 1}}},
+      {"a status of no instance",
+       {table},
+       {{"x", "1.9.2", "2", "", ActionEffect::kSetInstance, "1.9.3", "1", 1}}},
+      {"a condition that is no value of its column",
+       {table},
+       {{"x", "1.9.1.1.3", "2", "2=none", ActionEffect::kNone, "", "", 1}}},
+  };
+  for (const Bad& bad : cases) {
+    EXPECT_THROW(nx596::DeviceModel(bad.tables, objects, bad.actions), std::invalid_argument)
+        << bad.why;
+  }
+  const nx596::TableDefinition tables[] = {table};
+  const nx596::ActionDefinition actions[] = {kFine};
+  EXPECT_NO_THROW(nx596::DeviceModel(tables, objects, actions));
+  // A created row starts from values the device would accept from a SET.
+  nx596::ObjectDefinition badInitial[std::size(objects)];
+  std::copy(std::begin(objects), std::end(objects), badInitial);
+  badInitial[1].initial = "3";
+  EXPECT_THROW(nx596::DeviceModel(tables, badInitial), std::invalid_argument);
 }
 
 }  // namespace
