@@ -632,38 +632,54 @@ void Finish(std::uint64_t ticket, ZnSNMPAnswer answer) {
   completion(answer);
 }
 
+// What a report says, for the exchange it answers. False when the library goes on with the
+// exchange itself: it sends the request again once it has learnt the agent's boots and time from a
+// report that the request was out of the time window (the agent restarted or time moved).
+bool ReadReport(Exchange& exchange, netsnmp_session* session, const netsnmp_pdu* pdu,
+                bool resendFollows, ZnSNMPAnswer& answer) {
+  answer.Status = StatusFromReport(pdu);
+  if (exchange.IsProbe) {
+    // The report of a probe carries the engine ID that everything else needs.
+    if (session->securityEngineIDLen == 0 && pdu->securityEngineIDLen > 0) {
+      session->securityEngineID =
+          static_cast<u_char*>(netsnmp_memdup(pdu->securityEngineID, pdu->securityEngineIDLen));
+      session->securityEngineIDLen = pdu->securityEngineIDLen;
+      if (session->contextEngineIDLen == 0) {
+        session->contextEngineID =
+            static_cast<u_char*>(netsnmp_memdup(pdu->securityEngineID, pdu->securityEngineIDLen));
+        session->contextEngineIDLen = pdu->securityEngineIDLen;
+      }
+    }
+    answer.Status = 0;
+    return true;
+  }
+  if (answer.Status == kStatusUsmTimeWindow) {
+    // The library resends only when the report itself is delivered; a security signal that
+    // comes first is not counted, or each report would use up two of the allowed resends.
+    if (!resendFollows) return false;
+    if (exchange.TimeWindowReports++ < exchange.Owner->Retries + 1) return false;
+  }
+  if (answer.Status == kStatusUsmUnknownEngine) ClearEngineId(session);  // rediscover
+  return true;
+}
+
+// Turns every signal of the library about an exchange into the framework's status, in one place
+// for synchronous and asynchronous exchanges alike. The library signals a security error for a
+// report (unknown user, wrong authentication, unsupported level, ...) before it delivers the
+// report itself; the first of the two ends the exchange with the report's meaning, the second
+// finds it finished. A security error without a report keeps the library's own reason.
 int OnLibraryEvent(int operation, netsnmp_session* session, int, netsnmp_pdu* pdu, void* magic) {
   const auto ticket = static_cast<std::uint64_t>(reinterpret_cast<uintptr_t>(magic));
   auto& exchanges = Exchanges();
   const auto found = exchanges.find(ticket);
-  if (found == exchanges.end()) return 1;
+  if (found == exchanges.end() || found->second.Done) return 1;
   Exchange& exchange = found->second;
+  const bool isReport = pdu != nullptr && pdu->command == SNMP_MSG_REPORT;
   ZnSNMPAnswer answer;
   switch (operation) {
     case NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE:
-      if (pdu->command == SNMP_MSG_REPORT) {
-        answer.Status = StatusFromReport(pdu);
-        if (exchange.IsProbe) {
-          // The report of a probe carries the engine ID that everything else needs.
-          if (session->securityEngineIDLen == 0 && pdu->securityEngineIDLen > 0) {
-            session->securityEngineID = static_cast<u_char*>(
-                netsnmp_memdup(pdu->securityEngineID, pdu->securityEngineIDLen));
-            session->securityEngineIDLen = pdu->securityEngineIDLen;
-            if (session->contextEngineIDLen == 0) {
-              session->contextEngineID = static_cast<u_char*>(
-                  netsnmp_memdup(pdu->securityEngineID, pdu->securityEngineIDLen));
-              session->contextEngineIDLen = pdu->securityEngineIDLen;
-            }
-          }
-          answer.Status = 0;
-          break;
-        }
-        // Out of the time window (the agent restarted or time moved): the library has learnt the
-        // agent's boots and time from the report and sends the request again.
-        if (answer.Status == kStatusUsmTimeWindow &&
-            exchange.TimeWindowReports++ < exchange.Owner->Retries + 1)
-          return 1;
-        if (answer.Status == kStatusUsmUnknownEngine) ClearEngineId(session);  // rediscover
+      if (isReport) {
+        if (!ReadReport(exchange, session, pdu, true, answer)) return 1;
         break;
       }
       answer.Status = static_cast<int>(pdu->errstat);
@@ -671,16 +687,21 @@ int OnLibraryEvent(int operation, netsnmp_session* session, int, netsnmp_pdu* pd
       for (netsnmp_variable_list* vb = pdu->variables; vb; vb = vb->next_variable)
         answer.Bindings.push_back({OidText(vb->name, vb->name_length), ValueFromVariable(vb)});
       break;
+    case NETSNMP_CALLBACK_OP_SEC_ERROR:
+      if (isReport) {
+        if (!ReadReport(exchange, session, pdu, false, answer)) return 1;
+        break;
+      }
+      [[fallthrough]];
+    case NETSNMP_CALLBACK_OP_SEND_FAILED:
+      answer.Status = StatusFromLibrary(session->s_snmp_errno);
+      if (answer.Status == 0) answer.Status = kStatusOperationFailed;
+      break;
     case NETSNMP_CALLBACK_OP_TIMED_OUT:
       answer.Status = kStatusTimeout;
       break;
     case NETSNMP_CALLBACK_OP_DISCONNECT:
       answer.Status = kStatusDropped;
-      break;
-    case NETSNMP_CALLBACK_OP_SEND_FAILED:
-    case NETSNMP_CALLBACK_OP_SEC_ERROR:
-      answer.Status = StatusFromLibrary(session->s_snmp_errno);
-      if (answer.Status == 0) answer.Status = kStatusOperationFailed;
       break;
     default:
       return 1;  // resends and connects are not completions

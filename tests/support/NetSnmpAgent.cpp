@@ -23,6 +23,8 @@ QByteArray Configuration(quint16 port) {
              "rwcommunity vosquin default\n"
              "createUser nx-sha SHA nx-sha-pass AES nx-sha-privacy\n"
              "rwuser nx-sha auth\n"
+             "createUser nx-auth SHA nx-auth-pass\n"
+             "rwuser nx-auth auth\n"
              "sysDescr net-snmp reference agent\n")
       .arg(port)
       .toUtf8();
@@ -83,11 +85,13 @@ NetSnmpAgent::Outcome NetSnmpAgent::StartOn(quint16 port) {
   environment.insert(QStringLiteral("MIBS"), QString());
   environment.insert(QStringLiteral("MIBDIRS"), state);
   process_->setProcessEnvironment(environment);
-  // -f: stay in the foreground; -C -c: only our configuration; -I -smux: no SMUX port;
-  // -Lf: log to our file, which also tells when it listens.
+  // -f: stay in the foreground; -c: our configuration, besides the persistent state that
+  // SNMPCONFPATH alone points to (so no system file is read, and the engine ID and boots
+  // survive a restart as a switch's do); -I -smux: no SMUX port; -Lf: log to our file, which
+  // also tells when it listens.
   process_->start(QString::fromLatin1(kSnmpd),
-                  {QStringLiteral("-f"), QStringLiteral("-C"), QStringLiteral("-c"), config,
-                   QStringLiteral("-I"), QStringLiteral("-smux"), QStringLiteral("-Lf"), log});
+                  {QStringLiteral("-f"), QStringLiteral("-c"), config, QStringLiteral("-I"),
+                   QStringLiteral("-smux"), QStringLiteral("-Lf"), log});
   if (!process_->waitForStarted(kStartTimeoutMs)) {
     failure_ = QStringLiteral("snmpd: cannot start %1: %2")
                    .arg(QString::fromLatin1(kSnmpd), process_->errorString());
@@ -111,6 +115,13 @@ NetSnmpAgent::Outcome NetSnmpAgent::StartOn(quint16 port) {
   nx596::test::StopProcess(*process_, std::chrono::milliseconds(2000));
   process_.reset();
   return Outcome::kFailed;
+}
+
+bool NetSnmpAgent::Restart() {
+  Stop();
+  if (port_ != 0 && StartOn(port_) == Outcome::kListening) return true;
+  ADD_FAILURE() << "snmpd did not start again: " << failure_.toStdString();
+  return false;
 }
 
 void NetSnmpAgent::Stop() {
