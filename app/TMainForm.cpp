@@ -6,6 +6,7 @@
 #include "ZnCatalogue.h"
 #include "ZnCatalogueDialog.h"
 #include "ZnException.h"
+#include "ZnHandMadeDialogs.h"
 #include "ZnRegistry.h"
 #include "ZnSNMPRequest.h"
 #include "ZnSNMPRequest2Edits.h"
@@ -219,7 +220,9 @@ void TMainForm::Dispatch(const ZnMenuItem& item) {
       case ZnMenuKind::About:
         About1Click();
         break;
-      case ZnMenuKind::HandMade:  // the hand-made dialogs join the menu as they are built
+      case ZnMenuKind::HandMade:
+        OpenHandMadeDialog(Text(item.argument));
+        break;
       case ZnMenuKind::Nothing:
       case ZnMenuKind::Submenu:
       case ZnMenuKind::Separator:
@@ -239,6 +242,11 @@ void TMainForm::OpenCatalogueDialog(const ZnCatalogueEntry& entry) {
   std::unique_ptr<TConfigForm> form =
       ZnBuildCatalogueDialog(entry, DeviceAddress(), launch_.texts.CurrentTitle, this);
   form->exec();
+}
+
+void TMainForm::OpenHandMadeDialog(const QString& className) {
+  if (std::unique_ptr<QDialog> dialog = ZnCreateHandMadeDialog(className, DeviceAddress(), this))
+    dialog->exec();
 }
 
 QString TMainForm::BuildSiblingCommandLine(const QString& argument) const {

@@ -48,6 +48,7 @@ class TMainForm : public QMainWindow {
   // Runs the action of a menu row (what a click on its item does).
   void Dispatch(const ZnMenuItem& item);
   void OpenCatalogueDialog(const ZnCatalogueEntry& entry);
+  void OpenHandMadeDialog(const QString& className);
   QString BuildSiblingCommandLine(const QString& argument) const;
   void LaunchSiblingTool(const QString& argument);
 

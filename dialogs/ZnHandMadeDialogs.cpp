@@ -1,0 +1,27 @@
+#include "ZnHandMadeDialogs.h"
+
+#include <QDialog>
+
+namespace {
+
+using Factory = std::unique_ptr<QDialog> (*)(const QString& deviceAddress, QWidget* parent);
+
+struct HandMadeDialog {
+  const char* className;
+  Factory create;
+};
+
+// One row per hand-made dialog, by the class name of its menu item.
+const HandMadeDialog kDialogs[] = {
+    {nullptr, nullptr},
+};
+
+}  // namespace
+
+std::unique_ptr<QDialog> ZnCreateHandMadeDialog(const QString& className,
+                                                const QString& deviceAddress, QWidget* parent) {
+  for (const HandMadeDialog& dialog : kDialogs)
+    if (dialog.className && className == QLatin1String(dialog.className))
+      return dialog.create(deviceAddress, parent);
+  return nullptr;
+}
