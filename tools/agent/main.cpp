@@ -7,6 +7,7 @@
 #include "AgentConfig.h"
 #include "AgentOptions.h"
 #include "DeviceModel.h"
+#include "DeviceParts.h"
 #include "DeviceSeed.h"
 #include "ModelHandler.h"
 #include "NetSnmp.h"
@@ -167,13 +168,7 @@ void ShutdownStandardModules() {
 }
 
 std::unique_ptr<nx596::DeviceModel> BuildModel(std::uint32_t fdbRows) {
-  auto model = std::make_unique<nx596::DeviceModel>(
-      nx596::Joined(nx596::DeviceTables(), nx596::StandardTables()),
-      nx596::Joined(nx596::DeviceObjects(), nx596::StandardObjects()), nx596::DeviceActions());
-  model->Seed(nx596::DeviceSeed());
-  for (auto& [instance, value] : nx596::DeviceRows()) model->Insert(instance, std::move(value));
-  model->Seed(nx596::StandardSeed());
-  for (auto& [instance, value] : nx596::StandardRows()) model->Insert(instance, std::move(value));
+  std::unique_ptr<nx596::DeviceModel> model = nx596::ModelOfParts(nx596::DeviceParts());
   for (auto& [instance, value] : nx596::ForwardingRows(fdbRows)) {
     model->Insert(instance, std::move(value));
   }
@@ -336,7 +331,7 @@ int Run(const nx596::AgentOptions& options) {
   {
     nx596::ModelHandler handler(*model);
     bool registered = true;
-    for (const char* subtree : nx596::Joined(nx596::DeviceSubtrees(), nx596::StandardSubtrees())) {
+    for (const char* subtree : nx596::AllSubtrees(nx596::DeviceParts())) {
       auto root = *nx596::ParseOid(subtree);
       registered =
           registered && handler.Register(root, "") && handler.Register(root, nx596::kDeviceContext);

@@ -1,0 +1,74 @@
+#include "DeviceParts.h"
+
+#include "DeviceSeed.h"
+#include "StandardSeed.h"
+
+#include <cstring>
+
+namespace nx596 {
+
+namespace {
+
+DevicePart OwnObjects() {
+  return {DeviceSubtrees(), DeviceTables(),  DeviceObjects(),
+          DeviceSeed(),     DeviceActions(), DeviceRows()};
+}
+
+DevicePart StandardMibs() {
+  return {StandardSubtrees(), StandardTables(), StandardObjects(), StandardSeed(), {},
+          StandardRows()};
+}
+
+template <typename T, typename Member>
+std::vector<T> Join(const std::vector<DevicePart>& parts, Member member) {
+  std::vector<T> all;
+  for (const DevicePart& part : parts) {
+    const auto& items = part.*member;
+    all.insert(all.end(), items.begin(), items.end());
+  }
+  return all;
+}
+
+}  // namespace
+
+std::vector<DevicePart> DeviceParts() {
+  std::vector<DevicePart> parts;
+  parts.push_back(OwnObjects());
+  parts.push_back(StandardMibs());
+  return parts;
+}
+
+std::unique_ptr<DeviceModel> ModelOfParts(std::vector<DevicePart> parts) {
+  auto model =
+      std::make_unique<DeviceModel>(AllTables(parts), AllObjects(parts), AllActions(parts));
+  for (DevicePart& part : parts) {
+    model->Seed(part.seed);
+    for (auto& [instance, value] : part.rows) model->Insert(instance, std::move(value));
+  }
+  return model;
+}
+
+std::vector<const char*> AllSubtrees(const std::vector<DevicePart>& parts) {
+  std::vector<const char*> all;
+  for (const DevicePart& part : parts)
+    for (const char* subtree : part.subtrees) {
+      bool known = false;
+      for (const char* seen : all) known = known || std::strcmp(seen, subtree) == 0;
+      if (!known) all.push_back(subtree);
+    }
+  return all;
+}
+
+std::vector<TableDefinition> AllTables(const std::vector<DevicePart>& parts) {
+  return Join<TableDefinition>(parts, &DevicePart::tables);
+}
+
+std::vector<ObjectDefinition> AllObjects(const std::vector<DevicePart>& parts) {
+  return Join<ObjectDefinition>(parts, &DevicePart::objects);
+}
+
+std::vector<ActionDefinition> AllActions(const std::vector<DevicePart>& parts) {
+  return Join<ActionDefinition>(parts, &DevicePart::actions);
+}
+
+}  // namespace nx596
