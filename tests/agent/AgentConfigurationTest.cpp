@@ -484,7 +484,8 @@ TEST_F(AgentConfiguration, ScalarsTakeWhatTheDeviceAcceptsAndRefuseTheRest) {
 }
 
 // Every table whose rows are made through a RowStatus column: a new row needs the columns that
-// have no default, an index is never taken twice, and destroy removes the whole row.
+// have no default (and a rule an existing profile), an index is never taken twice, and destroy
+// removes the whole row.
 TEST_F(AgentConfiguration, RowsAreCreatedWithTheirRequiredColumnsAndDestroyed) {
   struct Creatable {
     const char* name;
@@ -492,7 +493,8 @@ TEST_F(AgentConfiguration, RowsAreCreatedWithTheirRequiredColumnsAndDestroyed) {
     int rowStatus;
     QString newRow;
     QString existingRow;
-    QStringList required;  // column, type, value; read back as written
+    QStringList required;    // column, type, value; read back as written
+    QString orphanRow = {};  // a rule's index naming a profile the device does not have
   };
   const QString acl = kPrivate + ".12.9.";
   const Creatable tables[] = {
@@ -504,16 +506,23 @@ TEST_F(AgentConfiguration, RowsAreCreatedWithTheirRequiredColumnsAndDestroyed) {
        "1",
        {"2", "s", "ops@example.net"}},
       {"CPU ACL Ethernet Table", acl + "4.1.1", 8, "6", "1", {}},
-      {"CPU ACL Ethernet Rule Table", acl + "5.1.1", 10, "1.3", "1.1", {"9", "x", "00 00 00 C0"}},
+      {"CPU ACL Ethernet Rule Table",
+       acl + "5.1.1",
+       10,
+       "1.3",
+       "1.1",
+       {"9", "x", "00 00 00 C0"},
+       "9.1"},
       {"CPU ACL IP Table", acl + "4.2.1", 18, "7", "3", {}},
-      {"CPU ACL IP Rule Table", acl + "5.2.1", 17, "3.3", "3.1", {"16", "x", "80 00 00 00"}},
+      {"CPU ACL IP Rule Table", acl + "5.2.1", 17, "3.3", "3.1", {"16", "x", "80 00 00 00"}, "9.1"},
       {"CPU ACL Packet Content Mask Table", acl + "4.3.1", 7, "8", "5", {}},
       {"CPU ACL Packet Content Rule Table",
        acl + "5.3.1",
        10,
        "5.2",
        "5.1",
-       {"9", "x", "FF FF FF C0"}},
+       {"9", "x", "FF FF FF C0"},
+       "1.1"},
       {"IP MAC Binding Table",
        kPrivate + ".12.23.4.1.1",
        3,
@@ -539,6 +548,13 @@ TEST_F(AgentConfiguration, RowsAreCreatedWithTheirRequiredColumnsAndDestroyed) {
           << table.name << ": a row without its required columns\n"
           << bare;
       EXPECT_TRUE(Absent(status + table.newRow)) << table.name;
+    }
+    if (!table.orphanRow.isEmpty()) {
+      ToolRun orphan =
+          Set(QStringList{status + table.orphanRow, "i", "4"} + requiredAt(table.orphanRow));
+      EXPECT_TRUE(orphan.errors.contains(QStringLiteral("Reason: inconsistentValue")))
+          << table.name << ": a rule of a missing profile\n"
+          << orphan;
     }
     ToolRun create = Set(QStringList{status + table.newRow, "i", "4"} + requiredAt(table.newRow));
     ASSERT_EQ(create.exitCode, 0) << table.name << "\n" << create;

@@ -182,6 +182,27 @@ DeviceModel::DeviceModel(std::span<const TableDefinition> tables,
       }
     }
   }
+  for (std::size_t t = 0; t < tables_.size(); ++t) {
+    if (!*tables[t].parent) continue;
+    Table& table = *tables_[t];
+    auto parent = ParseOid(tables[t].parent);
+    auto found = parent ? tablesByEntry.find(*parent) : tablesByEntry.end();
+    if (found == tablesByEntry.end())
+      throw std::invalid_argument("no parent table of " + table.name);
+    table.parent = found->second;
+    const auto& parts = table.parent->index;
+    if (parts.size() >= table.index.size() ||
+        !std::equal(parts.begin(), parts.end(), table.index.begin())) {
+      throw std::invalid_argument("the index of " + table.name +
+                                  " does not begin with its parent's");
+    }
+    for (auto part : parts) {
+      if (part != IndexPart::kInteger && part != IndexPart::kIpAddress) {
+        throw std::invalid_argument("the parent index of " + table.name + " has no fixed length");
+      }
+      table.parentIndexLength += part == IndexPart::kInteger ? 1 : 4;
+    }
+  }
   for (const auto& definition : actions) AddAction(definition);
 }
 
@@ -466,6 +487,9 @@ SetCheck DeviceModel::Check(std::span<const SetVarbind> varbinds) const {
       bool creates = status == kRowCreateAndGo || status == kRowCreateAndWait;
       bool changes = status == kRowActive || status == kRowNotInService;
       if ((creates && exists) || (changes && !exists)) return fail(SetError::kInconsistentValue);
+      if (creates && !ParentExists(*object->table, row.index, actions)) {
+        return fail(SetError::kInconsistentValue);
+      }
       // A row goes into service only with every required column; createAndWait may wait.
       if ((status == kRowCreateAndGo || changes) &&
           !RequiredPresent(*object->table, row.index, varbinds)) {
@@ -502,6 +526,17 @@ bool DeviceModel::RequiredPresent(const Table& table, const Oid& index,
     return cells_.count(name) ||
            std::ranges::any_of(varbinds, [&](const SetVarbind& v) { return v.name == name; });
   });
+}
+
+bool DeviceModel::ParentExists(const Table& table, const Oid& index,
+                               const std::map<RowKey, RowAction>& actions) const {
+  if (!table.parent) return true;
+  const Oid parentIndex(index.begin(),
+                        index.begin() + static_cast<std::ptrdiff_t>(table.parentIndexLength));
+  if (RowExists(*table.parent, parentIndex)) return true;
+  auto action = actions.find({table.parent, parentIndex});
+  return action != actions.end() &&
+         (action->second == RowAction::kCreateAndGo || action->second == RowAction::kCreateAndWait);
 }
 
 void DeviceModel::Put(const Oid& name, const Object& object, Value value, SetUndo& undo) {

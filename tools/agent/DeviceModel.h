@@ -53,6 +53,9 @@ struct TableDefinition {
   // MAC address of an IP-MAC binding): createAndGo refuses a row without them, createAndWait
   // leaves it notReady until they are written. The other columns start from their initial value.
   std::vector<std::uint32_t> required = {};
+  // Empty, or the entry of the table whose rows this table's rows belong to: the leading parts
+  // of the index name a row there (a rule names its profile), which must exist to create one.
+  const char* parent = "";
 };
 
 // What writing the start value of an action object does to the rest of the device.
@@ -145,6 +148,8 @@ class DeviceModel {
     std::uint32_t rowStatusColumn = 0;
     std::vector<const Object*> columns;  // accessible columns, in column order
     std::vector<const Object*> required;
+    const Table* parent = nullptr;
+    std::size_t parentIndexLength = 0;  // sub-identifiers of the index that name the parent row
   };
   struct Cell {
     const Object* object;
@@ -211,6 +216,8 @@ class DeviceModel {
   // Whether every required column of the row has a value, or gets one from the request.
   bool RequiredPresent(const Table& table, const Oid& index,
                        std::span<const SetVarbind> varbinds) const;
+  bool ParentExists(const Table& table, const Oid& index,
+                    const std::map<RowKey, RowAction>& actions) const;
   void AddAction(const ActionDefinition& definition);
   void RunActions(const SetVarbind& varbind, const Object& object, SetUndo& undo);
   void Put(const Oid& name, const Object& object, Value value, SetUndo& undo);
