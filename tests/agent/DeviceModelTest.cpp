@@ -159,6 +159,11 @@ TEST(DeviceModelData, MalformedSeedIsRefusedWithItsInstance) {
   const nx596::SeedValue seed[] = {{"1.9.2.0", "00:00:00:00:00:01"},
                                    {"1.9.2.0", "00:00:00:00:00:02"}};
   EXPECT_THROW(twice.Seed(seed), std::invalid_argument);
+  // Rows made in code are held to the same rule.
+  DeviceModel inserted(tables, objects);
+  inserted.Insert(O("1.9.1.1.2.10.0.0.1"), Value{std::int64_t{1}});
+  EXPECT_THROW(inserted.Insert(O("1.9.1.1.2.10.0.0.1"), Value{std::int64_t{2}}),
+               std::invalid_argument);
 }
 
 // Mistakes in the definitions stop the agent at start instead of surfacing as odd answers.

@@ -341,9 +341,6 @@ void DeviceModel::Seed(std::span<const SeedValue> values) {
       throw std::invalid_argument(std::string("seed value \"") + seed.value + "\" of " +
                                   seed.instance + " is no " + SyntaxName(object->syntax));
     }
-    if (cells_.count(*instance)) {
-      throw std::invalid_argument(std::string("seed value given twice: ") + seed.instance);
-    }
     Insert(*instance, std::move(*value));
   }
 }
@@ -357,6 +354,8 @@ void DeviceModel::Insert(const Oid& instance, Value value) {
   if (!ValidInstance(*object, instance)) {
     throw std::invalid_argument("instance " + name + " does not fit the index of " + object->name);
   }
+  // One switch: a value comes from one place of the seed data only.
+  if (cells_.count(instance)) throw std::invalid_argument("value given twice: " + name);
   if (value.index() != ZeroValue(object->syntax).index()) {
     throw std::invalid_argument("value of " + name + " is no " + SyntaxName(object->syntax));
   }
