@@ -49,6 +49,11 @@ void TConfigForm::Fit(QWidget* page) {
   resize(std::min(wanted.width(), kMaxWidth), std::min(wanted.height(), kMaxHeight));
 }
 
+void TConfigForm::GrowWidthBy(int pixels) {
+  if (pixels <= 0 || width() >= kMaxWidth) return;
+  resize(std::min(width() + pixels, kMaxWidth), height());
+}
+
 TSNMPEditorPanel* TConfigForm::AddEditor(ZnSNMPRequest2Edits* binding) {
   if (type_ != FormType::None) Raise("Can not change Type of a Config Form!");
   type_ = FormType::Editor;

@@ -40,6 +40,10 @@ class TConfigForm : public QDialog {
   const std::vector<ZnSNMPRequest2Edits*>& Requests() const { return requests_; }
   ZnSNMPRequest2Edits* Current() const { return current_; }
 
+  // Widens the dialog by `pixels` for a page whose content grew after it was built (values read
+  // that are wider than the captions), up to the largest width; never narrows it.
+  void GrowWidthBy(int pixels);
+
   static constexpr int kMaxWidth = 800;
   static constexpr int kMaxHeight = 550;
 

@@ -1,5 +1,6 @@
 #include "TEditsPanel.h"
 
+#include "TConfigForm.h"
 #include "TCtrlBtnPanel.h"
 #include "ZnException.h"
 #include "ZnSNMPRequest2Edits.h"
@@ -20,6 +21,10 @@ constexpr int kCheckWidth = 20;
 constexpr int kGap = 5;
 constexpr int kMinRowHeight = 21;
 constexpr int kBorder = 40;
+// How wide a value read from the device may make the value column, and what an edit needs
+// around its text (frame and margins).
+constexpr int kMaxFittedValueWidth = 300;
+constexpr int kEditPadding = 12;
 
 void SetColours(QWidget* widget, const QColor& text, const QColor& background) {
   QPalette palette = widget->palette();
@@ -61,6 +66,7 @@ TEditsPanel::TEditsPanel(QWidget* parent, ZnSNMPRequest2Edits* binding)
     } else {
       auto* edit = new QLineEdit(content_);
       binding_->BindEdits(i, QStringLiteral("%s"), {edit});
+      connect(edit, &QLineEdit::textChanged, this, [this, edit] { FitValue(*edit); });
       row.value = edit;
     }
     row.value->setProperty("Tag", i);
@@ -151,6 +157,21 @@ void TEditsPanel::ShowRow(int index) {
   Layout();
 }
 
+// A value shown by the program (a date and time, a description) may be longer than the edits are
+// wide: it is shown from its start, and the value column grows to hold it, up to a limit. What
+// the user types scrolls as usual.
+void TEditsPanel::FitValue(QLineEdit& edit) {
+  if (edit.hasFocus()) return;
+  edit.setCursorPosition(0);
+  const int wanted = edit.fontMetrics().horizontalAdvance(edit.text()) + kEditPadding;
+  if (wanted <= valueWidth_ || valueWidth_ >= kMaxFittedValueWidth) return;
+  valueWidth_ = std::min(wanted, kMaxFittedValueWidth);
+  Layout();
+  // The dialog grows with the rows, as far as it may, rather than scroll them sideways.
+  if (auto* form = qobject_cast<TConfigForm*>(window()); form && isVisible())
+    form->GrowWidthBy(content_->width() - scroll_->viewport()->width());
+}
+
 void TEditsPanel::SetValueWidth(int width) {
   valueWidth_ = width;
   Layout();
@@ -178,13 +199,17 @@ void TEditsPanel::Layout() {
     const int height = std::max(kMinRowHeight, row.value->sizeHint().height());
     if (!first) top += kGap;
     first = false;
-    row.value->setGeometry(valueLeft, top, valueWidth_, height);
+    // A list is never narrower than its longest label, or a chosen label would be cut off.
+    const int width = qobject_cast<const QComboBox*>(row.value)
+                          ? std::max(valueWidth_, row.value->sizeHint().width())
+                          : valueWidth_;
+    row.value->setGeometry(valueLeft, top, width, height);
     const int checkHeight = row.check->sizeHint().height();
     row.check->setGeometry(kCheckLeft, top + (height - checkHeight) / 2, kCheckWidth, checkHeight);
     const QSize label = row.caption->sizeHint();
     row.caption->setGeometry(kCheckLeft + kCheckWidth + kGap, top + (height - label.height()) / 2,
                              label.width(), label.height());
-    right = std::max(right, valueLeft + valueWidth_);
+    right = std::max(right, valueLeft + width);
     bottom = std::max(bottom, top + height);
     top += height;
   }

@@ -7,6 +7,7 @@
 
 class QCheckBox;
 class QLabel;
+class QLineEdit;
 class QScrollArea;
 class TCtrlBtnPanel;
 class ZnSNMPRequest2Edits;
@@ -62,6 +63,7 @@ class TEditsPanel : public QWidget {
  private:
   bool CheckIndex(int index);
   void PaintReadOnly(QWidget* value);
+  void FitValue(QLineEdit& edit);
 
   ZnSNMPRequest2Edits* binding_;
   QScrollArea* scroll_;

@@ -1,5 +1,6 @@
 #include "TSNMPListViewPanel.h"
 
+#include "TConfigForm.h"
 #include "TCtrlBtnPanel.h"
 #include "ZnException.h"
 #include "ZnSNMPRequest2Edits.h"
@@ -13,6 +14,7 @@
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QLabel>
+#include <QStyle>
 #include <QTabWidget>
 #include <QToolTip>
 #include <QVBoxLayout>
@@ -42,14 +44,16 @@ TListViewPanel::TListViewPanel(QWidget* parent) : QWidget(parent), view_(new QTr
 }
 
 // Eight pixels per character of the column captions, at most 450 — but never narrower than the
-// visible headers themselves, up to 650, so that no caption of a few short columns is clipped.
+// visible headers themselves (which grow with the values read), up to 650, so that no caption or
+// value of a few short columns is clipped.
 QSize TListViewPanel::sizeHint() const {
   int characters = 0, headers = 0;
   for (int k = 0; k < view_->columnCount(); ++k) {
     characters += view_->headerItem()->text(k).size();
     if (!view_->isColumnHidden(k)) headers += view_->header()->sectionSize(k);
   }
-  const int frame = 2 * view_->frameWidth();
+  // Room for the vertical scroll bar too, which a long table shows beside the last column.
+  const int frame = 2 * view_->frameWidth() + style()->pixelMetric(QStyle::PM_ScrollBarExtent);
   const int width = std::min(frame + kPixelsPerCaptionCharacter * characters, kMaxListWidth);
   return {std::max(width, std::min(frame + headers, kMaxHeaderWidth)), kListHeight};
 }
@@ -98,6 +102,8 @@ TSNMPListViewPanel::TSNMPListViewPanel(QWidget* parent, ZnSNMPRequest2Edits* bin
   });
   connect(view->model(), &QAbstractItemModel::rowsInserted, this,
           &TSNMPListViewPanel::UpdateCounter);
+  connect(view->model(), &QAbstractItemModel::rowsInserted, this,
+          &TSNMPListViewPanel::ScheduleColumnFit);
   connect(view->model(), &QAbstractItemModel::rowsRemoved, this,
           &TSNMPListViewPanel::UpdateCounter);
   connect(view->model(), &QAbstractItemModel::modelReset, this, &TSNMPListViewPanel::UpdateCounter);
@@ -110,6 +116,38 @@ TSNMPListViewPanel::~TSNMPListViewPanel() {
   // signals must not reach handlers that are already gone.
   list_->ListView()->disconnect(this);
   list_->ListView()->model()->disconnect(this);
+}
+
+void TSNMPListViewPanel::ScheduleColumnFit() {
+  if (columnFitPending_) return;
+  columnFitPending_ = true;
+  QMetaObject::invokeMethod(
+      this,
+      [this] {
+        columnFitPending_ = false;
+        FitColumnsToValues();
+      },
+      Qt::QueuedConnection);
+}
+
+// The columns start as wide as their captions, so an address or a description would be cut to a
+// few characters. They only grow, so that a refresh with shorter values does not make them jump;
+// the dialog grows with them up to its largest width, beyond which the list scrolls.
+void TSNMPListViewPanel::FitColumnsToValues() {
+  QTreeWidget* view = list_->ListView();
+  bool grown = false;
+  for (int k = 0; k < view->columnCount(); ++k) {
+    if (view->isColumnHidden(k)) continue;
+    // Public on the base: the tree view re-declares it protected.
+    const int wanted = static_cast<const QAbstractItemView*>(view)->sizeHintForColumn(k);
+    if (wanted <= view->columnWidth(k)) continue;
+    view->setColumnWidth(k, wanted);
+    grown = true;
+  }
+  if (!grown) return;
+  list_->updateGeometry();
+  if (auto* form = qobject_cast<TConfigForm*>(window()))
+    form->GrowWidthBy(list_->sizeHint().width() - list_->width());
 }
 
 void TSNMPListViewPanel::UpdateCounter() {

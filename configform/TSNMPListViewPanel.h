@@ -52,6 +52,9 @@ class TSNMPListViewPanel : public TSNMPEditorPanel {
 
  private:
   void ArrangeListButtons();
+  // Widens the columns to the values read, once per burst of rows.
+  void ScheduleColumnFit();
+  void FitColumnsToValues();
   void SelectionChanged();
   void UpdateCounter();
   // A modal dialog around the row editor; `caption` its title. Returns after it closed.
@@ -61,4 +64,5 @@ class TSNMPListViewPanel : public TSNMPEditorPanel {
 
   TListViewPanel* list_;
   bool doubleClickEdits_ = true;
+  bool columnFitPending_ = false;
 };

@@ -339,6 +339,31 @@ QStringList UnreadValues(const TSNMPPanel& panel, int page) {
   return unread;
 }
 
+// The values a page shows cut off: a table column narrower than its values, or an edit
+// narrower than its text while the value column could still grow.
+QStringList ClippedValues(const TSNMPPanel& panel, int page) {
+  QStringList clipped;
+  const QString where = QStringLiteral("page %1: cut off: ").arg(page);
+  if (const auto* table = qobject_cast<const TSNMPListViewPanel*>(&panel)) {
+    const QAbstractItemView* view = table->ListPanel()->ListView();
+    const QTreeWidget* tree = table->ListPanel()->ListView();
+    for (int column = 0; column < tree->columnCount(); ++column)
+      if (!tree->isColumnHidden(column) &&
+          tree->columnWidth(column) < view->sizeHintForColumn(column))
+        clipped << where + tree->headerItem()->text(column);
+    return clipped;
+  }
+  if (const auto* editor = qobject_cast<const TSNMPEditorPanel*>(&panel)) {
+    for (int i = 0; i < editor->Editor()->RowCount(); ++i) {
+      const auto* edit = qobject_cast<const QLineEdit*>(editor->Editor()->RowAt(i).value);
+      if (edit && edit->width() < 300 &&
+          edit->width() < edit->fontMetrics().horizontalAdvance(edit->text()) + 8)
+        clipped << where + edit->text();
+    }
+  }
+  return clipped;
+}
+
 class MainFormTest : public AgentSuite {
  protected:
   void SetUp() override {
@@ -557,7 +582,8 @@ TEST_F(MainFormTest, EveryCatalogueItemOpensItsDialogAndEveryPageReads) {
         if (panel == nullptr) break;
         Await([&] { return !panel->Binding()->Busy() && !panel->Memo()->toPlainText().isEmpty(); });
         statusLines << panel->Memo()->toPlainText().split(QLatin1Char('\n')).last();
-        unread << UnreadValues(*panel, page);
+        QCoreApplication::processEvents();  // the columns fit the values once the rows are in
+        unread << UnreadValues(*panel, page) << ClippedValues(*panel, page);
       }
       return true;
     });

@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QPixmap>
+#include <QTabWidget>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -58,24 +59,32 @@ int main(int argc, char** argv) {
   ZnSNMPGlobalSecurity.Version = static_cast<std::uint8_t>(parser.value(version).toUInt());
   QDir().mkpath(parser.value(out));
 
-  int saved = 0;
+  // One picture per dialog, named after its component; the further pages of a dialog with tabs
+  // follow as <component>-2.png and so on, each after its own first read.
+  int saved = 0, failed = 0;
   QString currentTitle;
   for (const ZnCatalogueEntry& entry : ZnCatalogue()) {
     std::unique_ptr<TConfigForm> form =
         ZnBuildCatalogueDialog(entry, ZnSNMPGlobalDevice.Address, currentTitle);
     form->show();
-    WaitForFirstRead(*form);
-    const QString file =
-        QDir(parser.value(out))
-            .filePath(QString::fromLatin1(entry.componentName) + QStringLiteral(".png"));
-    if (form->grab().save(file)) {
-      std::printf("%s\t%dx%d\t%s\n", entry.componentName, form->width(), form->height(),
+    QTabWidget* tabs = form->PageControl();
+    const int pages = tabs ? tabs->count() : 1;
+    for (int page = 0; page < pages; ++page) {
+      if (tabs) tabs->setCurrentIndex(page);
+      WaitForFirstRead(*form);
+      const QString name = QString::fromLatin1(entry.componentName) +
+                           (page == 0 ? QString() : QStringLiteral("-%1").arg(page + 1));
+      const QString file = QDir(parser.value(out)).filePath(name + QStringLiteral(".png"));
+      if (!form->grab().save(file)) {
+        std::fprintf(stderr, "could not save %s\n", qPrintable(file));
+        ++failed;
+        continue;
+      }
+      std::printf("%s\t%dx%d\t%s\n", qPrintable(name), form->width(), form->height(),
                   qPrintable(form->windowTitle()));
-      ++saved;
-    } else {
-      std::fprintf(stderr, "could not save %s\n", qPrintable(file));
     }
+    ++saved;
     form->close();
   }
-  return saved == static_cast<int>(ZnCatalogue().size()) ? 0 : 1;
+  return failed == 0 && saved == static_cast<int>(ZnCatalogue().size()) ? 0 : 1;
 }
