@@ -172,6 +172,20 @@ void TEditsPanel::FitValue(QLineEdit& edit) {
     form->GrowWidthBy(content_->width() - scroll_->viewport()->width());
 }
 
+void TEditsPanel::SetCompoundRow(int index, QWidget* container) {
+  if (!CheckIndex(index)) return;
+  Row& row = rows_[static_cast<size_t>(index)];
+  container->setParent(content_);
+  container->setGeometry(row.value->geometry());
+  container->setEnabled(row.value->isEnabled());
+  container->setVisible(!row.value->isHidden());
+  container->setProperty("Tag", index);
+  delete row.value;
+  row.value = container;
+  row.kind = CompoundRow;
+  row.caption->setBuddy(container);
+}
+
 void TEditsPanel::SetValueWidth(int width) {
   valueWidth_ = width;
   Layout();

@@ -24,6 +24,7 @@ class TEditsPanel : public QWidget {
     WritableEdit = 2,
     WritableCombo = 3,
     ReadOnlyLabelEdit = 4,  // not writable, showing an option label
+    CompoundRow = 5,        // a container of controls, each showing one field of the value
   };
   struct Row {
     RowKind kind;
@@ -44,6 +45,10 @@ class TEditsPanel : public QWidget {
   void ApplyRowStates(bool checkDefault);
   void HideRow(int index);
   void ShowRow(int index);
+  // `container` takes the place, size and enabled state of the row's value control, which is
+  // destroyed; the caller binds the controls inside the container. A compound row counts as
+  // filled while the container's "text" property is not empty.
+  void SetCompoundRow(int index, QWidget* container);
   void SetValueWidth(int width);
   int ValueWidth() const { return valueWidth_; }
   void ClearValues();

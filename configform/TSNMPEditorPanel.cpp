@@ -101,9 +101,13 @@ void TSNMPEditorPanel::SetChecked(QPushButton* button) {
       excluded.push_back(i);
       continue;
     }
+    if (list.Item(i).Access & ZnAccess::Invalid) continue;  // left out by the caller
     const auto* edit = qobject_cast<const QLineEdit*>(row.value);
     const auto* combo = qobject_cast<const QComboBox*>(row.value);
-    if ((edit && edit->text().isEmpty()) || (combo && combo->currentText().isEmpty()))
+    const bool compoundEmpty =
+        row.kind == TEditsPanel::CompoundRow && row.value->property("text").toString().isEmpty();
+    if ((edit && edit->text().isEmpty()) || (combo && combo->currentText().isEmpty()) ||
+        compoundEmpty)
       incomplete = true;
   }
   try {

@@ -1,5 +1,8 @@
 #include "ZnHandMadeDialogs.h"
 
+#include "TBOOTCtrlTableForm.h"
+#include "TSummerTimeForm.h"
+
 #include <QDialog>
 
 namespace {
@@ -13,6 +16,8 @@ struct HandMadeDialog {
 
 // One row per hand-made dialog, by the class name of its menu item.
 const HandMadeDialog kDialogs[] = {
+    {"TSummerTimeForm", &CreateTSummerTimeForm},
+    {"TBOOTCtrlTableForm", &CreateTBOOTCtrlTableForm},
     {nullptr, nullptr},
 };
 
