@@ -19,6 +19,7 @@ extern const ZnOptionList TruthValue;
 
 // The entries of each menu area, in menu order.
 std::span<const ZnCatalogueEntry> Configuration();          // "Configuration"
+std::span<const ZnCatalogueEntry> BridgeToSecurity();       // "Bridge" to "Security Management"
 std::span<const ZnCatalogueEntry> SnmpV3();                 // "SNMP V3"
 std::span<const ZnCatalogueEntry> AdvancedConfiguration();  // "Advanced Configuration"
 

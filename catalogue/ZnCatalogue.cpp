@@ -46,8 +46,8 @@ std::span<const ZnCatalogueEntry> ZnCatalogue() {
   // one array gives callers a single span.
   static const std::vector<ZnCatalogueEntry> entries = [] {
     std::vector<ZnCatalogueEntry> all;
-    for (auto area : {ZnCatalogueAreas::Configuration(), ZnCatalogueAreas::SnmpV3(),
-                      ZnCatalogueAreas::AdvancedConfiguration()})
+    for (auto area : {ZnCatalogueAreas::Configuration(), ZnCatalogueAreas::BridgeToSecurity(),
+                      ZnCatalogueAreas::SnmpV3(), ZnCatalogueAreas::AdvancedConfiguration()})
       all.insert(all.end(), area.begin(), area.end());
     return all;
   }();
