@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QTreeWidget>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -360,12 +361,14 @@ void ZnSNMPRequest2Edits::ShowBinding(const Binding& binding) {
   if (auto* label = qobject_cast<QLabel*>(first)) {
     label->setText(text);
   } else if (auto* box = qobject_cast<QCheckBox*>(first); box && !binding.bits.empty()) {
-    for (size_t k = 0; k < binding.bits.size(); ++k) {
-      if (binding.bits[k] / 8 >= image.size())
-        throw ZnFrameworkError(ZnCode::PartialIndexOutOfRange);
+    // A value too short for some box shows in none: ticks of the value shown before, or of
+    // the part that was there, would pass for the device's.
+    const bool fits = std::all_of(binding.bits.begin(), binding.bits.end(),
+                                  [&](int bit) { return bit / 8 < image.size(); });
+    for (size_t k = 0; k < binding.bits.size(); ++k)
       if (auto* each = qobject_cast<QCheckBox*>(binding.controls[k].data()))
-        each->setChecked(TestBit(image, binding.bits[k]));
-    }
+        each->setChecked(fits && TestBit(image, binding.bits[k]));
+    if (!fits) throw ZnFrameworkError(ZnCode::PartialIndexOutOfRange);
   } else if (box) {
     if (options) {
       int index = options->IndexOfLabel(text);

@@ -3,6 +3,10 @@
 #include "TBOOTCtrlTableForm.h"
 #include "TSummerTimeForm.h"
 
+#include "TGuestVlanForm.h"
+#include "TVLanCurrentTableForm.h"
+#include "TVlanStaticForm.h"
+
 #include <QDialog>
 
 namespace {
@@ -18,6 +22,9 @@ struct HandMadeDialog {
 const HandMadeDialog kDialogs[] = {
     {"TSummerTimeForm", &CreateTSummerTimeForm},
     {"TBOOTCtrlTableForm", &CreateTBOOTCtrlTableForm},
+    {"TVlanStaticForm", &CreateTVlanStaticForm},
+    {"TVLanCurrentTableForm", &CreateTVLanCurrentTableForm},
+    {"TGuestVlanForm", &CreateTGuestVlanForm},
     {nullptr, nullptr},
 };
 

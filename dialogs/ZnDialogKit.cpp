@@ -1,0 +1,45 @@
+#include "ZnDialogKit.h"
+
+#include "ZnSNMPRequest2Controls.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QScrollArea>
+#include <QTabWidget>
+#include <QTreeWidget>
+
+void ZnReleaseBinding(ZnSNMPRequest2Controls*& binding) {
+  if (binding == nullptr) return;
+  binding->Request().Enabled = false;
+  while (binding->Busy()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+  delete binding;
+  binding = nullptr;
+}
+
+void ZnWatchListClicks(QTreeWidget* view, QObject* filter) {
+  view->viewport()->installEventFilter(filter);
+}
+
+bool ZnIsListClick(QTreeWidget* view, QObject* watched, QEvent* event) {
+  if (watched != view->viewport() || event->type() != QEvent::MouseButtonRelease) return false;
+  const auto* mouse = static_cast<QMouseEvent*>(event);
+  if (view->itemAt(mouse->position().toPoint()) == nullptr) view->clearSelection();
+  return true;
+}
+
+QScrollArea* ZnAddGridPage(QTabWidget* pages, const QString& caption, const QString& name) {
+  auto* host = new QScrollArea;
+  host->setObjectName(name);
+  host->setFrameShape(QFrame::NoFrame);
+  pages->addTab(host, caption);
+  return host;
+}
+
+QLabel* ZnStaticText(QWidget* parent, const QString& name) {
+  auto* text = new QLabel(parent);
+  text->setObjectName(name);
+  text->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  text->setMinimumWidth(80);
+  return text;
+}

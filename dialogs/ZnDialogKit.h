@@ -1,0 +1,36 @@
+#pragma once
+
+class QEvent;
+class QLabel;
+class QObject;
+class QScrollArea;
+class QString;
+class QTabWidget;
+class QTreeWidget;
+class QWidget;
+class ZnSNMPRequest2Controls;
+
+// What the hand-made dialogs do alike with their bindings, list views and port grid pages.
+
+// Stops the binding's request (a walk ends with the answer under way), waits with the event
+// loop running until the binding is idle, then deletes it and clears the pointer: nothing is
+// sent on its behalf afterwards and no answer reaches a freed control.
+void ZnReleaseBinding(ZnSNMPRequest2Controls*& binding);
+
+template <typename Binding>
+void ZnReleaseBinding(Binding*& binding) {
+  ZnSNMPRequest2Controls* base = binding;
+  ZnReleaseBinding(base);
+  binding = nullptr;
+}
+
+// Lets `filter` see the mouse clicks on `view`'s rows and empty space.
+void ZnWatchListClicks(QTreeWidget* view, QObject* filter);
+// True for a click (mouse release) on `view`; a click on empty space clears the selection
+// first, as a click beside the rows of a list view does on the device's original forms.
+bool ZnIsListClick(QTreeWidget* view, QObject* watched, QEvent* event);
+
+// A new page `caption` of `pages` holding a scroll area (named `name`) for a port grid.
+QScrollArea* ZnAddGridPage(QTabWidget* pages, const QString& caption, const QString& name);
+// A sunken static text showing a value read from the device.
+QLabel* ZnStaticText(QWidget* parent, const QString& name);
