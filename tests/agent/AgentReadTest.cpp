@@ -191,7 +191,7 @@ TEST_F(AgentRead, GetNextMovesOnToTheNextRegisteredSubtree) {
       // the last ENTITY-MIB scalar, then the first RADIUS scalar
       {"1.3.6.1.2.1.47.1.4.1.0", "1.3.6.1.2.1.67.1.2.1.1.1.0"},
       // the last RADIUS instance, then the first private object
-      {"1.3.6.1.2.1.67.1.2.1.1.3.1.5.1", "1.3.6.1.4.1.99917.11.63.3.2.1.1.5.0"},
+      {"1.3.6.1.2.1.67.2.2.1.1.3.1.13.3", "1.3.6.1.4.1.99917.11.63.3.2.1.1.5.0"},
       // between the columns of a table
       {"1.3.6.1.4.1.99917.12.23.4.1.1.2.192.168.1.10", "1.3.6.1.4.1.99917.12.23.4.1.1.3.10.0.0.1"},
       // from an object of no instance into the table below it

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <limits>
 #include <stdexcept>
 
 namespace nx596 {
@@ -131,6 +132,14 @@ DeviceModel::DeviceModel(std::span<const TableDefinition> tables,
                   ZeroValue(definition.syntax)};
     if (object.limits.empty() && definition.syntax == Syntax::kDisplayString) {
       object.limits = {{0, 255}};
+    }
+    if (definition.growthPerRead != 0) {
+      if ((definition.syntax != Syntax::kCounter32 && definition.syntax != Syntax::kCounter64) ||
+          definition.access != Access::kReadOnly) {
+        throw std::invalid_argument(std::string("growth of no read-only counter: ") +
+                                    definition.name);
+      }
+      object.growthPerRead = definition.growthPerRead;
     }
     if (*definition.initial) {
       auto initial = ParseValue(definition.syntax, definition.initial);
@@ -383,6 +392,16 @@ std::pair<DeviceModel::Lookup, const DeviceModel::Cell*> DeviceModel::Get(
   return {Lookup::kNoSuchInstance, nullptr};
 }
 
+void DeviceModel::CountRead(const Oid& instance) {
+  auto cell = cells_.find(instance);
+  if (cell == cells_.end() || cell->second.object->growthPerRead == 0) return;
+  auto& count = std::get<std::uint64_t>(cell->second.value);
+  if (count == 0) return;
+  // Counter32 wraps at 2^32, Counter64 at 2^64 (unsigned arithmetic).
+  count += cell->second.object->growthPerRead;
+  if (cell->second.object->syntax == Syntax::kCounter32) count &= 0xFFFFFFFFULL;
+}
+
 const std::pair<const Oid, DeviceModel::Cell>* DeviceModel::Next(const Oid& from, bool inclusive,
                                                                  const Oid& subtree) const {
   auto next = inclusive ? cells_.lower_bound(from) : cells_.upper_bound(from);
@@ -419,6 +438,14 @@ SetError DeviceModel::CheckValue(const Object& object, const SetVarbind& varbind
       return SetError::kWrongValue;
     }
     return WithinLimits(object.limits, number) ? SetError::kNoError : SetError::kWrongValue;
+  }
+  // Unsigned numbers (a Gauge32 setting) are held to their limits as integers are.
+  if (const auto* number = std::get_if<std::uint64_t>(&varbind.value);
+      number && !object.limits.empty()) {
+    const bool fits =
+        *number <= static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max()) &&
+        WithinLimits(object.limits, static_cast<std::int64_t>(*number));
+    return fits ? SetError::kNoError : SetError::kWrongValue;
   }
   return SetError::kNoError;
 }

@@ -41,6 +41,10 @@ struct ObjectDefinition {
   // Value of this column in a row created by a SET that does not write it; empty: zero or an
   // empty string.
   const char* initial;
+  // Read-only counters only: how much every instance grows each time a GET or GETNEXT reads it,
+  // so that two reads see the traffic in between, as on a device. An instance that reads 0 has
+  // seen no traffic (a port without a link) and stays at 0.
+  std::uint64_t growthPerRead = 0;
 };
 
 struct TableDefinition {
@@ -137,6 +141,7 @@ class DeviceModel {
     Access access;
     std::vector<std::pair<std::int64_t, std::int64_t>> limits;  // empty: no limit
     Value initial;
+    std::uint64_t growthPerRead = 0;
     const Table* table = nullptr;  // nullptr for a scalar
     std::uint32_t column = 0;
     bool IsRowStatus() const;
@@ -173,6 +178,8 @@ class DeviceModel {
   bool Assign(const Oid& instance, Value value);
 
   std::pair<Lookup, const Cell*> Get(const Oid& instance) const;
+  // The agent has answered a read of the instance: a counter that grows on reads moves on.
+  void CountRead(const Oid& instance);
   // The first instance after `from` (or at it, when inclusive) that lies below `subtree`.
   const std::pair<const Oid, Cell>* Next(const Oid& from, bool inclusive, const Oid& subtree) const;
 

@@ -1,6 +1,8 @@
 #include "DeviceParts.h"
 
 #include "DeviceSeed.h"
+#include "SeedBridge.h"
+#include "SeedSecurity.h"
 #include "StandardSeed.h"
 
 #include <cstring>
@@ -35,6 +37,8 @@ std::vector<DevicePart> DeviceParts() {
   std::vector<DevicePart> parts;
   parts.push_back(OwnObjects());
   parts.push_back(StandardMibs());
+  parts.push_back(BridgePart());
+  parts.push_back(SecurityPart());
   return parts;
 }
 

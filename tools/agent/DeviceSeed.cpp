@@ -12,9 +12,7 @@ constexpr Access kRO = Access::kReadOnly;
 constexpr Access kRW = Access::kReadWrite;
 
 const char* const kSubtrees[] = {
-    "1.0.8802.1.1.1",     // IEEE 802.1X port access entity
     "1.3.6.1.2.1.17",     // BRIDGE-MIB and Q-BRIDGE-MIB
-    "1.3.6.1.2.1.67",     // RADIUS client
     "1.3.6.1.4.1.99917",  // the device's private subtree
     "1.3.6.1.6.3.18",     // SNMP-COMMUNITY-MIB (net-snmp has no implementation of it)
 };
@@ -30,11 +28,6 @@ const TableDefinition kTables[] = {
     {"Aggregator Table", "1.3.6.1.4.1.99917.12.4.1.1.1.1", {IndexPart::kInteger}, 0},
     {"Aggregator Port List Table", "1.3.6.1.4.1.99917.12.4.1.1.2.1", {IndexPart::kInteger}, 0},
     {"Aggregation Port Table", "1.3.6.1.4.1.99917.12.4.1.2.1.1", {IndexPart::kInteger}, 0},
-    {"MAC Auth Session Stats Table",
-     "1.3.6.1.4.1.99917.12.3.6.4.1",
-     {IndexPart::kMacAddress, IndexPart::kInteger},
-     0},
-    {"SSH User Management", "1.3.6.1.4.1.99917.12.6.4.1.1", {IndexPart::kString}, 0},
     // A member is made from a candidate: which one (the CaS source) has no default.
     {"Single IP MS Table", "1.3.6.1.4.1.99917.12.8.1.3.1", {IndexPart::kInteger}, 10, {8}},
     {"Single IP Cas Table", "1.3.6.1.4.1.99917.12.8.1.4.1", {IndexPart::kInteger}, 0},
@@ -83,8 +76,6 @@ const TableDefinition kTables[] = {
      {IndexPart::kString, IndexPart::kIpAddress},
      4},
     {"dot1dTpFdbTable", "1.3.6.1.2.1.17.4.3.1", {IndexPart::kMacAddress}, 0},
-    {"RADIUS Auth Server Table", "1.3.6.1.2.1.67.1.2.1.1.3.1", {IndexPart::kInteger}, 0},
-    {"Authentication Session Table", "1.0.8802.1.1.1.1.2.4.1", {IndexPart::kInteger}, 0},
     {"snmpCommunityTable", "1.3.6.1.6.3.18.1.1.1", {IndexPart::kImpliedString}, 8},
     {"snmpTargetAddrExtTable", "1.3.6.1.6.3.18.1.2.1", {IndexPart::kImpliedString}, 0},
 };
@@ -237,27 +228,6 @@ const ObjectDefinition kObjects[] = {
     {"Description", "1.3.6.1.4.1.99917.11.63.3.2.2.2.1.5", kDisplayString, kRW, "0..64", ""},
     {"MAC Notify State", "1.3.6.1.4.1.99917.11.63.3.2.2.2.1.7", kInteger, kRW, "2,3", ""},
     {"MDIX State", "1.3.6.1.4.1.99917.11.63.3.2.2.2.1.10", kInteger, kRW, "1,2,3", ""},
-
-    // MAC-based authentication session statistics.
-    {"Auth Session Stats PAE MAC Address", "1.3.6.1.4.1.99917.12.3.6.4.1.1", kMacAddress, kNA, "",
-     ""},
-    {"Auth Session Stats PAE Port Number", "1.3.6.1.4.1.99917.12.3.6.4.1.2", kInteger, kNA, "", ""},
-    {"Auth Session Octets RX", "1.3.6.1.4.1.99917.12.3.6.4.1.3", kCounter64, kRO, "", ""},
-    {"Auth Session Octets TX", "1.3.6.1.4.1.99917.12.3.6.4.1.4", kCounter64, kRO, "", ""},
-    {"Auth Session Frames RX", "1.3.6.1.4.1.99917.12.3.6.4.1.5", kCounter32, kRO, "", ""},
-    {"Auth Session Frames TX", "1.3.6.1.4.1.99917.12.3.6.4.1.6", kCounter32, kRO, "", ""},
-    {"Auth Session ID", "1.3.6.1.4.1.99917.12.3.6.4.1.7", kDisplayString, kRO, "", ""},
-    {"Auth Session Authentic Method", "1.3.6.1.4.1.99917.12.3.6.4.1.8", kInteger, kRO, "1,2", ""},
-    {"Auth Session Time", "1.3.6.1.4.1.99917.12.3.6.4.1.9", kTimeTicks, kRO, "", ""},
-    {"Auth Session Terminate Cause", "1.3.6.1.4.1.99917.12.3.6.4.1.10", kInteger, kRO, "1..7,999",
-     ""},
-    {"Auth Session User Name", "1.3.6.1.4.1.99917.12.3.6.4.1.11", kDisplayString, kRO, "", ""},
-
-    // SSH User Management.
-    {"SSH User Name", "1.3.6.1.4.1.99917.12.6.4.1.1.1", kDisplayString, kNA, "", ""},
-    {"SSH User Authentication Mode", "1.3.6.1.4.1.99917.12.6.4.1.1.2", kInteger, kRW, "1,2,3", ""},
-    {"SSH User Host Name", "1.3.6.1.4.1.99917.12.6.4.1.1.3", kDisplayString, kRW, "0..32", ""},
-    {"SSH User HostIP Address", "1.3.6.1.4.1.99917.12.6.4.1.1.4", kIpAddress, kRW, "", ""},
 
     // Single IP management.
     {"Single IP Version", "1.3.6.1.4.1.99917.12.8.1.1.1", kDisplayString, kRO, "", ""},
@@ -499,26 +469,6 @@ const ObjectDefinition kObjects[] = {
     {"Max Supported VLANs", "1.3.6.1.2.1.17.7.1.1.3", kGauge32, kRO, "", ""},
     {"Num VLANs", "1.3.6.1.2.1.17.7.1.1.4", kGauge32, kRO, "", ""},
     {"GVRP Status", "1.3.6.1.2.1.17.7.1.1.5", kInteger, kRO, "1,2", ""},
-
-    // RADIUS authentication client.
-    {"Client Invalid Server Addresses", "1.3.6.1.2.1.67.1.2.1.1.1", kCounter32, kRO, "", ""},
-    {"Client Identifier", "1.3.6.1.2.1.67.1.2.1.1.2", kDisplayString, kRO, "", ""},
-    {"RADIUS Auth Server Index", "1.3.6.1.2.1.67.1.2.1.1.3.1.1", kInteger, kNA, "", ""},
-    {"RADIUS Auth Server Address", "1.3.6.1.2.1.67.1.2.1.1.3.1.2", kIpAddress, kRO, "", ""},
-    {"RADIUS Auth Client Server Port Number", "1.3.6.1.2.1.67.1.2.1.1.3.1.3", kInteger, kRO, "",
-     ""},
-    {"RADIUS Auth Client Access Requests", "1.3.6.1.2.1.67.1.2.1.1.3.1.5", kCounter32, kRO, "", ""},
-
-    // IEEE 802.1X authenticator session statistics.
-    {"Auth Session Octets RX", "1.0.8802.1.1.1.1.2.4.1.1", kCounter64, kRO, "", ""},
-    {"Auth Session Octets TX", "1.0.8802.1.1.1.1.2.4.1.2", kCounter64, kRO, "", ""},
-    {"Auth Session Frames RX", "1.0.8802.1.1.1.1.2.4.1.3", kCounter32, kRO, "", ""},
-    {"Auth Session Frames TX", "1.0.8802.1.1.1.1.2.4.1.4", kCounter32, kRO, "", ""},
-    {"Auth Session ID", "1.0.8802.1.1.1.1.2.4.1.5", kDisplayString, kRO, "", ""},
-    {"Auth Session Authentic Method", "1.0.8802.1.1.1.1.2.4.1.6", kInteger, kRO, "1,2", ""},
-    {"Auth Session Time", "1.0.8802.1.1.1.1.2.4.1.7", kTimeTicks, kRO, "", ""},
-    {"Auth Session Terminate Cause", "1.0.8802.1.1.1.1.2.4.1.8", kInteger, kRO, "1..7,999", ""},
-    {"Auth Session User Name", "1.0.8802.1.1.1.1.2.4.1.9", kDisplayString, kRO, "", ""},
 
     // SNMP-COMMUNITY-MIB.
     {"snmpCommunityIndex", "1.3.6.1.6.3.18.1.1.1.1", kDisplayString, kNA, "", ""},
@@ -1159,42 +1109,6 @@ const SeedValue kSeed[] = {
     {"1.3.6.1.4.1.99917.12.23.4.2.1.3.20.0.80.86.192.0.8", "lab"},
     {"1.3.6.1.4.1.99917.12.23.4.2.1.4.20.0.80.86.192.0.8", "11"},
 
-    // SSH User Management, indexed by the user name (length first)
-    // "admin"
-    {"1.3.6.1.4.1.99917.12.6.4.1.1.2.5.97.100.109.105.110", "2"},
-    {"1.3.6.1.4.1.99917.12.6.4.1.1.3.5.97.100.109.105.110", ""},
-    {"1.3.6.1.4.1.99917.12.6.4.1.1.4.5.97.100.109.105.110", "0.0.0.0"},
-    // "backup"
-    {"1.3.6.1.4.1.99917.12.6.4.1.1.2.6.98.97.99.107.117.112", "3"},
-    {"1.3.6.1.4.1.99917.12.6.4.1.1.3.6.98.97.99.107.117.112", ""},
-    {"1.3.6.1.4.1.99917.12.6.4.1.1.4.6.98.97.99.107.117.112", "0.0.0.0"},
-    // "ops"
-    {"1.3.6.1.4.1.99917.12.6.4.1.1.2.3.111.112.115", "1"},
-    {"1.3.6.1.4.1.99917.12.6.4.1.1.3.3.111.112.115", "nms.example.net"},
-    {"1.3.6.1.4.1.99917.12.6.4.1.1.4.3.111.112.115", "10.90.90.2"},
-
-    // MAC Auth Session Stats Table, indexed by MAC address and port
-    // 00:1C:F0:AA:00:01, port 4
-    {"1.3.6.1.4.1.99917.12.3.6.4.1.3.0.28.240.170.0.1.4", "77001"},
-    {"1.3.6.1.4.1.99917.12.3.6.4.1.4.0.28.240.170.0.1.4", "66002"},
-    {"1.3.6.1.4.1.99917.12.3.6.4.1.5.0.28.240.170.0.1.4", "512"},
-    {"1.3.6.1.4.1.99917.12.3.6.4.1.6.0.28.240.170.0.1.4", "498"},
-    {"1.3.6.1.4.1.99917.12.3.6.4.1.7.0.28.240.170.0.1.4", "00000021"},
-    {"1.3.6.1.4.1.99917.12.3.6.4.1.8.0.28.240.170.0.1.4", "2"},
-    {"1.3.6.1.4.1.99917.12.3.6.4.1.9.0.28.240.170.0.1.4", "90000"},
-    {"1.3.6.1.4.1.99917.12.3.6.4.1.10.0.28.240.170.0.1.4", "999"},
-    {"1.3.6.1.4.1.99917.12.3.6.4.1.11.0.28.240.170.0.1.4", "guest1"},
-    // 00:1C:F0:AA:00:02, port 9
-    {"1.3.6.1.4.1.99917.12.3.6.4.1.3.0.28.240.170.0.2.9", "5000000000"},
-    {"1.3.6.1.4.1.99917.12.3.6.4.1.4.0.28.240.170.0.2.9", "123"},
-    {"1.3.6.1.4.1.99917.12.3.6.4.1.5.0.28.240.170.0.2.9", "9"},
-    {"1.3.6.1.4.1.99917.12.3.6.4.1.6.0.28.240.170.0.2.9", "8"},
-    {"1.3.6.1.4.1.99917.12.3.6.4.1.7.0.28.240.170.0.2.9", "00000022"},
-    {"1.3.6.1.4.1.99917.12.3.6.4.1.8.0.28.240.170.0.2.9", "1"},
-    {"1.3.6.1.4.1.99917.12.3.6.4.1.9.0.28.240.170.0.2.9", "3000"},
-    {"1.3.6.1.4.1.99917.12.3.6.4.1.10.0.28.240.170.0.2.9", "1"},
-    {"1.3.6.1.4.1.99917.12.3.6.4.1.11.0.28.240.170.0.2.9", "guest2"},
-
     {"1.3.6.1.2.1.17.1.1.0", "00:1C:F0:59:60:00"},
     {"1.3.6.1.2.1.17.1.2.0", "26"},
     {"1.3.6.1.2.1.17.1.3.0", "2"},
@@ -1205,44 +1119,6 @@ const SeedValue kSeed[] = {
     {"1.3.6.1.2.1.17.7.1.1.3.0", "256"},
     {"1.3.6.1.2.1.17.7.1.1.4.0", "3"},
     {"1.3.6.1.2.1.17.7.1.1.5.0", "2"},
-
-    {"1.3.6.1.2.1.67.1.2.1.1.1.0", "2"},
-    {"1.3.6.1.2.1.67.1.2.1.1.2.0", "NX-596"},
-    {"1.3.6.1.2.1.67.1.2.1.1.3.1.2.1", "10.90.90.10"},
-    {"1.3.6.1.2.1.67.1.2.1.1.3.1.3.1", "1812"},
-    {"1.3.6.1.2.1.67.1.2.1.1.3.1.5.1", "4211"},
-
-    // Authentication Session Table, indexed by port; Counter64 values up to the largest
-    // port 1
-    {"1.0.8802.1.1.1.1.2.4.1.1.1", "8812345678901"},
-    {"1.0.8802.1.1.1.1.2.4.1.2.1", "1234567890123"},
-    {"1.0.8802.1.1.1.1.2.4.1.3.1", "81234"},
-    {"1.0.8802.1.1.1.1.2.4.1.4.1", "79012"},
-    {"1.0.8802.1.1.1.1.2.4.1.5.1", "0000000A"},
-    {"1.0.8802.1.1.1.1.2.4.1.6.1", "1"},
-    {"1.0.8802.1.1.1.1.2.4.1.7.1", "360000"},
-    {"1.0.8802.1.1.1.1.2.4.1.8.1", "999"},
-    {"1.0.8802.1.1.1.1.2.4.1.9.1", "alice"},
-    // port 2
-    {"1.0.8802.1.1.1.1.2.4.1.1.2", "4294967296"},
-    {"1.0.8802.1.1.1.1.2.4.1.2.2", "17"},
-    {"1.0.8802.1.1.1.1.2.4.1.3.2", "3"},
-    {"1.0.8802.1.1.1.1.2.4.1.4.2", "2"},
-    {"1.0.8802.1.1.1.1.2.4.1.5.2", "0000000B"},
-    {"1.0.8802.1.1.1.1.2.4.1.6.2", "2"},
-    {"1.0.8802.1.1.1.1.2.4.1.7.2", "12000"},
-    {"1.0.8802.1.1.1.1.2.4.1.8.2", "1"},
-    {"1.0.8802.1.1.1.1.2.4.1.9.2", "bob"},
-    // port 5
-    {"1.0.8802.1.1.1.1.2.4.1.1.5", "18446744073709551615"},
-    {"1.0.8802.1.1.1.1.2.4.1.2.5", "0"},
-    {"1.0.8802.1.1.1.1.2.4.1.3.5", "0"},
-    {"1.0.8802.1.1.1.1.2.4.1.4.5", "0"},
-    {"1.0.8802.1.1.1.1.2.4.1.5.5", "0000000C"},
-    {"1.0.8802.1.1.1.1.2.4.1.6.5", "1"},
-    {"1.0.8802.1.1.1.1.2.4.1.7.5", "0"},
-    {"1.0.8802.1.1.1.1.2.4.1.8.5", "7"},
-    {"1.0.8802.1.1.1.1.2.4.1.9.5", ""},
 
     // snmpCommunityTable and snmpTargetAddrExtTable, IMPLIED string indexes (no length)
     // "tamrel" (IMPLIED index: no length)

@@ -145,6 +145,7 @@ void ModelHandler::Get(netsnmp_agent_request_info* reqinfo, netsnmp_request_info
     auto [lookup, cell] = model_.Get(ToModelOid(varbind->name, varbind->name_length));
     if (lookup == DeviceModel::Lookup::kFound) {
       SetValue(request->requestvb, *cell);
+      model_.CountRead(ToModelOid(varbind->name, varbind->name_length));
     } else {
       netsnmp_set_request_error(
           reqinfo, request,
@@ -164,6 +165,7 @@ void ModelHandler::GetNext(const Registration& registration, netsnmp_request_inf
     auto name = ToNetSnmpOid(next->first);
     snmp_set_var_objid(varbind, name.data(), name.size());
     SetValue(varbind, next->second);
+    model_.CountRead(next->first);
   }
 }
 
