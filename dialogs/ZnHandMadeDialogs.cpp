@@ -7,6 +7,10 @@
 #include "TVLanCurrentTableForm.h"
 #include "TVlanStaticForm.h"
 
+#include "THostTableForm.h"
+#include "TSTP_Info.h"
+#include "TSTP_Port.h"
+
 #include <QDialog>
 
 namespace {
@@ -25,6 +29,9 @@ const HandMadeDialog kDialogs[] = {
     {"TVlanStaticForm", &CreateTVlanStaticForm},
     {"TVLanCurrentTableForm", &CreateTVLanCurrentTableForm},
     {"TGuestVlanForm", &CreateTGuestVlanForm},
+    {"TSTP_Info", &CreateTSTP_Info},
+    {"TSTP_Port", &CreateTSTP_Port},
+    {"THostTableForm", &CreateTHostTableForm},
     {nullptr, nullptr},
 };
 

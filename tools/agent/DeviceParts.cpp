@@ -3,6 +3,7 @@
 #include "DeviceSeed.h"
 #include "SeedBridge.h"
 #include "SeedSecurity.h"
+#include "SeedSpanningTree.h"
 #include "StandardSeed.h"
 
 #include <cstring>
@@ -39,6 +40,7 @@ std::vector<DevicePart> DeviceParts() {
   parts.push_back(StandardMibs());
   parts.push_back(BridgePart());
   parts.push_back(SecurityPart());
+  parts.push_back(SpanningTreePart());
   return parts;
 }
 
