@@ -42,9 +42,7 @@ constinit const ZnSNMPVarDef kTrustedHosts[] = {
 THostTableForm::THostTableForm(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Host Table"));
   auto* samples = new QLabel(QStringLiteral("Samples"), this);
-  StaticText1 = new QLabel(this);
-  StaticText1->setObjectName(QStringLiteral("StaticText1"));
-  StaticText1->setFrameShape(QFrame::StyledPanel);
+  StaticText1 = ZnStaticText(this, QStringLiteral("StaticText1"));
   GetButton = new QPushButton(QStringLiteral("Refresh"), this);
   GetButton->setObjectName(QStringLiteral("GetButton"));
   AddButton = new QPushButton(QStringLiteral("Add"), this);

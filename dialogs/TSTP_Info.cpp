@@ -63,12 +63,7 @@ TSTP_Info::TSTP_Info(const QString& deviceAddress, QWidget* parent) : QDialog(pa
   BT_Set->setObjectName(QStringLiteral("BT_Set"));
   BT_Set->setAutoDefault(false);
   BT_Get->setAutoDefault(false);
-  StatusBar1 = new QStatusBar(this);
-  StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
-  StatusBar1->setSizeGripEnabled(false);
-  StatusPanel = new QLabel(StatusBar1);
-  StatusPanel->setMinimumWidth(50);
-  StatusBar1->addWidget(StatusPanel, 1);
+  StatusPanel = ZnAddStatusBar(this, StatusBar1);
 
   auto* fields = new QGridLayout;
   const std::pair<const char*, QWidget*> rows[] = {

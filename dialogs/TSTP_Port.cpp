@@ -71,10 +71,7 @@ TSTP_Port::TSTP_Port(const QString& deviceAddress, QWidget* parent) : QDialog(pa
   BT_Set = Named(new QPushButton(QStringLiteral("Set"), this), "BT_Set");
   BT_Get->setAutoDefault(false);
   BT_Set->setAutoDefault(false);
-  StatusBar1 = Named(new QStatusBar(this), "StatusBar1");
-  StatusBar1->setSizeGripEnabled(false);
-  StatusPanel = new QLabel(StatusBar1);
-  StatusBar1->addWidget(StatusPanel, 1);
+  StatusPanel = ZnAddStatusBar(this, StatusBar1);
 
   auto* fields = new QGridLayout;
   const std::pair<const char*, QWidget*> controls[] = {

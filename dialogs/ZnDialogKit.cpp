@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QScrollArea>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTreeWidget>
 
@@ -42,4 +43,14 @@ QLabel* ZnStaticText(QWidget* parent, const QString& name) {
   text->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   text->setMinimumWidth(80);
   return text;
+}
+
+QLabel* ZnAddStatusBar(QWidget* parent, QStatusBar*& bar) {
+  bar = new QStatusBar(parent);
+  bar->setObjectName(QStringLiteral("StatusBar1"));
+  bar->setSizeGripEnabled(false);
+  auto* panel = new QLabel(bar);
+  panel->setMinimumWidth(50);
+  bar->addWidget(panel, 1);
+  return panel;
 }

@@ -4,6 +4,7 @@ class QEvent;
 class QLabel;
 class QObject;
 class QScrollArea;
+class QStatusBar;
 class QString;
 class QTabWidget;
 class QTreeWidget;
@@ -34,3 +35,5 @@ bool ZnIsListClick(QTreeWidget* view, QObject* watched, QEvent* event);
 QScrollArea* ZnAddGridPage(QTabWidget* pages, const QString& caption, const QString& name);
 // A sunken static text showing a value read from the device.
 QLabel* ZnStaticText(QWidget* parent, const QString& name);
+// A status bar `StatusBar1` without size grip; its first panel, returned, takes the whole width.
+QLabel* ZnAddStatusBar(QWidget* parent, QStatusBar*& bar);
