@@ -4,6 +4,7 @@
 // The objects are typed here from the device's object tables, independently of the program's
 // catalogue and of the agent's own definitions, so that a mistake in either shows up.
 
+#include "DialogObjects.h"
 #include "NetSnmpTools.h"
 #include "Nx596Agent.h"
 #include "QtPrinters.h"
@@ -18,25 +19,7 @@
 
 namespace {
 
-using nx596::test::NetSnmpTools;
-using nx596::test::ToolRun;
-using nx596::test::V2c;
-using nx596::test::Varbind;
-
-enum Syntax { kInteger, kDisplayStr, kOctetStr, kMacAddress, kBitStr, kIpAddress };
-enum Access { kRO, kRW };
-
-struct Object {
-  const char* oid;  // without instance
-  Syntax syntax;
-  Access access;
-};
-
-// One page of a dialog and the objects it reads, index columns left out (not accessible).
-struct Page {
-  const char* name;
-  std::vector<Object> objects;
-};
+using namespace nx596::test;
 
 const Page kPages[] = {
     {"Basic Information",
@@ -293,72 +276,10 @@ const Page kPages[] = {
 
 const QString kPrivate = QStringLiteral("1.3.6.1.4.1.99917");
 
-// With -Ox every octet string prints in hex, so that its bytes can be counted and written back;
-// an empty one still prints as "".
-bool HasType(const Varbind& varbind, Syntax syntax) {
-  switch (syntax) {
-    case kInteger:
-      return varbind.type == QStringLiteral("INTEGER");
-    case kIpAddress:
-      return varbind.type == QStringLiteral("IpAddress");
-    default:
-      return varbind.type == QStringLiteral("Hex-STRING") ||
-             (varbind.type == QStringLiteral("STRING") && varbind.value.isEmpty());
-  }
-}
-
-qsizetype ByteCount(const Varbind& varbind) {
-  return varbind.value.split(' ', Qt::SkipEmptyParts).size();
-}
-
-// The snmpset arguments that write a varbind read with -Ox back unchanged.
-QStringList WriteBack(const Varbind& varbind) {
-  if (varbind.type == QStringLiteral("INTEGER")) return {varbind.oid, "i", varbind.value};
-  if (varbind.type == QStringLiteral("IpAddress")) return {varbind.oid, "a", varbind.value};
-  return {varbind.oid, "x", QString(varbind.value).remove(' ')};
-}
-
-QStringList Oids(const Page& page) {
-  QStringList oids;
-  for (const Object& object : page.objects) oids << QString::fromLatin1(object.oid);
-  return oids;
-}
-
 class AgentConfigurationRead : public ReadOnlyAgentSuite {};
 
-// A missing column, a scalar without its instance or a wrong type fails here: the walk of the
-// page would come back with another object's value or a type the dialog cannot show.
 TEST_F(AgentConfigurationRead, EveryObjectOfEveryPageAnswersWithItsType) {
-  int objects = 0;
-  for (const Page& page : kPages) {
-    ToolRun next = tools_->Run(QStringLiteral("snmpgetnext"), V2c("tamrel"), Oids(page), {"-Ox"});
-    ASSERT_EQ(next.exitCode, 0) << page.name << "\n" << next;
-    ASSERT_EQ(next.varbinds.size(), static_cast<qsizetype>(page.objects.size())) << page.name;
-    QStringList instances;
-    for (std::size_t i = 0; i < page.objects.size(); ++i) {
-      const Object& object = page.objects[i];
-      const Varbind& varbind = next.varbinds[static_cast<qsizetype>(i)];
-      EXPECT_TRUE(varbind.oid.startsWith(QString::fromLatin1(object.oid) + '.'))
-          << page.name << ": " << object.oid << " has no instance; the next is "
-          << qPrintable(varbind.oid);
-      EXPECT_TRUE(HasType(varbind, object.syntax))
-          << page.name << ": " << qPrintable(varbind.oid) << " is " << qPrintable(varbind.type)
-          << " " << qPrintable(varbind.value);
-      if (object.syntax == kMacAddress) {
-        EXPECT_EQ(ByteCount(varbind), 6) << qPrintable(varbind.oid);
-      }
-      instances << qPrintable(varbind.oid);
-      ++objects;
-    }
-    // The instance the walk found answers a GET the same way.
-    ToolRun get = tools_->Run(QStringLiteral("snmpget"), V2c("tamrel"), instances, {"-Ox"});
-    ASSERT_EQ(get.exitCode, 0) << page.name << "\n" << get;
-    for (qsizetype i = 0; i < instances.size(); ++i) {
-      EXPECT_EQ(get.Find(instances[i]).type, next.varbinds[i].type) << qPrintable(instances[i]);
-      EXPECT_EQ(get.Find(instances[i]).value, next.varbinds[i].value) << qPrintable(instances[i]);
-    }
-  }
-  EXPECT_EQ(objects, 216);
+  EXPECT_EQ(ExpectEveryObjectAnswersWithItsType(*tools_, kPages), 216);
 }
 
 // Each case gets its own agent: writes change it.
@@ -391,39 +312,11 @@ class AgentConfiguration : public ::testing::Test {
   std::unique_ptr<NetSnmpTools> tools_;
 };
 
-// Writing back what an object holds is accepted exactly where the device tables say
-// "readwrite" (so the seeded values also lie within the device's limits) and answered
-// notWritable where they say "readonly".
 TEST_F(AgentConfiguration, EveryObjectTakesOrRefusesItsOwnValueAsItsAccessSays) {
-  for (const Page& page : kPages) {
-    ToolRun read = tools_->Run(QStringLiteral("snmpgetnext"), V2c("tamrel"), Oids(page), {"-Ox"});
-    ASSERT_EQ(read.varbinds.size(), static_cast<qsizetype>(page.objects.size())) << page.name;
-    QStringList writable;
-    for (std::size_t i = 0; i < page.objects.size(); ++i) {
-      const Varbind& varbind = read.varbinds[static_cast<qsizetype>(i)];
-      if (page.objects[i].access == kRW) {
-        writable += WriteBack(varbind);
-        continue;
-      }
-      ToolRun refused = Set(WriteBack(varbind));
-      EXPECT_TRUE(refused.errors.contains(QStringLiteral("Reason: notWritable")))
-          << page.name << ": " << qPrintable(varbind.oid) << "\n"
-          << refused;
-    }
-    if (writable.isEmpty()) continue;
-    ToolRun accepted = Set(writable);
-    EXPECT_EQ(accepted.exitCode, 0) << page.name << "\n" << accepted;
-  }
+  ExpectEveryObjectTakesOrRefusesItsOwnValue(*tools_, kPages);
 }
 
 TEST_F(AgentConfiguration, ScalarsTakeWhatTheDeviceAcceptsAndRefuseTheRest) {
-  struct Write {
-    const char* what;
-    QString oid;
-    const char* type;
-    QString value;
-    const char* error;  // nullptr: accepted and read back
-  };
   const QString ip = QStringLiteral("1.3.6.1.4.1.99917.11.63.3.2.1.2.");
   const QString time = kPrivate + ".12.10.";
   const QString singleIp = kPrivate + ".12.8.1.2.";
@@ -469,18 +362,7 @@ TEST_F(AgentConfiguration, ScalarsTakeWhatTheDeviceAcceptsAndRefuseTheRest) {
       {"system log state other", kPrivate + ".12.12.1.0", "i", "1", "wrongValue"},
       {"a delete-all with 3", kPrivate + ".12.1.2.10.2.0", "i", "3", "wrongValue"},
   };
-  for (const Write& write : writes) {
-    const QString before = Value(write.oid);
-    ToolRun set = Set({write.oid, write.type, write.value});
-    if (!write.error) {
-      EXPECT_EQ(set.exitCode, 0) << write.what << "\n" << set;
-      EXPECT_EQ(Value(write.oid), write.value) << write.what;
-      continue;
-    }
-    EXPECT_TRUE(set.errors.contains(QStringLiteral("Reason: ") + write.error)) << write.what << "\n"
-                                                                               << set;
-    EXPECT_EQ(Value(write.oid), before) << write.what << ": a refused write changed the value";
-  }
+  ExpectWritesAnsweredAsTheDeviceWould(*tools_, writes);
 }
 
 // Every table whose rows are made through a RowStatus column: a new row needs the columns that
