@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -39,6 +40,9 @@ constexpr int kCreateAndGoEntry = 3;
 constexpr int kDestroyEntry = 5;
 
 constexpr int kButtonWidth = 96;
+constexpr int kMinimumWidth = 600;
+constexpr int kHeight = 400;
+constexpr int kMargins = 40;  // the dialog's edges and the gap between the list and the buttons
 
 // Four numbers 0 to 255 and nothing else: the index encoder would turn "10.1.1" into 10.1.1.0
 // and write a server nobody asked for.
@@ -82,6 +86,14 @@ TBOOTCtrlTableForm::TBOOTCtrlTableForm(const QString& deviceAddress, QWidget* pa
   ComboBox1_->setObjectName(QStringLiteral("ComboBox1"));
   ComboBox1_->hide();
 
+  // The keyboard goes from the table to its buttons before the messages under it.
+  QWidget* previous = ListView1_;
+  for (QWidget* next : std::initializer_list<QWidget*>{RefreshBtn_, DeleteBtn_, AddBtn_, CloseBtn_,
+                                                       btnStop_, Memo1_}) {
+    QWidget::setTabOrder(previous, next);
+    previous = next;
+  }
+
   auto* buttons = new QVBoxLayout;
   for (QPushButton* button : {RefreshBtn_, DeleteBtn_, AddBtn_, CloseBtn_, btnStop_})
     buttons->addWidget(button);
@@ -92,7 +104,6 @@ TBOOTCtrlTableForm::TBOOTCtrlTableForm(const QString& deviceAddress, QWidget* pa
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(table, 1);
   layout->addWidget(Memo1_);
-  resize(600, 400);
 
   connect(RefreshBtn_, &QPushButton::clicked, this, &TBOOTCtrlTableForm::RefreshBtnClick);
   connect(DeleteBtn_, &QPushButton::clicked, this, &TBOOTCtrlTableForm::DeleteBtnClick);
@@ -102,6 +113,10 @@ TBOOTCtrlTableForm::TBOOTCtrlTableForm(const QString& deviceAddress, QWidget* pa
   connect(ListView1_, &QTreeWidget::itemSelectionChanged, this,
           &TBOOTCtrlTableForm::ListView1SelectItem);
   FormCreate();
+  // Wide enough for every column of the table, whose captions are long.
+  const int listWidth = ListView1_->header()->length() + 2 * ListView1_->frameWidth() +
+                        ListView1_->verticalScrollBar()->sizeHint().width();
+  resize(std::max(kMinimumWidth, listWidth + kButtonWidth + kMargins), kHeight);
 }
 
 TBOOTCtrlTableForm::~TBOOTCtrlTableForm() {

@@ -1,6 +1,7 @@
 #include "TCompoundRowPanel.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QResizeEvent>
 
@@ -14,12 +15,21 @@ QString FieldText(const QWidget* field) {
 
 }  // namespace
 
-TCompoundRowPanel::TCompoundRowPanel(QWidget* parent) : QWidget(parent) {}
+TCompoundRowPanel::TCompoundRowPanel(int slotCount, QWidget* parent)
+    : QWidget(parent), slotCount_(slotCount) {}
 
-void TCompoundRowPanel::AddField(QWidget* control, int left, int width) {
+void TCompoundRowPanel::AddField(QWidget* control, int slot, int shift, int narrower) {
   control->setParent(this);
-  control->setGeometry(left, 0, width, height());
   fields_.push_back(control);
+  places_.push_back({slot, shift, narrower});
+  Arrange();
+}
+
+void TCompoundRowPanel::AddSeparator(QLabel* label, QWidget* field) {
+  label->setParent(this);
+  label->adjustSize();
+  separators_.emplace_back(label, field);
+  Arrange();
 }
 
 bool TCompoundRowPanel::AnyFieldEmpty() const {
@@ -35,6 +45,14 @@ void TCompoundRowPanel::ClearFields() {
   }
 }
 
+int TCompoundRowPanel::WidthForLists() const {
+  int width = 0;
+  for (size_t k = 0; k < fields_.size(); ++k)
+    if (qobject_cast<const QComboBox*>(fields_[k]))
+      width = std::max(width, (fields_[k]->sizeHint().width() + places_[k].narrower) * slotCount_);
+  return width;
+}
+
 QSize TCompoundRowPanel::sizeHint() const {
   int tallest = 0;
   for (const QWidget* field : fields_) tallest = std::max(tallest, field->sizeHint().height());
@@ -42,6 +60,16 @@ QSize TCompoundRowPanel::sizeHint() const {
 }
 
 void TCompoundRowPanel::resizeEvent(QResizeEvent* event) {
-  for (QWidget* field : fields_) field->setGeometry(field->x(), 0, field->width(), height());
+  Arrange();
   QWidget::resizeEvent(event);
+}
+
+void TCompoundRowPanel::Arrange() {
+  const int slotWidth = width() / slotCount_;
+  for (size_t k = 0; k < fields_.size(); ++k) {
+    const Slot& place = places_[k];
+    fields_[k]->setGeometry(place.slot * width() / slotCount_ + place.shift, 0,
+                            slotWidth - place.narrower, height());
+  }
+  for (const auto& [label, field] : separators_) label->move(field->x() + field->width(), 2);
 }

@@ -59,7 +59,7 @@ constinit const ZnSNMPVarDef kSummerTime[] = {
 };
 
 constexpr int kValueWidth = 240;
-constexpr int kEditInset = 4;  // edits sit this far right of their slot and are as much narrower
+constexpr int kEditInset = 4;  // the gap that sets an edit apart from the field before it
 const QString kRepeating = QStringLiteral("repeating");
 const QString kAnnual = QStringLiteral("annual");
 
@@ -69,14 +69,13 @@ QLineEdit* FieldEdit() {
   return edit;
 }
 
-// The bold ":" between the hour and the minute, its left edge at the hour edit's right edge.
-void AddTimeColon(TCompoundRowPanel& row, const QLineEdit& hour) {
-  auto* colon = new QLabel(QStringLiteral(":"), &row);
+// The bold ":" between the hour and the minute.
+QLabel* TimeColon() {
+  auto* colon = new QLabel(QStringLiteral(":"));
   QFont bold = colon->font();
   bold.setBold(true);
   colon->setFont(bold);
-  colon->adjustSize();
-  colon->move(hour.x() + hour.width(), 2);
+  return colon;
 }
 
 }  // namespace
@@ -97,6 +96,11 @@ TSummerTimeForm::TSummerTimeForm(QWidget* parent) : QDialog(parent) {
   BuildRepeatingRow(kRepeatEnd);
   BuildAnnualRow(kAnnualStart);
   BuildAnnualRow(kAnnualEnd);
+  // The platform's lists need more room than the 240 pixels of the device program's; the value
+  // column grows until every list of a compound row shows its longest entry.
+  int width = kValueWidth;
+  for (TCompoundRowPanel* row : RowControls) width = std::max(width, row->WidthForLists());
+  if (width > kValueWidth) SummerPage->SetEditWidth(width);
 
   TCtrlBtnPanel* buttons = SummerPage->Buttons();
   QObject::disconnect(buttons->RefreshButton(), nullptr, SummerPage, nullptr);
@@ -134,9 +138,9 @@ QComboBox* TSummerTimeForm::StatusCombo() const {
   return qobject_cast<QComboBox*>(SummerPage->Editor()->RowAt(kStatus).value);
 }
 
-TCompoundRowPanel* TSummerTimeForm::MakeCompoundRow(int variable) {
+TCompoundRowPanel* TSummerTimeForm::MakeCompoundRow(int variable, int slotCount) {
   SummerBinding->Unbind(variable);
-  auto* row = new TCompoundRowPanel;
+  auto* row = new TCompoundRowPanel(slotCount);
   SummerPage->Editor()->SetCompoundRow(variable, row);
   RowControls.at(static_cast<size_t>(variable - kRepeatStart)) = row;
   return row;
@@ -144,47 +148,43 @@ TCompoundRowPanel* TSummerTimeForm::MakeCompoundRow(int variable) {
 
 // Month, week and day lists, then the hour and minute edits, in five equal slots.
 void TSummerTimeForm::BuildRepeatingRow(int variable) {
-  TCompoundRowPanel* row = MakeCompoundRow(variable);
-  const int width = row->width();
-  auto slot = [width](int i) { return i * width / 5; };
+  TCompoundRowPanel* row = MakeCompoundRow(variable, 5);
   auto* month = new QComboBox;
   auto* week = new QComboBox;
   auto* day = new QComboBox;
   QLineEdit* hour = FieldEdit();
   QLineEdit* minute = FieldEdit();
-  row->AddField(month, slot(0), width / 5);
-  row->AddField(week, slot(1), width / 5);
-  row->AddField(day, slot(2), width / 5);
-  row->AddField(hour, slot(3) + kEditInset, width / 5 - kEditInset);
-  row->AddField(minute, slot(4) + kEditInset, width / 5 - kEditInset);
+  row->AddField(month, 0);
+  row->AddField(week, 1);
+  row->AddField(day, 2);
+  row->AddField(hour, 3, kEditInset, kEditInset);
+  row->AddField(minute, 4, kEditInset, kEditInset);
   ZnSNMPRequest2Edits& binding = *SummerBinding;
   binding.BindPartControl(variable, 0, ZnSyntax::UInt8, &kWeekOptions, week);
   binding.BindPartControl(variable, 1, ZnSyntax::UInt16, &kDayOptions, day);
   binding.BindPartControl(variable, 3, ZnSyntax::UInt8, &kMonthOptions, month);
   binding.BindPartEdits(variable, 4, ZnSyntax::UInt8, nullptr, QStringLiteral("%i"), {hour});
   binding.BindPartEdits(variable, 5, ZnSyntax::UInt8, nullptr, QStringLiteral("%i"), {minute});
-  AddTimeColon(*row, *hour);
+  row->AddSeparator(TimeColon(), hour);
 }
 
 // Day edit, month list, hour and minute edits, in four equal slots.
 void TSummerTimeForm::BuildAnnualRow(int variable) {
-  TCompoundRowPanel* row = MakeCompoundRow(variable);
-  const int width = row->width();
-  auto slot = [width](int i) { return i * width / 4; };
+  TCompoundRowPanel* row = MakeCompoundRow(variable, 4);
   QLineEdit* day = FieldEdit();
   auto* month = new QComboBox;
   QLineEdit* hour = FieldEdit();
   QLineEdit* minute = FieldEdit();
-  row->AddField(day, slot(0), width / 4 - kEditInset);
-  row->AddField(month, slot(1), width / 4 - kEditInset);
-  row->AddField(hour, slot(2) + kEditInset, width / 4 - kEditInset);
-  row->AddField(minute, slot(3) + kEditInset, width / 4 - kEditInset);
+  row->AddField(day, 0, 0, kEditInset);
+  row->AddField(month, 1, 0, kEditInset);
+  row->AddField(hour, 2, kEditInset, kEditInset);
+  row->AddField(minute, 3, kEditInset, kEditInset);
   ZnSNMPRequest2Edits& binding = *SummerBinding;
   binding.BindPartEdits(variable, 0, ZnSyntax::UInt8, nullptr, QStringLiteral("%i"), {day});
   binding.BindPartControl(variable, 1, ZnSyntax::UInt8, &kMonthOptions, month);
   binding.BindPartEdits(variable, 2, ZnSyntax::UInt8, nullptr, QStringLiteral("%i"), {hour});
   binding.BindPartEdits(variable, 3, ZnSyntax::UInt8, nullptr, QStringLiteral("%i"), {minute});
-  AddTimeColon(*row, *hour);
+  row->AddSeparator(TimeColon(), hour);
 }
 
 void TSummerTimeForm::ShowModeRows() {

@@ -43,7 +43,7 @@ class TSummerTimeForm : public QDialog {
  private:
   void BuildRepeatingRow(int variable);
   void BuildAnnualRow(int variable);
-  TCompoundRowPanel* MakeCompoundRow(int variable);
+  TCompoundRowPanel* MakeCompoundRow(int variable, int slotCount);
 
   void RefreshSummerTime();
   void SummerSetClick();

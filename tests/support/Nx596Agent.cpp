@@ -9,6 +9,7 @@
 #include <QFile>
 
 #include <chrono>
+#include <csignal>
 
 namespace {
 
@@ -31,6 +32,14 @@ QString Nx596Agent::StateDir() const {
 
 bool Nx596Agent::IsRunning() const {
   return process_ && process_->state() != QProcess::NotRunning;
+}
+
+void Nx596Agent::Pause() {
+  if (IsRunning()) ::kill(static_cast<pid_t>(process_->processId()), SIGSTOP);
+}
+
+void Nx596Agent::Resume() {
+  if (IsRunning()) ::kill(static_cast<pid_t>(process_->processId()), SIGCONT);
 }
 
 bool Nx596Agent::Start() {

@@ -32,6 +32,10 @@ class Nx596Agent {
   // (a crash, a sanitizer report, a hang) fails the test.
   void Stop();
   bool IsRunning() const;
+  // The agent falls silent (SIGSTOP) and answers again (SIGCONT): a switch that stops answering
+  // in the middle of an exchange.
+  void Pause();
+  void Resume();
 
   quint16 Port() const { return port_; }
   QString Address() const { return QStringLiteral("127.0.0.1:%1").arg(port_); }

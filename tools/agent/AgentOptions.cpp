@@ -147,6 +147,8 @@ const char* AgentUsage() {
          "  --leds HEX          the front-panel LED value as hexadecimal bytes, any length\n"
          "  --leds-live         LEDs that change: links come and go every few seconds,\n"
          "                      linked ports blink with traffic, fitted modules too\n"
+         "  --octets OID=HEX    an octet-string instance reports these bytes, unchecked\n"
+         "                      (may repeat)\n"
          "Prints \"READY <port>\" when it answers requests.\n";
 }
 
@@ -204,6 +206,11 @@ ParsedOptions ParseAgentOptions(const std::vector<std::string>& arguments) {
     } else if (name == "--slot1" || name == "--slot2") {
       std::uint32_t& slot = name == "--slot1" ? options.slot1 : options.slot2;
       if (!ParseNumber(value, slot) || slot > 4) return bad("expected a module type 0..4");
+    } else if (name == "--octets") {
+      const auto equals = value.find('=');
+      if (equals == std::string::npos || !ValidHexBytes(value.substr(equals + 1)))
+        return bad("expected OID=HEX");
+      options.octets.emplace_back(value.substr(0, equals), value.substr(equals + 1));
     } else if (name == "--leds") {
       if (!ValidHexBytes(value)) return bad("expected hexadecimal bytes");
       options.ledsHex = value;

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 // The command line of nx596-agent.
@@ -33,6 +34,9 @@ struct AgentOptions {
   std::optional<std::string> ledsHex;
   // The LED value changes over time: links come and go, linked ports show traffic.
   bool ledsLive = false;
+  // Octet-string instances that report these bytes (hexadecimal) whatever their limits, as a
+  // switch with other firmware might: the program must cope with values it cannot take apart.
+  std::vector<std::pair<std::string, std::string>> octets;
 };
 
 struct ParsedOptions {

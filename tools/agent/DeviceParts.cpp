@@ -1,6 +1,8 @@
 #include "DeviceParts.h"
 
 #include "DeviceSeed.h"
+#include "SeedDhcpRelay.h"
+#include "SeedSummerTime.h"
 #include "SeedBridge.h"
 #include "SeedSecurity.h"
 #include "SeedSpanningTree.h"
@@ -41,6 +43,8 @@ std::vector<DevicePart> DeviceParts() {
   parts.push_back(BridgePart());
   parts.push_back(SecurityPart());
   parts.push_back(SpanningTreePart());
+  parts.push_back(DhcpRelayPart());
+  parts.push_back(SummerTimePart());
   return parts;
 }
 

@@ -208,6 +208,15 @@ void ApplyFrontPanelOptions(nx596::DeviceModel& model, const nx596::AgentOptions
   }
 }
 
+void ApplyOctetsOptions(nx596::DeviceModel& model, const nx596::AgentOptions& options) {
+  for (const auto& [instance, hex] : options.octets) {
+    auto oid = nx596::ParseOid(instance);
+    auto bytes = nx596::ParseValue(nx596::Syntax::kOctetString, hex);
+    if (!oid || !bytes || !model.Assign(*oid, std::move(*bytes)))
+      throw std::invalid_argument("--octets: no octet-string instance " + instance);
+  }
+}
+
 // A switch in use, to watch the front panel come alive: power and console steady green; once a
 // second every port's link may come up or go down (every four seconds on average) and a linked
 // port blinks (bit 0x80) while it carries traffic; a fitted uplink module behaves like a port.
@@ -298,6 +307,7 @@ int Run(const nx596::AgentOptions& options) {
   try {
     model = BuildModel(options.fdbRows);
     ApplyFrontPanelOptions(*model, options);
+    ApplyOctetsOptions(*model, options);
   } catch (const std::exception& error) {
     std::cerr << "nx596-agent: device data: " << error.what() << "\n";
     return 1;

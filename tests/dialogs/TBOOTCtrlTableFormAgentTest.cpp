@@ -1,0 +1,219 @@
+#include "AgentSuite.h"
+#include "QtPrinters.h"
+#include "TBOOTCtrlTableForm.h"
+#include "TNewBootpCtrlForm.h"
+#include "WhenModal.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTreeWidget>
+
+// The DHCP relay control table against the simulated switch, which starts with three servers
+// for the interface System and one for ipif2: the four-servers rule, add and delete through the
+// row status, and the data-complete flag that holds Add, Delete and Close while a chain of
+// requests runs and lets go once it has ended, also when the switch went silent.
+namespace {
+
+const QString kStatusColumn = "1.3.6.1.4.1.99917.12.42.3.1.1.3.";
+const QString kSystem = "6.83.121.115.116.101.109.";  // "System" with its length
+const QString kIpif2 = "5.105.112.105.102.50.";
+const QString kNotComplete = "Get data not complete";
+const QString kFourAtMost = "One interface can support four bootp servers at most.";
+
+// With NX596_SHOTS set, the picture of a window for a person to look at.
+void Shoot(QWidget& window, const QString& name) {
+  const QString dir = qEnvironmentVariable("NX596_SHOTS");
+  if (dir.isEmpty()) return;
+  QDir().mkpath(dir);
+  window.grab().save(QDir(dir).filePath(name + ".png"));
+}
+
+class TBOOTCtrlTableFormAgentTest : public AgentSuite {
+ protected:
+  // Every scenario starts from the switch as it boots: rows made by one test are not there for
+  // the next.
+  void SetUp() override {
+    ASSERT_TRUE(agent_->Restart());
+    AgentSuite::SetUp();
+  }
+
+  std::unique_ptr<TBOOTCtrlTableForm> OpenRead() {
+    auto form = std::make_unique<TBOOTCtrlTableForm>(agent_->Address());
+    form->show();
+    EXPECT_TRUE(Await([&] { return form->DataComplete(); }));
+    return form;
+  }
+
+  static QStringList Interfaces(const TBOOTCtrlTableForm& form) {
+    QStringList rows;
+    for (int i = 0; i < form.ListView1()->topLevelItemCount(); ++i)
+      rows << form.ListView1()->topLevelItem(i)->text(0) + " " +
+                  form.ListView1()->topLevelItem(i)->text(1);
+    return rows;
+  }
+
+  // Types into the new-entry form and presses "Set"; true when the form closed.
+  static bool EnterServer(TNewBootpCtrlForm& entry, const QString& interfaceName,
+                          const QString& server) {
+    entry.Edit1()->setText(interfaceName);
+    entry.Edit2()->setText(server);
+    entry.DeleteBtn()->click();
+    return !entry.isVisible();
+  }
+};
+
+TEST_F(TBOOTCtrlTableFormAgentTest, AFifthServerForAnInterfaceIsRefusedBeforeTheSwitchIsAsked) {
+  auto form = OpenRead();
+  // In index order: the shorter name first.
+  ASSERT_EQ(Interfaces(*form), QStringList({"ipif2 192.168.20.1", "System 10.90.90.1",
+                                            "System 10.90.90.2", "System 10.90.90.3"}));
+  EXPECT_EQ(form->ListView1()->headerItem()->text(2), "DHCP Relay Control Row Status");
+  EXPECT_EQ(form->ListView1()->topLevelItem(3)->text(2), "active");
+  Shoot(*form, "TBOOTCtrlTableForm");
+
+  // The fourth server of System is the switch's to accept.
+  bool closed = false;
+  WhenModal([&](QWidget* modal) {
+    auto* entry = qobject_cast<TNewBootpCtrlForm*>(modal);
+    EXPECT_NE(entry, nullptr);
+    if (!entry) return true;
+    EXPECT_EQ(entry->windowTitle(), "New DHCP Control: " + agent_->Address());
+    // Emptied and usable although the last read disabled the bound edits.
+    EXPECT_TRUE(entry->Edit1()->isEnabled());
+    EXPECT_TRUE(entry->Edit2()->text().isEmpty());
+    Shoot(*entry, "TNewBootpCtrlForm");
+    closed = EnterServer(*entry, "System", "10.90.90.4");
+    return !closed;
+  });
+  form->AddBtn()->click();
+  EXPECT_TRUE(closed);
+  ASSERT_TRUE(Await([&] { return form->DataComplete(); }));
+  EXPECT_EQ(Sets(), QStringList{kStatusColumn + kSystem + "10.90.90.4=INTEGER:4"});
+  EXPECT_EQ(Interfaces(*form).filter(QRegularExpression("^System ")).size(), 4);
+
+  // A fifth is refused by the dialog and nothing is sent; an address that is no address is not
+  // turned into another one; the name is compared exactly, so "system" goes to the switch, which
+  // has no such interface; ipif2 still takes a server.
+  agent_->ClearTrace();
+  notifier_.shown.clear();
+  QStringList afterFifth, afterBadAddress, afterOtherCase;
+  WhenModal([&](QWidget* modal) {
+    auto* entry = qobject_cast<TNewBootpCtrlForm*>(modal);
+    if (!entry) return true;
+    EXPECT_FALSE(EnterServer(*entry, "System", "10.90.90.5"));
+    afterFifth = Sets();
+    EXPECT_EQ(notifier_.Texts(), QStringList{kFourAtMost});
+    EXPECT_EQ(notifier_.shown.front().ButtonSet, ZnUserNotifier::Buttons::Ok);
+
+    EXPECT_FALSE(EnterServer(*entry, "ipif2", "10.1.1"));
+    afterBadAddress = Sets();
+    EXPECT_TRUE(
+        form->Memo1()->toPlainText().endsWith("(ZnSNMP++) Bad instance of a SNMP table row!"));
+
+    EXPECT_TRUE(EnterServer(*entry, "system", "10.90.90.5"));
+    return false;
+  });
+  form->AddBtn()->click();
+  ASSERT_TRUE(Await([&] { return form->DataComplete(); }));
+  EXPECT_TRUE(afterFifth.isEmpty());
+  EXPECT_TRUE(afterBadAddress.isEmpty());
+  EXPECT_EQ(Sets(), QStringList{kStatusColumn + "6.115.121.115.116.101.109.10.90.90.5=INTEGER:4"});
+  EXPECT_TRUE(
+      form->Memo1()->toPlainText().contains("Set: (SNMP) Cannot create/set variable, Wrong Value!"))
+      << form->Memo1()->toPlainText().toStdString();
+
+  agent_->ClearTrace();
+  WhenModal([&](QWidget* modal) {
+    auto* entry = qobject_cast<TNewBootpCtrlForm*>(modal);
+    if (entry) {
+      EXPECT_TRUE(EnterServer(*entry, "ipif2", "192.168.20.2"));
+    }
+    return false;
+  });
+  form->AddBtn()->click();
+  ASSERT_TRUE(Await([&] { return form->DataComplete(); }));
+  EXPECT_EQ(Sets(), QStringList{kStatusColumn + kIpif2 + "192.168.20.2=INTEGER:4"});
+  EXPECT_TRUE(Interfaces(*form).contains("ipif2 192.168.20.2"));
+}
+
+// The destroy names the selected row by its two-part index, also after the new-entry form was
+// opened and closed, which empties the edits the index travels in.
+TEST_F(TBOOTCtrlTableFormAgentTest, DeleteDestroysTheSelectedRow) {
+  auto form = OpenRead();
+  form->DeleteBtn()->click();  // nothing selected: nothing happens, nothing is said
+  EXPECT_TRUE(notifier_.shown.empty());
+  EXPECT_TRUE(Sets().isEmpty());
+
+  form->ListView1()->setCurrentItem(form->ListView1()->topLevelItem(0));
+  EXPECT_TRUE(form->DeleteBtn()->isEnabled());
+  WhenModal([](QWidget* modal) {
+    if (auto* entry = qobject_cast<TNewBootpCtrlForm*>(modal)) entry->BitBtn1()->click();
+    return false;
+  });
+  form->AddBtn()->click();
+  EXPECT_FALSE(form->NewEntryForm()->isVisible());
+
+  form->DeleteBtn()->click();
+  ASSERT_TRUE(Await([&] { return form->DataComplete(); }));
+  EXPECT_EQ(Sets(), QStringList{kStatusColumn + kIpif2 + "192.168.20.1=INTEGER:6"});
+  EXPECT_EQ(Interfaces(*form),
+            QStringList({"System 10.90.90.1", "System 10.90.90.2", "System 10.90.90.3"}));
+  EXPECT_FALSE(form->DeleteBtn()->isEnabled());
+  EXPECT_TRUE(notifier_.shown.empty());
+}
+
+// A switch that answers slowly: the walk the dialog starts runs for a while.
+class TBOOTCtrlTableFormSlowAgentTest : public TBOOTCtrlTableFormAgentTest {
+ protected:
+  static void SetUpTestSuite() { StartAgent({"--delay", "300"}); }
+};
+
+TEST_F(TBOOTCtrlTableFormSlowAgentTest, AddDeleteAndCloseWaitForTheRunningWalk) {
+  TBOOTCtrlTableForm form(agent_->Address());
+  form.show();
+  ASSERT_TRUE(Await([&] { return form.ListView1()->topLevelItemCount() > 0; }));
+  ASSERT_FALSE(form.DataComplete());
+  form.ListView1()->setCurrentItem(form.ListView1()->topLevelItem(0));
+  form.AddBtn()->click();
+  form.DeleteBtn()->click();
+  form.CloseBtn()->click();
+  EXPECT_EQ(notifier_.Texts(), QStringList({kNotComplete, kNotComplete, kNotComplete}));
+  EXPECT_TRUE(form.isVisible());
+  EXPECT_FALSE(form.NewEntryForm()->isVisible());
+  EXPECT_TRUE(Sets().isEmpty());
+
+  // Stop ends the walk as if it were complete; then the dialog closes.
+  form.btnStop()->click();
+  ASSERT_TRUE(Await([&] { return form.DataComplete(); }));
+  EXPECT_LT(form.ListView1()->topLevelItemCount(), 4);
+  form.CloseBtn()->click();
+  EXPECT_FALSE(form.isVisible());
+}
+
+// A switch that stops answering must not keep the dialog open: once the read has timed out,
+// the dialog can be closed.
+TEST_F(TBOOTCtrlTableFormAgentTest, ASilentSwitchReleasesTheDialogOnceTheReadTimedOut) {
+  auto form = OpenRead();
+  agent_->Pause();
+  form->RefreshBtn()->click();
+  EXPECT_FALSE(form->DataComplete());
+  form->CloseBtn()->click();
+  EXPECT_EQ(notifier_.Texts(), QStringList{kNotComplete});
+  EXPECT_TRUE(form->isVisible());
+
+  const bool released = Await([&] { return form->DataComplete(); });
+  agent_->Resume();
+  ASSERT_TRUE(released);
+  EXPECT_TRUE(form->Memo1()->toPlainText().split('\n').last().startsWith("Get: "));
+  EXPECT_FALSE(form->Memo1()->toPlainText().split('\n').last().startsWith("Get: Ok"));
+  form->CloseBtn()->click();
+  EXPECT_FALSE(form->isVisible());
+  EXPECT_EQ(notifier_.Texts(), QStringList{kNotComplete});
+}
+
+}  // namespace
