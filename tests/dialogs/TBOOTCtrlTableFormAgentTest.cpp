@@ -1,12 +1,13 @@
 #include "AgentSuite.h"
+#include "DialogShot.h"
 #include "QtPrinters.h"
 #include "TBOOTCtrlTableForm.h"
 #include "TNewBootpCtrlForm.h"
 #include "WhenModal.h"
+#include "ZnHandMadeDialogs.h"
 
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -24,14 +25,6 @@ const QString kSystem = "6.83.121.115.116.101.109.";  // "System" with its lengt
 const QString kIpif2 = "5.105.112.105.102.50.";
 const QString kNotComplete = "Get data not complete";
 const QString kFourAtMost = "One interface can support four bootp servers at most.";
-
-// With NX596_SHOTS set, the picture of a window for a person to look at.
-void Shoot(QWidget& window, const QString& name) {
-  const QString dir = qEnvironmentVariable("NX596_SHOTS");
-  if (dir.isEmpty()) return;
-  QDir().mkpath(dir);
-  window.grab().save(QDir(dir).filePath(name + ".png"));
-}
 
 class TBOOTCtrlTableFormAgentTest : public AgentSuite {
  protected:
@@ -74,7 +67,7 @@ TEST_F(TBOOTCtrlTableFormAgentTest, AFifthServerForAnInterfaceIsRefusedBeforeThe
                                             "System 10.90.90.2", "System 10.90.90.3"}));
   EXPECT_EQ(form->ListView1()->headerItem()->text(2), "DHCP Relay Control Row Status");
   EXPECT_EQ(form->ListView1()->topLevelItem(3)->text(2), "active");
-  Shoot(*form, "TBOOTCtrlTableForm");
+  ShootDialog(*form, "TBOOTCtrlTableForm");
 
   // The fourth server of System is the switch's to accept.
   bool closed = false;
@@ -86,7 +79,7 @@ TEST_F(TBOOTCtrlTableFormAgentTest, AFifthServerForAnInterfaceIsRefusedBeforeThe
     // Emptied and usable although the last read disabled the bound edits.
     EXPECT_TRUE(entry->Edit1()->isEnabled());
     EXPECT_TRUE(entry->Edit2()->text().isEmpty());
-    Shoot(*entry, "TNewBootpCtrlForm");
+    ShootDialog(*entry, "TNewBootpCtrlForm");
     closed = EnterServer(*entry, "System", "10.90.90.4");
     return !closed;
   });
@@ -139,6 +132,17 @@ TEST_F(TBOOTCtrlTableFormAgentTest, AFifthServerForAnInterfaceIsRefusedBeforeThe
   ASSERT_TRUE(Await([&] { return form->DataComplete(); }));
   EXPECT_EQ(Sets(), QStringList{kStatusColumn + kIpif2 + "192.168.20.2=INTEGER:4"});
   EXPECT_TRUE(Interfaces(*form).contains("ipif2 192.168.20.2"));
+}
+
+TEST_F(TBOOTCtrlTableFormAgentTest, TheMenuItemOpensTheTableCaptionedForTheDevice) {
+  const std::unique_ptr<QDialog> dialog =
+      ZnCreateHandMadeDialog("TBOOTCtrlTableForm", agent_->Address(), nullptr);
+  auto* form = qobject_cast<TBOOTCtrlTableForm*>(dialog.get());
+  ASSERT_NE(form, nullptr);
+  EXPECT_EQ(form->windowTitle(), "DHCP Relay Control Table: " + agent_->Address());
+  EXPECT_EQ(form->NewEntryForm()->windowTitle(), "New DHCP Ctrl Entry");
+  ASSERT_TRUE(Await([&] { return form->DataComplete(); }));
+  EXPECT_EQ(form->ListView1()->topLevelItemCount(), 4);
 }
 
 // The destroy names the selected row by its two-part index, also after the new-entry form was

@@ -1,15 +1,16 @@
 #include "AgentSuite.h"
+#include "DialogShot.h"
 #include "QtPrinters.h"
 #include "TCompoundRowPanel.h"
 #include "TEditsPanel.h"
 #include "TSNMPEditorPanel.h"
 #include "TSummerTimeForm.h"
+#include "ZnHandMadeDialogs.h"
 
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -23,14 +24,6 @@ namespace {
 
 using Form = TSummerTimeForm;
 const QString kBase = "1.3.6.1.4.1.99917.12.10.12.";
-
-// With NX596_SHOTS set, the picture of a window for a person to look at.
-void Shoot(QWidget& window, const QString& name) {
-  const QString dir = qEnvironmentVariable("NX596_SHOTS");
-  if (dir.isEmpty()) return;
-  QDir().mkpath(dir);
-  window.grab().save(QDir(dir).filePath(name + ".png"));
-}
 
 // The texts of a compound row's fields, left to right.
 QStringList Fields(const Form& form, int variable) {
@@ -114,7 +107,7 @@ TEST_F(TSummerTimeFormAgentTest, ReadsTheModeFirstAndThenTheOffsetAndTheRulesOfT
   for (int variable : {Form::kRepeatStart, Form::kRepeatEnd})
     for (QWidget* field : form.CompoundRow(variable)->Fields()) expected.push_back(field);
   EXPECT_EQ(tabOrder, expected);
-  Shoot(form, "TSummerTimeForm-repeating");
+  ShootDialog(form, "TSummerTimeForm-repeating");
 
   // The annual rule is read when the switch runs it.
   agent_->ClearTrace();
@@ -127,7 +120,14 @@ TEST_F(TSummerTimeFormAgentTest, ReadsTheModeFirstAndThenTheOffsetAndTheRulesOfT
   // Day, month, hour, minute.
   EXPECT_EQ(Fields(form, Form::kAnnualStart), QStringList({"27", "Mar", "2", "0"}));
   EXPECT_EQ(Fields(form, Form::kAnnualEnd), QStringList({"29", "Oct", "3", "0"}));
-  Shoot(form, "TSummerTimeForm-annual");
+  ShootDialog(form, "TSummerTimeForm-annual");
+}
+
+TEST_F(TSummerTimeFormAgentTest, TheMenuItemOpensTheDialogCaptionedForTheDevice) {
+  const std::unique_ptr<QDialog> dialog =
+      ZnCreateHandMadeDialog("TSummerTimeForm", agent_->Address(), nullptr);
+  ASSERT_NE(qobject_cast<Form*>(dialog.get()), nullptr);
+  EXPECT_EQ(dialog->windowTitle(), "Summer Time : " + agent_->Address());
 }
 
 TEST_F(TSummerTimeFormAgentTest, WritesTheModeAndThenTheOffsetAndTheRulePair) {
