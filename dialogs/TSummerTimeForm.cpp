@@ -59,6 +59,9 @@ constinit const ZnSNMPVarDef kSummerTime[] = {
 };
 
 constexpr int kValueWidth = 240;
+// A day, hour or minute is one octet of the value: a larger number would be written as its low
+// octet, a different time than the one typed. Whether the time exists is the device's to say.
+const QString kOctetFormat = QStringLiteral("%i{n0x255}");
 constexpr int kEditInset = 4;  // the gap that sets an edit apart from the field before it
 const QString kRepeating = QStringLiteral("repeating");
 const QString kAnnual = QStringLiteral("annual");
@@ -163,8 +166,8 @@ void TSummerTimeForm::BuildRepeatingRow(int variable) {
   binding.BindPartControl(variable, 0, ZnSyntax::UInt8, &kWeekOptions, week);
   binding.BindPartControl(variable, 1, ZnSyntax::UInt16, &kDayOptions, day);
   binding.BindPartControl(variable, 3, ZnSyntax::UInt8, &kMonthOptions, month);
-  binding.BindPartEdits(variable, 4, ZnSyntax::UInt8, nullptr, QStringLiteral("%i"), {hour});
-  binding.BindPartEdits(variable, 5, ZnSyntax::UInt8, nullptr, QStringLiteral("%i"), {minute});
+  binding.BindPartEdits(variable, 4, ZnSyntax::UInt8, nullptr, kOctetFormat, {hour});
+  binding.BindPartEdits(variable, 5, ZnSyntax::UInt8, nullptr, kOctetFormat, {minute});
   row->AddSeparator(TimeColon(), hour);
 }
 
@@ -180,10 +183,10 @@ void TSummerTimeForm::BuildAnnualRow(int variable) {
   row->AddField(hour, 2, kEditInset, kEditInset);
   row->AddField(minute, 3, kEditInset, kEditInset);
   ZnSNMPRequest2Edits& binding = *SummerBinding;
-  binding.BindPartEdits(variable, 0, ZnSyntax::UInt8, nullptr, QStringLiteral("%i"), {day});
+  binding.BindPartEdits(variable, 0, ZnSyntax::UInt8, nullptr, kOctetFormat, {day});
   binding.BindPartControl(variable, 1, ZnSyntax::UInt8, &kMonthOptions, month);
-  binding.BindPartEdits(variable, 2, ZnSyntax::UInt8, nullptr, QStringLiteral("%i"), {hour});
-  binding.BindPartEdits(variable, 3, ZnSyntax::UInt8, nullptr, QStringLiteral("%i"), {minute});
+  binding.BindPartEdits(variable, 2, ZnSyntax::UInt8, nullptr, kOctetFormat, {hour});
+  binding.BindPartEdits(variable, 3, ZnSyntax::UInt8, nullptr, kOctetFormat, {minute});
   row->AddSeparator(TimeColon(), hour);
 }
 
