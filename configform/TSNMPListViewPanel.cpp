@@ -251,7 +251,9 @@ void TSNMPListViewPanel::RunRowDialog(const QString& caption, bool startDisabled
               [this, set] { set->setEnabled(AnyVisibleChecked()); });
   ArrangeEditorButtons(*frame->Buttons());
   frame->Buttons()->RefreshButton()->hide();
-  if (startDisabled) set->setEnabled(false);
+  // Edit starts with nothing ticked, so Set waits for a tick; a single editable row is ticked
+  // already and has no check box to tick, so its Set is ready at once.
+  if (startDisabled && !frame->Buttons()->CheckAllButton()->isHidden()) set->setEnabled(false);
   frame->Buttons()->ArrangeButtons();
   editor_->Layout();
   frame->SetClient(editor_);

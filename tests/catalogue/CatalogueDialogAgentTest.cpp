@@ -12,18 +12,22 @@
 #include "ZnCatalogue.h"
 #include "ZnCatalogueDialog.h"
 #include "ZnSNMPMessages.h"
+#include "ZnSNMPRequest.h"
 #include "ZnSNMPRequest2Edits.h"
 
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
+#include <algorithm>
 #include <set>
 
 // Catalogue dialogs built from their recipes and used against the simulated switch: what each
@@ -40,6 +44,7 @@ struct OpenedPage {
   const ZnCataloguePage* recipe = nullptr;
 
   TEditsPanel& Editor() const { return *panel->Editor(); }
+  TSNMPListViewPanel* Table() const { return qobject_cast<TSNMPListViewPanel*>(panel); }
   const ZnSNMPVarDef& Def(int variable) const { return recipe->table[variable]; }
   QString LastStatus() const { return panel->Memo()->toPlainText().split('\n').last(); }
 };
@@ -79,8 +84,14 @@ QStringList Varbinds(const QString& traceVarbinds) {
 // The instance sub-identifiers of an index value, written out here rather than taken from the
 // module's own encoder, so that a fault there cannot hide behind a matching one.
 QString InstanceOf(const ZnSNMPVarDef& key, const QString& text, bool last) {
+  if (key.Syntax == ZnSyntax::Integer && key.Options) return key.Options->LabelToValue(text);
   if (key.Syntax == ZnSyntax::Integer || key.Syntax == ZnSyntax::IpAddress) return text;
   QStringList ids;
+  if (key.Syntax == ZnSyntax::MacAddress) {  // six octets, no length
+    const QByteArray octets = QByteArray::fromHex(text.toLatin1());
+    for (char c : octets) ids << QString::number(static_cast<unsigned char>(c));
+    return ids.join('.');
+  }
   if (!(last && (key.Access & ZnAccess::Implied))) ids << QString::number(text.toUtf8().size());
   for (char c : text.toUtf8()) ids << QString::number(static_cast<unsigned char>(c));
   return ids.join('.');
@@ -155,6 +166,13 @@ class CatalogueDialogAgentTest : public AgentSuite {
     return opened;
   }
 
+  // Open, stopping the test unless the page's first read succeeded.
+  static void OpenRead(const ZnCatalogueEntry& entry, int index, OpenedPage& page) {
+    page = Open(entry, index);
+    ASSERT_NE(page.panel, nullptr);
+    ASSERT_TRUE(page.LastStatus().startsWith("Get: Ok.")) << qPrintable(page.LastStatus());
+  }
+
   static void Reread(const OpenedPage& page) {
     page.panel->Buttons()->RefreshButton()->click();
     Await([&] { return Idle(*page.panel); });
@@ -178,9 +196,8 @@ TEST_F(CatalogueDialogAgentTest, ScalarPagesWriteOnlyTheTickedRowAndARefusalChan
   for (auto [entry, index] :
        Pages([](const ZnCataloguePage& p) { return p.kind == ZnPageKind::Editor; })) {
     SCOPED_TRACE(std::string(entry->componentName) + " page " + std::to_string(index));
-    OpenedPage page = Open(*entry, index);
-    ASSERT_NE(page.panel, nullptr);
-    ASSERT_TRUE(page.LastStatus().startsWith("Get: Ok.")) << qPrintable(page.LastStatus());
+    OpenedPage page;
+    ASSERT_NO_FATAL_FAILURE(OpenRead(*entry, index, page));
     TEditsPanel& editor = page.Editor();
     std::vector<int> writable, lists;
     for (int i = 0; i < editor.RowCount(); ++i) {
@@ -259,10 +276,9 @@ TEST_F(CatalogueDialogAgentTest, TablePagesCreateAndDestroyARowThroughItsRowStat
          return p.kind == ZnPageKind::ListView && p.addVariable >= 0 && p.deleteVariable >= 0;
        })) {
     SCOPED_TRACE(std::string(entry->componentName) + " page " + std::to_string(index));
-    OpenedPage page = Open(*entry, index);
-    ASSERT_NE(page.panel, nullptr);
-    ASSERT_TRUE(page.LastStatus().startsWith("Get: Ok.")) << qPrintable(page.LastStatus());
-    auto* table = qobject_cast<TSNMPListViewPanel*>(page.panel);
+    OpenedPage page;
+    ASSERT_NO_FATAL_FAILURE(OpenRead(*entry, index, page));
+    TSNMPListViewPanel* table = page.Table();
     ASSERT_NE(table, nullptr);
     QTreeWidget* view = table->ListPanel()->ListView();
     TEditsPanel& editor = page.Editor();
@@ -349,6 +365,84 @@ TEST_F(CatalogueDialogAgentTest, TablePagesCreateAndDestroyARowThroughItsRowStat
   EXPECT_EQ(notifier_.Texts(), QStringList(tables, QStringLiteral("Are you sure to delete it?")));
 }
 
+// A table page without Add still edits its rows: Edit, Check All and Set write the selected row
+// once, with exactly its writable non-key columns at that row's instance and the values the
+// dialog shows.
+TEST_F(CatalogueDialogAgentTest, TablePagesWithoutAddWriteAnEditedRowsWritableColumns) {
+  int tables = 0;
+  for (auto [entry, index] : Pages([](const ZnCataloguePage& p) {
+         if (p.kind != ZnPageKind::ListView || p.addVariable >= 0) return false;
+         const ZnSNMPVarList list(p.table, p.itemType, p.keyCount);
+         for (int i = 0; i < list.Count(); ++i)
+           if (list.IsWritable(i) && !list.IsKey(i)) return true;
+         return false;
+       })) {
+    SCOPED_TRACE(std::string(entry->componentName) + " page " + std::to_string(index));
+    OpenedPage page;
+    ASSERT_NO_FATAL_FAILURE(OpenRead(*entry, index, page));
+    TSNMPListViewPanel* table = page.Table();
+    ASSERT_NE(table, nullptr);
+    QTreeWidget* view = table->ListPanel()->ListView();
+    ASSERT_GT(view->topLevelItemCount(), 0) << "the switch has no row to edit";
+    ASSERT_TRUE(table->Buttons()->EditButton()->isVisible());
+
+    // The last row, so that a write at the first row's instance would show.
+    view->setCurrentItem(view->topLevelItem(view->topLevelItemCount() - 1));
+    TEditsPanel& editor = page.Editor();
+    const int keyCount = page.recipe->keyCount;
+    const ZnSNMPVarList list(page.recipe->table, page.recipe->itemType, keyCount);
+    // Every writable column ticked and written as shown, an empty edit given a value first (the
+    // dialog writes no empty value).
+    QStringList written;
+    WhenModal([&](QWidget* dialog) {
+      for (int i = keyCount; i < editor.RowCount(); ++i)
+        if (list.IsWritable(i) && ValueText(editor.RowAt(i)).isEmpty())
+          SetValueText(editor.RowAt(i), SampleValue(page.Def(i)));
+      written = RowTexts(editor);
+      // A single editable row comes ticked, without a check box or Check All.
+      auto* buttons = dialog->findChild<TCtrlBtnPanel*>();
+      if (!buttons->CheckAllButton()->isHidden()) buttons->CheckAllButton()->click();
+      buttons->SetCheckedButton()->click();
+      return true;
+    });
+    agent_->ClearTrace();
+    table->Buttons()->EditButton()->click();
+    Await([&] { return Idle(*page.panel); });
+    ASSERT_EQ(written.size(), list.Count()) << "the Edit dialog did not open";
+
+    QString instance;
+    for (int i = 0; i < keyCount; ++i)
+      instance += '.' + InstanceOf(page.Def(i), written[i], i == keyCount - 1);
+    std::set<QString> expected;
+    QStringList expectedNumbers;  // integral values as the trace writes them
+    for (int i = keyCount; i < list.Count(); ++i) {
+      if (!list.IsWritable(i)) continue;
+      const ZnSNMPVarDef& def = page.Def(i);
+      const QString oid = QString::fromUtf8(def.Oid) + instance;
+      expected.insert(oid);
+      if (def.Syntax == ZnSyntax::Integer)
+        expectedNumbers << oid + "=INTEGER:" +
+                               (def.Options ? def.Options->LabelToValue(written[i]) : written[i]);
+      if (def.Syntax == ZnSyntax::Gauge) expectedNumbers << oid + "=GAUGE:" + written[i];
+    }
+    const QStringList sets = Sets();
+    ASSERT_EQ(sets.size(), 1) << qPrintable(page.panel->Memo()->toPlainText())
+                              << qPrintable(notifier_.Texts().join('\n'));
+    std::set<QString> oids;
+    for (const QString& varbind : Varbinds(sets[0])) oids.insert(varbind.section('=', 0, 0));
+    EXPECT_EQ(oids, expected) << qPrintable(sets[0]);
+    for (const QString& number : expectedNumbers)
+      EXPECT_TRUE(Varbinds(sets[0]).contains(number)) << qPrintable(number + "\n" + sets[0]);
+    const QStringList memo = page.panel->Memo()->toPlainText().split('\n');
+    EXPECT_TRUE(std::any_of(memo.begin(), memo.end(), [](const QString& line) {
+      return line.startsWith("Set: Ok.");
+    })) << qPrintable(memo.join('\n'));
+    ++tables;
+  }
+  EXPECT_GT(tables, 0) << "no table page without Add has a writable column";
+  EXPECT_TRUE(notifier_.shown.empty()) << qPrintable(notifier_.Texts().join('\n'));
+}
+
 TEST_F(CatalogueDialogAgentTest, IpConfigurationHidesTheAddressRowsUnlessManual) {
   const ZnCatalogueEntry* entry = ZnFindCatalogueEntry("IPConfig1");
   ASSERT_NE(entry, nullptr);
@@ -374,6 +468,81 @@ TEST_F(CatalogueDialogAgentTest, IpConfigurationHidesTheAddressRowsUnlessManual)
   // A program-made selection is not a user's choice.
   source->setCurrentIndex(2);
   EXPECT_FALSE(editor->RowAt(1).value->isHidden());
+}
+
+// A switch that answers every request three seconds late, as a busy one may.
+class SlowSwitchTest : public CatalogueDialogAgentTest {
+ protected:
+  static void SetUpTestSuite() { StartAgent({"--delay", "3000"}); }
+
+  // The bridge port table's dialog as its entry builds it, with a watch on the event loop: the
+  // longest time between two ticks of a 5 ms timer is the longest time the window was frozen.
+  struct WatchedDialog {
+    std::unique_ptr<TConfigForm> form;
+    TSNMPListViewPanel* table = nullptr;
+    QElapsedTimer clock;
+    qint64 lastTick = 0, longestBlockMs = 0;
+    QTimer watchdog;
+
+    WatchedDialog() {
+      QString title;
+      form = ZnBuildCatalogueDialog(*ZnFindCatalogueEntry("PortTable1"), kAddress, title);
+      table = form->findChild<TSNMPListViewPanel*>();
+      watchdog.setTimerType(Qt::PreciseTimer);
+      watchdog.setInterval(5);
+      QObject::connect(&watchdog, &QTimer::timeout, [this] {
+        longestBlockMs = std::max(longestBlockMs, clock.elapsed() - lastTick);
+        lastTick = clock.elapsed();
+      });
+    }
+    void Show() {
+      clock.start();
+      watchdog.start();
+      form->show();
+    }
+    int Rows() const { return table->ListPanel()->ListView()->topLevelItemCount(); }
+  };
+
+  // The switch answers the requests it holds one after another; a read sent now is answered once
+  // it has worked through them, so that stopping it afterwards does not wait on them.
+  static void AwaitIdleSwitch() {
+    static constexpr ZnSNMPVarDef kUpTime[] = {
+        {"1.3.6.1.2.1.1.3", "Up Time", ZnSyntax::TimeTicks, ZnAccess::ReadOnly},
+        {},
+    };
+    ZnSNMPRequest request;
+    request.VarList = ZnSNMPVarList(kUpTime, ZnItemType::SVT_SV, 0);
+    request.Timeout = 1000;
+    request.Get(true);
+  }
+};
+
+// Every request of the bridge port table's walk waits five seconds for its answer: a switch
+// three seconds late still fills the table, where the default second (two tries) would give up,
+// and the window answers the user all the while.
+TEST_F(SlowSwitchTest, TheBridgePortTableWaitsLongEnoughAndTheWindowStaysResponsive) {
+  {
+    WatchedDialog dialog;
+    ASSERT_NE(dialog.table, nullptr);
+    EXPECT_EQ(dialog.table->Binding()->Request().Timeout, 500);
+    dialog.Show();
+    // The first row is the first answer; the rest of the walk, another three seconds a row, is
+    // not waited for: closing the dialog stops it.
+    ASSERT_TRUE(Await([&] { return dialog.Rows() > 0; }, 10000))
+        << qPrintable(dialog.table->Memo()->toPlainText());
+    EXPECT_LT(dialog.longestBlockMs, 200);
+    EXPECT_TRUE(dialog.table->Memo()->toPlainText().isEmpty()) << "the walk ended early";
+  }
+  // The same dialog with the default time-out gives up before the switch answers.
+  WatchedDialog dialog;
+  dialog.table->Binding()->Request().Timeout = ZnSNMPDefaultTimeout;
+  dialog.Show();
+  ASSERT_TRUE(Await([&] { return Idle(*dialog.table); }, 10000));
+  EXPECT_EQ(dialog.Rows(), 0);
+  EXPECT_TRUE(dialog.table->Memo()->toPlainText().startsWith("Get: " + ZnSNMPMapError(-5).Message))
+      << qPrintable(dialog.table->Memo()->toPlainText());
+  EXPECT_LT(dialog.longestBlockMs, 200);
+  AwaitIdleSwitch();
 }
 
 }  // namespace
