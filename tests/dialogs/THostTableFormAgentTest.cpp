@@ -4,6 +4,7 @@
 #include "THostTableEditForm.h"
 #include "THostTableForm.h"
 #include "WhenModal.h"
+#include "ZnHandMadeDialogs.h"
 #include "ZnSNMPRequest.h"
 #include "ZnSNMPRequest2Edits.h"
 
@@ -32,7 +33,12 @@ class THostTableFormAgentTest : public AgentSuite {
  protected:
   void SetUp() override {
     AgentSuite::SetUp();
-    dialog_ = std::make_unique<THostTableForm>();
+    // Opened as the main menu opens it, captioned for the device.
+    dialog_.reset(
+        dynamic_cast<THostTableForm*>(ZnCreateHandMadeDialog(QStringLiteral("THostTableForm"),
+                                                             QStringLiteral("127.0.0.1"), nullptr)
+                                          .release()));
+    ASSERT_NE(dialog_, nullptr);
     ASSERT_TRUE(AwaitIdle());
     agent_->ClearTrace();
   }
@@ -161,6 +167,7 @@ TEST_F(THostTableFormAgentTest, AddressChecksRefuseWithTheirOwnMessage) {
 }
 
 TEST_F(THostTableFormAgentTest, AddCreatesTheRowInOneRequestAndDeleteSendsOnlyDestroy) {
+  EXPECT_EQ(dialog_->windowTitle(), "Trust Host Table : 127.0.0.1");
   EXPECT_EQ(dialog_->StaticText1->text(), "3");
   EXPECT_FALSE(dialog_->DeleteButton->isEnabled());
   ASSERT_EQ(dialog_->ListView1->topLevelItemCount(), 3);

@@ -2,6 +2,7 @@
 #include "DialogShot.h"
 #include "QtPrinters.h"
 #include "TSTP_Info.h"
+#include "ZnHandMadeDialogs.h"
 #include "ZnSNMPRequest2Edits.h"
 
 #include <gtest/gtest.h>
@@ -31,7 +32,11 @@ class TSTP_InfoAgentTest : public AgentSuite {
  protected:
   void SetUp() override {
     AgentSuite::SetUp();
-    dialog_ = std::make_unique<TSTP_Info>(QStringLiteral("127.0.0.1"));
+    // Opened as the main menu opens it, captioned for the device.
+    dialog_.reset(dynamic_cast<TSTP_Info*>(
+        ZnCreateHandMadeDialog(QStringLiteral("TSTP_Info"), QStringLiteral("127.0.0.1"), nullptr)
+            .release()));
+    ASSERT_NE(dialog_, nullptr);
     ASSERT_TRUE(Await([&] { return !dialog_->InfoBinding()->Busy(); }));
     agent_->ClearTrace();
   }

@@ -2,6 +2,7 @@
 #include "DialogShot.h"
 #include "QtPrinters.h"
 #include "TSTP_Port.h"
+#include "ZnHandMadeDialogs.h"
 #include "ZnSNMPRequest2Edits.h"
 
 #include <gtest/gtest.h>
@@ -22,7 +23,11 @@ class TSTP_PortAgentTest : public AgentSuite {
  protected:
   void SetUp() override {
     AgentSuite::SetUp();
-    dialog_ = std::make_unique<TSTP_Port>(QStringLiteral("127.0.0.1"));
+    // Opened as the main menu opens it, captioned for the device.
+    dialog_.reset(dynamic_cast<TSTP_Port*>(
+        ZnCreateHandMadeDialog(QStringLiteral("TSTP_Port"), QStringLiteral("127.0.0.1"), nullptr)
+            .release()));
+    ASSERT_NE(dialog_, nullptr);
     agent_->ClearTrace();
   }
   void TearDown() override {

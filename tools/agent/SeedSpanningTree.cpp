@@ -49,7 +49,9 @@ const ObjectDefinition kObjects[] = {
     {"dot1dStpPathCostDefault", "1.3.6.1.2.1.17.2.18", kInteger, kRW, "1,2", ""},
 
     {"dot1dStpPort", "1.3.6.1.2.1.17.2.15.1.1", kInteger, kRO, "1..65535", ""},
-    {"dot1dStpPortPriority", "1.3.6.1.2.1.17.2.15.1.2", kInteger, kRW, "0..255", ""},
+    // A rapid spanning tree port takes its priority in steps of 16, as its private twin does.
+    {"dot1dStpPortPriority", "1.3.6.1.2.1.17.2.15.1.2", kInteger, kRW,
+     "0,16,32,48,64,80,96,112,128,144,160,176,192,208,224,240", ""},
     // 1 disabled, 2 blocking, 3 listening, 4 learning, 5 forwarding, 6 broken.
     {"dot1dStpPortState", "1.3.6.1.2.1.17.2.15.1.3", kInteger, kRO, "1..6", ""},
     {"dot1dStpPortEnable", "1.3.6.1.2.1.17.2.15.1.4", kInteger, kRW, "1,2", ""},
