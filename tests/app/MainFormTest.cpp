@@ -4,6 +4,7 @@
 #include "QtPrinters.h"
 #include "TAboutForm.h"
 #include "TConfigForm.h"
+#include "TCtrlBtnPanel.h"
 #include "TEditsPanel.h"
 #include "TMainForm.h"
 #include "TSNMPEditorPanel.h"
@@ -18,6 +19,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QDirIterator>
@@ -510,6 +512,49 @@ TEST_F(MainFormTest, RmonViewersFollowTheDevicesRmonState) {
   EXPECT_FALSE(form->StatusPanel()->text().startsWith(QStringLiteral("Get: Ok")));
   ASSERT_TRUE(agent_->Restart());
   SetRmonState(3);
+}
+
+// The RMON State dialog writes the object the RMON menu reads: RMON switched off in the dialog
+// disables the RMON viewers when the menu opens next, switched on enables them again.
+TEST_F(MainFormTest, RmonStateSetInItsDialogDecidesTheRmonViewers) {
+  WriteProfile(1);
+  auto form = Open();
+  form->FormCreate();
+  form->FormActivate();
+  ASSERT_TRUE(RmonViewersEnabled(*form, true));
+  // Sets the state through the dialog opened from its menu item, then opens the RMON menu.
+  auto setInDialog = [&](const QString& label) {
+    QString status;
+    WhenModal([&](QWidget* modal) {
+      auto* page = modal->findChild<TSNMPEditorPanel*>();
+      if (page == nullptr) return true;
+      Await([&] { return !page->Binding()->Busy() && !page->Memo()->toPlainText().isEmpty(); });
+      const TEditsPanel::Row& row = page->Editor()->RowAt(0);
+      auto* state = qobject_cast<QComboBox*>(row.value);
+      if (state == nullptr) return true;
+      state->setCurrentIndex(state->findText(label));
+      if (!row.check->isChecked()) row.check->click();
+      page->Buttons()->SetCheckedButton()->click();
+      status = page->Memo()->toPlainText().split(QLatin1Char('\n')).last();
+      return true;
+    });
+    agent_->ClearTrace();
+    form->MenuAction(QStringLiteral("RMONState1"))->trigger();
+    form->Menu(QStringLiteral("RMON1"))->popup(QPoint(0, 0));
+    form->Menu(QStringLiteral("RMON1"))->hide();
+    return status;
+  };
+
+  EXPECT_TRUE(setInDialog(QStringLiteral("disabled")).startsWith(QStringLiteral("Set: Ok.")));
+  EXPECT_EQ(Sets(), QStringList{"1.3.6.1.4.1.99917.11.63.3.2.1.2.16.0=INTEGER:2"});
+  EXPECT_EQ(form->ST_RmonState()->text(), QStringLiteral("disabled"));
+  EXPECT_TRUE(RmonViewersEnabled(*form, false));
+
+  EXPECT_TRUE(setInDialog(QStringLiteral("enabled")).startsWith(QStringLiteral("Set: Ok.")));
+  EXPECT_EQ(Sets(), QStringList{"1.3.6.1.4.1.99917.11.63.3.2.1.2.16.0=INTEGER:3"});
+  EXPECT_EQ(form->ST_RmonState()->text(), QStringLiteral("enabled"));
+  EXPECT_TRUE(RmonViewersEnabled(*form, true));
+  EXPECT_TRUE(notifier_.shown.empty()) << qPrintable(notifier_.Texts().join('\n'));
 }
 
 TEST_F(MainFormTest, RebootWritesOneWarmStartAndCancelSendsNothing) {
