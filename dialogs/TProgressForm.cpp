@@ -36,16 +36,37 @@ TProgressForm::TProgressForm(QWidget* host, ZnSNMPRequest2Controls* hostBinding,
   timer_.setInterval(1000);
   connect(&timer_, &QTimer::timeout, this, &TProgressForm::Tick);
   if (hostBinding == nullptr) return;
+  hostBinding_ = hostBinding;
+  hostSetDone_ = hostBinding->OnSetDone;
+  hostBinding->OnSetDone = [this](ZnSNMPRequest2Controls* sender, const ZnSNMPError& result) {
+    if (hostSetDone_) hostSetDone_(sender, result);
+    if (result.Code != 0) EndOnFailure();
+  };
   try {
     hostBinding->Apply(true, true);
   } catch (const ZnException& e) {
     if (statusPanel) statusPanel->setText(e.Message());
+    EndOnFailure();
   }
 }
 
+TProgressForm::~TProgressForm() {
+  if (hostBinding_) hostBinding_->OnSetDone = hostSetDone_;
+}
+
+void TProgressForm::EndOnFailure() {
+  writeFailed_ = true;
+  if (isVisible()) close();
+}
+
 void TProgressForm::showEvent(QShowEvent* event) {
-  timer_.start();
   QDialog::showEvent(event);
+  if (writeFailed_) {
+    // Closed once the modal loop runs: closing from inside the show would leave it waiting.
+    QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+    return;
+  }
+  timer_.start();
 }
 
 void TProgressForm::Tick() {

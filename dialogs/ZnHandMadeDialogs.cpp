@@ -11,6 +11,10 @@
 #include "TSTP_Info.h"
 #include "TSTP_Port.h"
 
+#include "TForwarding_Table.h"
+#include "TLogSaveControlForm.h"
+#include "TSMTPControlForm.h"
+
 #include <QDialog>
 
 namespace {
@@ -32,6 +36,9 @@ const HandMadeDialog kDialogs[] = {
     {"TSTP_Info", &CreateTSTP_Info},
     {"TSTP_Port", &CreateTSTP_Port},
     {"THostTableForm", &CreateTHostTableForm},
+    {"TSMTPControlForm", &CreateTSMTPControlForm},
+    {"TLogSaveControlForm", &CreateTLogSaveControlForm},
+    {"TForwarding_Table", &CreateTForwarding_Table},
     {nullptr, nullptr},
 };
 

@@ -2,6 +2,8 @@
 
 #include "DeviceSeed.h"
 #include "SeedDhcpRelay.h"
+#include "SeedLogSave.h"
+#include "SeedSmtp.h"
 #include "SeedSummerTime.h"
 #include "SeedBridge.h"
 #include "SeedSecurity.h"
@@ -40,6 +42,8 @@ std::vector<DevicePart> DeviceParts() {
   std::vector<DevicePart> parts;
   parts.push_back(OwnObjects());
   parts.push_back(StandardMibs());
+  parts.push_back(SmtpPart());
+  parts.push_back(LogSavePart());
   parts.push_back(BridgePart());
   parts.push_back(SecurityPart());
   parts.push_back(SpanningTreePart());
