@@ -7,13 +7,13 @@
 #include "TVLanCurrentTableForm.h"
 #include "TVlanStaticForm.h"
 
-#include "THostTableForm.h"
-#include "TSTP_Info.h"
-#include "TSTP_Port.h"
-
 #include "TForwarding_Table.h"
 #include "TLogSaveControlForm.h"
 #include "TSMTPControlForm.h"
+
+#include "THostTableForm.h"
+#include "TSTP_Info.h"
+#include "TSTP_Port.h"
 
 #include <QDialog>
 
@@ -28,17 +28,17 @@ struct HandMadeDialog {
 
 // One row per hand-made dialog, by the class name of its menu item.
 const HandMadeDialog kDialogs[] = {
-    {"TSummerTimeForm", &CreateTSummerTimeForm},
-    {"TBOOTCtrlTableForm", &CreateTBOOTCtrlTableForm},
     {"TVlanStaticForm", &CreateTVlanStaticForm},
     {"TVLanCurrentTableForm", &CreateTVLanCurrentTableForm},
     {"TGuestVlanForm", &CreateTGuestVlanForm},
-    {"TSTP_Info", &CreateTSTP_Info},
-    {"TSTP_Port", &CreateTSTP_Port},
-    {"THostTableForm", &CreateTHostTableForm},
+    {"TSummerTimeForm", &CreateTSummerTimeForm},
+    {"TBOOTCtrlTableForm", &CreateTBOOTCtrlTableForm},
     {"TSMTPControlForm", &CreateTSMTPControlForm},
     {"TLogSaveControlForm", &CreateTLogSaveControlForm},
     {"TForwarding_Table", &CreateTForwarding_Table},
+    {"TSTP_Info", &CreateTSTP_Info},
+    {"TSTP_Port", &CreateTSTP_Port},
+    {"THostTableForm", &CreateTHostTableForm},
     {nullptr, nullptr},
 };
 
@@ -50,4 +50,11 @@ std::unique_ptr<QDialog> ZnCreateHandMadeDialog(const QString& className,
     if (dialog.className && className == QLatin1String(dialog.className))
       return dialog.create(deviceAddress, parent);
   return nullptr;
+}
+
+QStringList ZnHandMadeDialogClasses() {
+  QStringList classes;
+  for (const HandMadeDialog& dialog : kDialogs)
+    if (dialog.className) classes << QLatin1String(dialog.className);
+  return classes;
 }

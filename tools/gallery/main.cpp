@@ -1,14 +1,18 @@
 // nx596-gallery: opens every catalogue dialog against an agent, waits for its first read, and
-// saves a picture of each as <component>.png — to look at layouts the way a user sees them.
+// saves a picture of each as <component>.png, then every hand-made dialog as <class>.png — to
+// look at layouts the way a user sees them.
 //
 //   nx596-gallery --port PORT [--address ADDR] [--out DIR] [--version 0|1]
 #include "TConfigForm.h"
 #include "ZnCatalogue.h"
 #include "ZnCatalogueDialog.h"
+#include "ZnHandMadeDialogs.h"
 #include "ZnSNMPRequest2Edits.h"
+#include "ZnUserNotifier.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QPixmap>
@@ -29,6 +33,23 @@ void WaitForFirstRead(TConfigForm& form) {
     if (current && !current->Busy() && waited.elapsed() > 300) break;
   }
   QCoreApplication::processEvents(QEventLoop::AllEvents, 100);
+}
+
+// A message box would hold the gallery: its text goes to the error output instead.
+class PrintingNotifier : public ZnUserNotifier {
+ public:
+  bool Message(QWidget*, const QString& caption, const QString& text, Buttons, Icon) override {
+    std::fprintf(stderr, "message box \"%s\": %s\n", qPrintable(caption), qPrintable(text));
+    return false;
+  }
+  void Beep() override {}
+};
+
+// A hand-made dialog reads in the background as it opens; give it time to show its data.
+void WaitForHandMadeRead() {
+  QElapsedTimer waited;
+  waited.start();
+  while (waited.elapsed() < 2000) QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
 }
 
 }  // namespace
@@ -86,5 +107,26 @@ int main(int argc, char** argv) {
     ++saved;
     form->close();
   }
-  return failed == 0 && saved == static_cast<int>(ZnCatalogue().size()) ? 0 : 1;
+  PrintingNotifier notifier;
+  ZnSetNotifier(&notifier);
+  const QStringList handMade = ZnHandMadeDialogClasses();
+  for (const QString& className : handMade) {
+    std::unique_ptr<QDialog> dialog =
+        ZnCreateHandMadeDialog(className, ZnSNMPGlobalDevice.Address, nullptr);
+    dialog->show();
+    WaitForHandMadeRead();
+    const QString file = QDir(parser.value(out)).filePath(className + QStringLiteral(".png"));
+    if (!dialog->grab().save(file)) {
+      std::fprintf(stderr, "could not save %s\n", qPrintable(file));
+      ++failed;
+      continue;
+    }
+    std::printf("%s\t%dx%d\t%s\n", qPrintable(className), dialog->width(), dialog->height(),
+                qPrintable(dialog->windowTitle()));
+    ++saved;
+    dialog->close();
+  }
+  ZnSetNotifier(nullptr);
+  const auto expected = static_cast<int>(ZnCatalogue().size()) + static_cast<int>(handMade.size());
+  return failed == 0 && saved == expected ? 0 : 1;
 }
