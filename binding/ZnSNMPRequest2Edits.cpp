@@ -476,9 +476,12 @@ void ZnSNMPRequest2Edits::AttachListView(QTreeWidget* view, bool autoEnable) {
   view->setSelectionMode(QAbstractItemView::SingleSelection);
   view->setEditTriggers(QAbstractItemView::NoEditTriggers);
   view->setAllColumnsShowFocus(true);
+  // An item rule of a style sheet takes the selection colours with it: they are given back.
   view->setStyleSheet(
       QStringLiteral("QTreeView::item { border-right: 1px solid palette(midlight);"
-                     " border-bottom: 1px solid palette(midlight); }"));
+                     " border-bottom: 1px solid palette(midlight); }"
+                     " QTreeView::item:selected { background: palette(highlight);"
+                     " color: palette(highlighted-text); }"));
   QObject::connect(view, &QTreeWidget::itemSelectionChanged, this, [this] {
     if (!listView_) return;
     const QList<QTreeWidgetItem*> selected = listView_->selectedItems();

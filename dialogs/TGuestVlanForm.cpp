@@ -100,7 +100,7 @@ TGuestVlanForm::TGuestVlanForm(QWidget* parent) : QDialog(parent) {
   body->setLayout(upper);
   layout->addWidget(body, 1);
   layout->addWidget(StatusBar1);
-  resize(620, 240);
+  resize(680, 210);
 
   setTabOrder(edtName, BT_Get);
   connect(BT_Get, &QPushButton::clicked, this, &TGuestVlanForm::BT_GetClick);

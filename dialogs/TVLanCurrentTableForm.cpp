@@ -80,7 +80,7 @@ TVLanCurrentTableForm::TVLanCurrentTableForm(QWidget* parent) : QDialog(parent) 
   splitter->addWidget(LV_dot1qVlanCurrentEntry);
   splitter->addWidget(entry);
   splitter->setChildrenCollapsible(false);
-  splitter->setSizes({170, 230});
+  splitter->setSizes({230, 160});
 
   Memo1 = new QPlainTextEdit(this);
   Memo1->setObjectName(QStringLiteral("Memo1"));
@@ -93,7 +93,7 @@ TVLanCurrentTableForm::TVLanCurrentTableForm(QWidget* parent) : QDialog(parent) 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(upper, 1);
   layout->addWidget(Memo1);
-  resize(640, 520);
+  resize(720, 520);
 
   connect(RefreshBtn, &QPushButton::clicked, this, &TVLanCurrentTableForm::RefreshBtnClick);
   FormCreate();
@@ -101,6 +101,7 @@ TVLanCurrentTableForm::TVLanCurrentTableForm(QWidget* parent) : QDialog(parent) 
 
 TVLanCurrentTableForm::~TVLanCurrentTableForm() {
   FormClose();
+  ZnUnwatchList(LV_dot1qVlanCurrentEntry, this);
 }
 
 void TVLanCurrentTableForm::CreatePortGrids() {

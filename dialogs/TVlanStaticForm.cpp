@@ -97,7 +97,7 @@ TVlanStaticForm::TVlanStaticForm(QWidget* parent) : QDialog(parent) {
   splitter->addWidget(LV_dot1qVlanStaticEntry);
   splitter->addWidget(entry);
   splitter->setChildrenCollapsible(false);
-  splitter->setSizes({170, 260});
+  splitter->setSizes({240, 190});
 
   Memo1 = new QPlainTextEdit(this);
   Memo1->setObjectName(QStringLiteral("Memo1"));
@@ -110,7 +110,7 @@ TVlanStaticForm::TVlanStaticForm(QWidget* parent) : QDialog(parent) {
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(upper, 1);
   layout->addWidget(Memo1);
-  resize(640, 560);
+  resize(720, 560);
 
   setTabOrder(LV_dot1qVlanStaticEntry, ED_VLANID);
   setTabOrder(ED_VLANID, Status);
@@ -127,6 +127,7 @@ TVlanStaticForm::TVlanStaticForm(QWidget* parent) : QDialog(parent) {
 
 TVlanStaticForm::~TVlanStaticForm() {
   FormClose();
+  ZnUnwatchList(LV_dot1qVlanStaticEntry, this);
 }
 
 void TVlanStaticForm::CreatePortGrids() {

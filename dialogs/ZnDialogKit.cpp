@@ -22,6 +22,12 @@ void ZnWatchListClicks(QTreeWidget* view, QObject* filter) {
   view->viewport()->installEventFilter(filter);
 }
 
+void ZnUnwatchList(QTreeWidget* view, QObject* dialog) {
+  view->viewport()->removeEventFilter(dialog);
+  QObject::disconnect(view->model(), nullptr, dialog, nullptr);
+  QObject::disconnect(view, nullptr, dialog, nullptr);
+}
+
 bool ZnIsListClick(QTreeWidget* view, QObject* watched, QEvent* event) {
   if (watched != view->viewport() || event->type() != QEvent::MouseButtonRelease) return false;
   const auto* mouse = static_cast<QMouseEvent*>(event);

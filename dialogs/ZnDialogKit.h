@@ -27,6 +27,9 @@ void ZnReleaseBinding(Binding*& binding) {
 
 // Lets `filter` see the mouse clicks on `view`'s rows and empty space.
 void ZnWatchListClicks(QTreeWidget* view, QObject* filter);
+// Ends what ZnWatchListClicks and the dialog's own connections tie `view` to `dialog`: a
+// dialog's destructor calls it, since the view outlives the dialog's own part.
+void ZnUnwatchList(QTreeWidget* view, QObject* dialog);
 // True for a click (mouse release) on `view`; a click on empty space clears the selection
 // first, as a click beside the rows of a list view does on the device's original forms.
 bool ZnIsListClick(QTreeWidget* view, QObject* watched, QEvent* event);

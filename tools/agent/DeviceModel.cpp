@@ -114,6 +114,7 @@ DeviceModel::DeviceModel(std::span<const TableDefinition> tables,
     table->entry = *entry;
     table->index = definition.index;
     table->rowStatusColumn = definition.rowStatusColumn;
+    table->columnsWithDestroy = definition.columnsWithDestroy;
     if (!definition.required.empty() && definition.rowStatusColumn == 0) {
       throw std::invalid_argument("required columns of " + table->name +
                                   ", which has no rows to create");
@@ -324,6 +325,103 @@ void DeviceModel::AddAction(const ActionDefinition& definition) {
 
 DeviceModel::~DeviceModel() = default;
 
+const std::optional<Value>* SetUndo::ValueBefore(const Oid& name) const {
+  if (!saved_.count(name)) return nullptr;
+  for (const auto& before : before_)
+    if (before.name == name) return &before.value;
+  return nullptr;
+}
+
+void DeviceModel::AddRule(std::shared_ptr<const ModelRule> rule) {
+  rules_.push_back(std::move(rule));
+}
+
+void DeviceModel::SettleRules() {
+  SetUndo unused;
+  for (const auto& rule : rules_) rule->Settle(*this, {}, unused);
+}
+
+std::optional<Value> DeviceModel::After(const Oid& instance,
+                                        std::span<const SetVarbind> varbinds) const {
+  const Object* object = FindObject(instance);
+  const auto actions = RowActions(varbinds);
+  auto action = actions.end();
+  if (object && object->table) {
+    const Oid index(instance.begin() + static_cast<std::ptrdiff_t>(object->oid.size()),
+                    instance.end());
+    action = actions.find({object->table, index});
+    if (action != actions.end() && action->second == RowAction::kDestroy) return std::nullopt;
+  }
+  for (auto varbind = varbinds.rbegin(); varbind != varbinds.rend(); ++varbind)
+    if (varbind->name == instance) return varbind->value;
+  if (auto cell = cells_.find(instance); cell != cells_.end()) return cell->second.value;
+  if (!object || !object->table) return std::nullopt;
+  const bool created = action != actions.end() && (action->second == RowAction::kCreateAndGo ||
+                                                   action->second == RowAction::kCreateAndWait);
+  if (!created || std::ranges::count(object->table->required, object)) return std::nullopt;
+  if (object->IsRowStatus())
+    return Value{action->second == RowAction::kCreateAndGo ? kRowActive : kRowNotInService};
+  return object->initial;
+}
+
+std::vector<Oid> DeviceModel::Indexes(const Oid& column) const {
+  std::vector<Oid> indexes;
+  for (auto cell = cells_.upper_bound(column);
+       cell != cells_.end() && StartsWith(cell->first, column); ++cell) {
+    indexes.emplace_back(cell->first.begin() + static_cast<std::ptrdiff_t>(column.size()),
+                         cell->first.end());
+  }
+  return indexes;
+}
+
+std::vector<Oid> DeviceModel::IndexesAfter(const Oid& column,
+                                           std::span<const SetVarbind> varbinds) const {
+  std::set<Oid> candidates;
+  for (const Oid& index : Indexes(column)) candidates.insert(index);
+  const Object* object = objects_.count(column) ? &objects_.at(column) : nullptr;
+  if (object && object->table) {
+    for (const auto& varbind : varbinds) {
+      const Object* written = FindObject(varbind.name);
+      if (!written || written->table != object->table) continue;
+      candidates.emplace(varbind.name.begin() + static_cast<std::ptrdiff_t>(written->oid.size()),
+                         varbind.name.end());
+    }
+  }
+  std::vector<Oid> indexes;
+  for (const Oid& index : candidates) {
+    Oid instance = column;
+    instance.insert(instance.end(), index.begin(), index.end());
+    if (After(instance, varbinds)) indexes.push_back(index);
+  }
+  return indexes;
+}
+
+void DeviceModel::Write(const Oid& instance, Value value, SetUndo& undo) {
+  const Object* object = FindObject(instance);
+  if (!object || object->access == Access::kNotAccessible || !ValidInstance(*object, instance) ||
+      value.index() != ZeroValue(object->syntax).index()) {
+    throw std::logic_error("a rule writes what " + FormatOid(instance) + " cannot hold");
+  }
+  auto cell = cells_.find(instance);
+  if (cell != cells_.end() && cell->second.value == value) return;
+  Put(instance, *object, std::move(value), undo);
+}
+
+void DeviceModel::WriteNumber(const Oid& instance, std::int64_t number, SetUndo& undo) {
+  const Object* object = FindObject(instance);
+  if (object && std::holds_alternative<std::uint64_t>(ZeroValue(object->syntax))) {
+    Write(instance, Value{static_cast<std::uint64_t>(number)}, undo);
+    return;
+  }
+  Write(instance, Value{number}, undo);
+}
+
+void DeviceModel::Erase(const Oid& instance, SetUndo& undo) {
+  if (!cells_.count(instance)) return;
+  Save(undo, instance);
+  cells_.erase(instance);
+}
+
 const DeviceModel::Object* DeviceModel::FindObject(const Oid& instance) const {
   // Objects never lie below one another, so the greatest object OID not after the instance is
   // the only one that can be its prefix.
@@ -524,7 +622,8 @@ SetCheck DeviceModel::Check(std::span<const SetVarbind> varbinds) const {
       continue;
     }
     if (exists) {
-      if (action != actions.end() && action->second == RowAction::kDestroy) {
+      if (action != actions.end() && action->second == RowAction::kDestroy &&
+          !object->table->columnsWithDestroy) {
         return fail(SetError::kInconsistentValue);
       }
       continue;
@@ -533,6 +632,10 @@ SetCheck DeviceModel::Check(std::span<const SetVarbind> varbinds) const {
     bool created = action != actions.end() && (action->second == RowAction::kCreateAndGo ||
                                                action->second == RowAction::kCreateAndWait);
     if (!created) return fail(SetError::kInconsistentName);
+  }
+  for (const auto& rule : rules_) {
+    if (SetCheck check = rule->Check(*this, varbinds); check.error != SetError::kNoError)
+      return check;
   }
   return {};
 }
@@ -618,6 +721,12 @@ void DeviceModel::Apply(std::span<const SetVarbind> varbinds, SetUndo& undo) {
       }
       continue;
     }
+    if (object->table) {  // a column of a row destroyed by the same request goes with it
+      const Oid index(varbind.name.begin() + static_cast<std::ptrdiff_t>(object->oid.size()),
+                      varbind.name.end());
+      auto row = rowActions.find({object->table, index});
+      if (row != rowActions.end() && row->second == RowAction::kDestroy) continue;
+    }
     Put(varbind.name, *object, varbind.value, undo);
   }
   // Actions run once every value of the request is in place, so that they see the row as the
@@ -642,6 +751,7 @@ void DeviceModel::Apply(std::span<const SetVarbind> varbinds, SetUndo& undo) {
       Put(status, *cell->second.object, Value{kRowNotInService}, undo);
     }
   }
+  for (const auto& rule : rules_) rule->Settle(*this, varbinds, undo);
 }
 
 void DeviceModel::RunActions(const SetVarbind& varbind, const Object& object, SetUndo& undo) {

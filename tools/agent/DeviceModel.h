@@ -60,6 +60,10 @@ struct TableDefinition {
   // Empty, or the entry of the table whose rows this table's rows belong to: the leading parts
   // of the index name a row there (a rule names its profile), which must exist to create one.
   const char* parent = "";
+  // The request that destroys a row may also write the row's other columns, which go with it
+  // (a device that takes a deleted entry's values along with its destroy); otherwise such a
+  // request is inconsistentValue.
+  bool columnsWithDestroy = false;
 };
 
 // What writing the start value of an action object does to the rest of the device.
@@ -121,6 +125,11 @@ struct SetCheck {
 
 // What a SET changed, so that it can be taken back when another part of the request fails.
 class SetUndo {
+ public:
+  // What `name` held before the SET: nullptr when the SET did not change it, a pointer to
+  // nullopt when it did not exist.
+  const std::optional<Value>* ValueBefore(const Oid& name) const;
+
  private:
   friend class DeviceModel;
   struct Before {
@@ -129,6 +138,23 @@ class SetUndo {
   };
   std::vector<Before> before_;
   std::set<Oid> saved_;
+};
+
+class DeviceModel;
+
+// A rule of the device that spans several objects, beyond each object's own limits: a check a
+// whole request must pass (untagged ports are egress ports) and values the device keeps in step
+// with others (a table that follows another, a counter of deleted rows). The areas of the switch
+// add the rules of their objects (DeviceRules.h).
+class ModelRule {
+ public:
+  virtual ~ModelRule() = default;
+  // Runs once every varbind passed the checks of its own object; DeviceModel::After tells what
+  // the request would leave.
+  virtual SetCheck Check(const DeviceModel&, std::span<const SetVarbind>) const { return {}; }
+  // Runs once the request's values and actions are in place, and once over the start values;
+  // every change goes through Write, WriteNumber or Erase with `undo`.
+  virtual void Settle(DeviceModel&, std::span<const SetVarbind>, SetUndo&) const {}
 };
 
 class DeviceModel {
@@ -153,6 +179,7 @@ class DeviceModel {
     std::uint32_t rowStatusColumn = 0;
     std::vector<const Object*> columns;  // accessible columns, in column order
     std::vector<const Object*> required;
+    bool columnsWithDestroy = false;
     const Table* parent = nullptr;
     std::size_t parentIndexLength = 0;  // sub-identifiers of the index that name the parent row
   };
@@ -189,6 +216,25 @@ class DeviceModel {
   SetCheck Check(std::span<const SetVarbind> varbinds) const;
   void Apply(std::span<const SetVarbind> varbinds, SetUndo& undo);
   void Undo(const SetUndo& undo);
+
+  // Rules run in the order added: their checks after every object's own, their settling at the
+  // end of every Apply and in SettleRules, once the start values are in.
+  void AddRule(std::shared_ptr<const ModelRule> rule);
+  void SettleRules();
+
+  // For rules. The value `instance` holds once `varbinds` are applied, before any action or
+  // rule acts: the value written, nothing in a row the request destroys, the initial value of a
+  // column of a row it creates, else the current value.
+  std::optional<Value> After(const Oid& instance, std::span<const SetVarbind> varbinds) const;
+  // The indexes of the instances of `column` (an object OID), in order, now or once `varbinds`
+  // are applied.
+  std::vector<Oid> Indexes(const Oid& column) const;
+  std::vector<Oid> IndexesAfter(const Oid& column, std::span<const SetVarbind> varbinds) const;
+  // Changes an instance of an accessible object, its limits aside; a value of another kind than
+  // the object's throws std::logic_error. WriteNumber converts to the object's kind of number.
+  void Write(const Oid& instance, Value value, SetUndo& undo);
+  void WriteNumber(const Oid& instance, std::int64_t number, SetUndo& undo);
+  void Erase(const Oid& instance, SetUndo& undo);
 
  private:
   struct RowKey {
@@ -233,6 +279,7 @@ class DeviceModel {
   std::map<Oid, Object> objects_;
   std::map<Oid, Cell> cells_;
   std::vector<Action> actions_;
+  std::vector<std::shared_ptr<const ModelRule>> rules_;
 };
 
 }  // namespace nx596

@@ -8,6 +8,7 @@
 #include "SeedBridge.h"
 #include "SeedSecurity.h"
 #include "SeedSpanningTree.h"
+#include "SeedVlan.h"
 #include "StandardSeed.h"
 
 #include <cstring>
@@ -42,6 +43,7 @@ std::vector<DevicePart> DeviceParts() {
   std::vector<DevicePart> parts;
   parts.push_back(OwnObjects());
   parts.push_back(StandardMibs());
+  parts.push_back(VlanPart());
   parts.push_back(SmtpPart());
   parts.push_back(LogSavePart());
   parts.push_back(BridgePart());
@@ -59,6 +61,10 @@ std::unique_ptr<DeviceModel> ModelOfParts(std::vector<DevicePart> parts) {
     model->Seed(part.seed);
     for (auto& [instance, value] : part.rows) model->Insert(instance, std::move(value));
   }
+  // Rules derive their values from the start values of every part.
+  for (DevicePart& part : parts)
+    for (auto& rule : part.rules) model->AddRule(std::move(rule));
+  model->SettleRules();
   return model;
 }
 

@@ -20,6 +20,7 @@ struct DevicePart {
   std::span<const SeedValue> seed;
   std::span<const ActionDefinition> actions;
   std::vector<std::pair<Oid, Value>> rows;  // rows made in code, instances written numerically
+  std::vector<std::shared_ptr<const ModelRule>> rules = {};  // rules spanning several objects
 };
 
 // Every part, in the order the model takes them.
