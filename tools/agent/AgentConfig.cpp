@@ -46,9 +46,8 @@ std::vector<std::string> AgentConfigLines(const AgentOptions& options) {
       "view nxAll included .1",
       "view nxAll included .2",
 
-      // Communities: v1 and v2c from any source; the security name is the community itself.
-      std::string("com2sec ") + kReadCommunity + " default " + kReadCommunity,
-      std::string("com2sec ") + kWriteCommunity + " default " + kWriteCommunity,
+      // Communities come from the community table (CommunityAccess), whose rows name the
+      // community itself as the security name of these groups.
       std::string("group nxReadOnly v1 ") + kReadCommunity,
       std::string("group nxReadOnly v2c ") + kReadCommunity,
       std::string("group nxReadWrite v1 ") + kWriteCommunity,
@@ -68,6 +67,14 @@ std::vector<std::string> AgentConfigLines(const AgentOptions& options) {
       // 10.90.90.2 and 10.90.90.3, port 162
       "targetAddr nmsPrimary .1.3.6.1.6.1.1 0x0A5A5A0200A2 1500 3 \"nxTraps\" nxParamsV2c 5 1",
       "targetAddr nmsBackup .1.3.6.1.6.1.1 0x0A5A5A0300A2 3000 2 \"nxTraps\" nxParamsV3 5 1",
+      // The notification MIB's tables in net-snmp's own storage format: notifications go to the
+      // targets tagged nxTraps, and nxParamsV3 filters them through the profile nxFilter, which
+      // includes the standard traps (index: the length-prefixed profile name, then the IMPLIED
+      // subtree 1.3.6.1.6.3.1.1.5). All read-only, like the targets.
+      "snmpNotifyTable nxNotify nxTraps 1 5 1",
+      "snmpNotifyFilterProfileTable nxParamsV3 nxFilter 5 1",
+      "snmpNotifyFilterTable .8.110.120.70.105.108.116.101.114.1.3.6.1.6.3.1.1.5 "
+      "2:\"\" 3:1 4:5 5:1 $",
   };
   if (!options.engineIdHex.empty()) lines.push_back("exactEngineID 0x" + options.engineIdHex);
   std::vector<UserOption> users = BuiltInUsers();

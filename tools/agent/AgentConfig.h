@@ -9,7 +9,8 @@
 // language, built from code so that no file of the user or the system is involved.
 namespace nx596 {
 
-// Communities the device knows; any other community fails authentication.
+// The communities the device starts with: rows of its community table, which decides what the
+// agent accepts (CommunityAccess); any other community fails authentication.
 inline constexpr const char* kReadCommunity = "tamrel";
 inline constexpr const char* kWriteCommunity = "vosquin";
 // A context besides the default one; the device model answers in both.

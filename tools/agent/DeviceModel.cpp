@@ -752,6 +752,7 @@ void DeviceModel::Apply(std::span<const SetVarbind> varbinds, SetUndo& undo) {
     }
   }
   for (const auto& rule : rules_) rule->Settle(*this, varbinds, undo);
+  NotifyWatchers(undo);
 }
 
 void DeviceModel::RunActions(const SetVarbind& varbind, const Object& object, SetUndo& undo) {
@@ -815,6 +816,37 @@ void DeviceModel::Undo(const SetUndo& undo) {
     const Object* object = FindObject(before->name);
     cells_[before->name] = Cell{object, *before->value};
   }
+  NotifyWatchers(undo);
+}
+
+std::size_t DeviceModel::Watch(const Oid& subtree, std::function<void()> changed) {
+  watchers_.emplace(++nextWatch_, std::make_pair(subtree, std::move(changed)));
+  return nextWatch_;
+}
+
+void DeviceModel::Unwatch(std::size_t watch) {
+  watchers_.erase(watch);
+}
+
+void DeviceModel::NotifyWatchers(const SetUndo& undo) const {
+  for (const auto& [number, watcher] : watchers_) {
+    const auto& [subtree, changed] = watcher;
+    if (std::ranges::any_of(undo.before_, [&](const SetUndo::Before& before) {
+          return StartsWith(before.name, subtree);
+        })) {
+      changed();
+    }
+  }
+}
+
+bool DeviceModel::SetInitial(const Oid& column, Value value) {
+  auto object = objects_.find(column);
+  if (object == objects_.end() || !object->second.table ||
+      value.index() != object->second.initial.index()) {
+    return false;
+  }
+  object->second.initial = std::move(value);
+  return true;
 }
 
 }  // namespace nx596

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -217,6 +218,15 @@ class DeviceModel {
   void Apply(std::span<const SetVarbind> varbinds, SetUndo& undo);
   void Undo(const SetUndo& undo);
 
+  // Runs `changed` after every SET, and every undo of one, that changed an instance below
+  // `subtree`, so that what the agent derives from those values follows them (the communities it
+  // accepts). The number returned ends the watch.
+  std::size_t Watch(const Oid& subtree, std::function<void()> changed);
+  void Unwatch(std::size_t watch);
+  // The value a column takes in rows created from now on, for a default the agent learns only
+  // when it starts (its own engine ID). False when no table column of that syntax is there.
+  bool SetInitial(const Oid& column, Value value);
+
   // Rules run in the order added: their checks after every object's own, their settling at the
   // end of every Apply and in SettleRules, once the start values are in.
   void AddRule(std::shared_ptr<const ModelRule> rule);
@@ -274,11 +284,14 @@ class DeviceModel {
   void AddAction(const ActionDefinition& definition);
   void RunActions(const SetVarbind& varbind, const Object& object, SetUndo& undo);
   void Put(const Oid& name, const Object& object, Value value, SetUndo& undo);
+  void NotifyWatchers(const SetUndo& undo) const;
 
   std::vector<std::unique_ptr<Table>> tables_;
   std::map<Oid, Object> objects_;
   std::map<Oid, Cell> cells_;
   std::vector<Action> actions_;
+  std::map<std::size_t, std::pair<Oid, std::function<void()>>> watchers_;
+  std::size_t nextWatch_ = 0;
   std::vector<std::shared_ptr<const ModelRule>> rules_;
 };
 

@@ -117,11 +117,12 @@ std::string FormatRequest(const netsnmp_pdu& pdu) {
   return line;
 }
 
-RequestGate::RequestGate(const AgentOptions& options, std::vector<std::string> communities)
+RequestGate::RequestGate(const AgentOptions& options,
+                         std::function<bool(const std::string&)> knownCommunity)
     : traceFile_(options.traceFile),
       delayMs_(options.delayMs),
       dropEvery_(options.dropEvery),
-      communities_(std::move(communities)) {}
+      knownCommunity_(std::move(knownCommunity)) {}
 
 RequestGate::~RequestGate() {
   Uninstall();
@@ -157,11 +158,8 @@ bool RequestGate::Authentic(const netsnmp_pdu& pdu) const {
   // the agent, and one it does not know is dropped there as an authentication failure.
   if (pdu.version == SNMP_VERSION_3) return true;
   if (!pdu.community) return false;
-  std::string community(reinterpret_cast<const char*>(pdu.community), pdu.community_len);
-  for (const auto& known : communities_) {
-    if (community == known) return true;
-  }
-  return false;
+  return knownCommunity_(
+      std::string(reinterpret_cast<const char*>(pdu.community), pdu.community_len));
 }
 
 bool RequestGate::Admit(const netsnmp_pdu& pdu) {

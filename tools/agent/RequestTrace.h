@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -20,7 +21,10 @@ std::string FormatRequest(const netsnmp_pdu& pdu);
 
 class RequestGate {
  public:
-  RequestGate(const AgentOptions& options, std::vector<std::string> communities);
+  // `knownCommunity` tells whether the agent accepts a community: a request it will refuse
+  // without an answer is not traced.
+  RequestGate(const AgentOptions& options,
+              std::function<bool(const std::string&)> knownCommunity);
   ~RequestGate();
   RequestGate(const RequestGate&) = delete;
   RequestGate& operator=(const RequestGate&) = delete;
@@ -41,7 +45,7 @@ class RequestGate {
   std::string traceFile_;
   std::uint32_t delayMs_;
   std::uint32_t dropEvery_;
-  std::vector<std::string> communities_;
+  std::function<bool(const std::string&)> knownCommunity_;
   std::FILE* trace_ = nullptr;
   std::uint64_t received_ = 0;
   netsnmp_session* session_ = nullptr;

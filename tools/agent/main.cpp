@@ -6,6 +6,7 @@
 
 #include "AgentConfig.h"
 #include "AgentOptions.h"
+#include "CommunityAccess.h"
 #include "DeviceModel.h"
 #include "DeviceParts.h"
 #include "DeviceSeed.h"
@@ -175,16 +176,22 @@ std::unique_ptr<nx596::DeviceModel> BuildModel(std::uint32_t fdbRows) {
   return model;
 }
 
-// The community table names the engine that serves each community, which is this agent's.
-void FillEngineId(nx596::DeviceModel& model) {
+std::string LocalEngineId() {
   u_char engineId[SNMP_MAXBUF_SMALL];
   size_t length = snmpv3_get_engineID(engineId, sizeof engineId);
-  if (length == 0) return;
+  return std::string(reinterpret_cast<const char*>(engineId), length);
+}
+
+// The community table names the engine that serves each community, which is this agent's; a
+// row created later names it too unless the request says otherwise.
+void FillEngineId(nx596::DeviceModel& model, const std::string& engineId) {
+  if (engineId.empty()) return;
   const auto column = *nx596::ParseOid(nx596::kCommunityContextEngineIdColumn);
   for (const auto* cell = model.Next(column, false, column); cell;
        cell = model.Next(cell->first, false, column)) {
-    model.Assign(cell->first, std::string(reinterpret_cast<const char*>(engineId), length));
+    model.Assign(cell->first, engineId);
   }
+  model.SetInitial(column, engineId);
 }
 
 const char* const kLedStatusInstance = "1.3.6.1.4.1.99917.11.63.3.2.1.1.5.0";
@@ -319,7 +326,11 @@ int Run(const nx596::AgentOptions& options) {
     std::cerr << "nx596-agent: state directory: " << error.what() << "\n";
     return 1;
   }
-  nx596::RequestGate gate(options, {nx596::kReadCommunity, nx596::kWriteCommunity});
+  // The communities the agent accepts follow its community table once net-snmp is set up.
+  std::optional<nx596::CommunityAccess> communities;
+  nx596::RequestGate gate(options, [&communities](const std::string& community) {
+    return communities && communities->Accepts(community);
+  });
   std::string traceError;
   if (!gate.OpenTrace(traceError)) {
     std::cerr << "nx596-agent: " << traceError << "\n";
@@ -356,7 +367,8 @@ int Run(const nx596::AgentOptions& options) {
       std::cerr << "nx596-agent: cannot listen on udp:127.0.0.1:" << options.port << "\n";
       status = 1;
     } else {
-      FillEngineId(*model);
+      FillEngineId(*model, LocalEngineId());
+      communities.emplace(*model, LocalEngineId());
       // Engine boots and engine ID are on disk before the first request, so even a killed
       // agent starts the next time with more boots and the same engine.
       snmp_store(kAppName);
@@ -370,6 +382,8 @@ int Run(const nx596::AgentOptions& options) {
       while (!gStopRequested) agent_check_and_process(1);
       live.reset();
       snmp_alarm_unregister(tick);
+      // net-snmp frees what it holds of the communities when it shuts down.
+      communities.reset();
     }
     gate.Uninstall();
     handler.UnregisterAll();
