@@ -8,6 +8,7 @@
 #include "SeedBridge.h"
 #include "SeedSecurity.h"
 #include "SeedSpanningTree.h"
+#include "SeedTrustedHosts.h"
 #include "SeedVlan.h"
 #include "StandardSeed.h"
 
@@ -49,6 +50,7 @@ std::vector<DevicePart> DeviceParts() {
   parts.push_back(BridgePart());
   parts.push_back(SecurityPart());
   parts.push_back(SpanningTreePart());
+  parts.push_back(TrustedHostsPart());
   parts.push_back(DhcpRelayPart());
   parts.push_back(SummerTimePart());
   return parts;

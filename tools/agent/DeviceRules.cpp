@@ -295,4 +295,28 @@ void MirrorTableRule::Settle(DeviceModel& model, std::span<const SetVarbind>, Se
   }
 }
 
+LinearRelationRule::LinearRelationRule(std::vector<Term> terms, std::int64_t least)
+    : least_(least) {
+  if (terms.empty()) throw std::invalid_argument("a relation without terms");
+  for (const Term& term : terms) terms_.emplace_back(term.coefficient, Parse(term.scalar));
+}
+
+SetCheck LinearRelationRule::Check(const DeviceModel& model,
+                                   std::span<const SetVarbind> varbinds) const {
+  const auto written = std::ranges::find_if(varbinds, [&](const SetVarbind& varbind) {
+    return std::ranges::any_of(terms_,
+                               [&](const auto& term) { return term.second == varbind.name; });
+  });
+  if (written == varbinds.end()) return {};
+  std::int64_t sum = 0;
+  for (const auto& [coefficient, scalar] : terms_) {
+    const std::optional<Value> value = model.After(scalar, varbinds);
+    const auto* number = value ? std::get_if<std::int64_t>(&*value) : nullptr;
+    if (!number) return {};  // a scalar the device does not hold yet binds nothing
+    sum += coefficient * *number;
+  }
+  if (sum >= least_) return {};
+  return Refuse(SetError::kInconsistentValue, static_cast<std::size_t>(written - varbinds.begin()));
+}
+
 }  // namespace nx596

@@ -133,4 +133,22 @@ class MirrorTableRule : public ModelRule {
   std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
 };
 
+// Integer scalars the device keeps in a linear relation: once a request is applied, the sum of
+// coefficient × value over the terms is at least `least` (the 802.1D bridge timers). A request
+// that writes one of the scalars and breaks the relation is refused with inconsistentValue at
+// the first varbind that writes one of them; a request that writes none of them is not judged.
+class LinearRelationRule : public ModelRule {
+ public:
+  struct Term {
+    std::int64_t coefficient;
+    const char* scalar;  // the instance, ".0" included
+  };
+  LinearRelationRule(std::vector<Term> terms, std::int64_t least);
+  SetCheck Check(const DeviceModel& model, std::span<const SetVarbind> varbinds) const override;
+
+ private:
+  std::vector<std::pair<std::int64_t, Oid>> terms_;
+  std::int64_t least_;
+};
+
 }  // namespace nx596

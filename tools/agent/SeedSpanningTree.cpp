@@ -1,5 +1,6 @@
 #include "SeedSpanningTree.h"
 
+#include "DeviceRules.h"
 #include "SeedRows.h"
 
 namespace nx596 {
@@ -93,6 +94,20 @@ const ActionDefinition kActions[] = {
     {"Protocol Migration", "1.3.6.1.2.1.17.2.19.1.1", "1", "", ActionEffect::kNone, "", "", 2},
 };
 
+// An 802.1D bridge keeps 2 * (forward delay - 1 s) >= max age >= 2 * (hello time + 1 s); a
+// write that would break it is refused with inconsistentValue.
+std::vector<std::shared_ptr<const ModelRule>> TimerRules() {
+  using Term = LinearRelationRule::Term;
+  constexpr const char* kMaxAge = "1.3.6.1.2.1.17.2.12.0";
+  constexpr const char* kHelloTime = "1.3.6.1.2.1.17.2.13.0";
+  constexpr const char* kForwardDelay = "1.3.6.1.2.1.17.2.14.0";
+  return {
+      std::make_shared<LinearRelationRule>(std::vector<Term>{{2, kForwardDelay}, {-1, kMaxAge}},
+                                           200),
+      std::make_shared<LinearRelationRule>(std::vector<Term>{{1, kMaxAge}, {-2, kHelloTime}}, 200),
+  };
+}
+
 void PortRows(RowWriter& row, std::uint32_t port) {
   const Oid index = {port};
   const bool linked = port <= kLinkedPorts;
@@ -127,7 +142,7 @@ DevicePart SpanningTreePart() {
   std::vector<std::pair<Oid, Value>> rows;
   RowWriter row(rows);
   for (std::uint32_t port = 1; port <= kPortCount; ++port) PortRows(row, port);
-  return {kSubtrees, kTables, kObjects, kSeed, kActions, std::move(rows)};
+  return {kSubtrees, kTables, kObjects, kSeed, kActions, std::move(rows), TimerRules()};
 }
 
 }  // namespace nx596
