@@ -171,6 +171,40 @@ std::optional<QString> UsmCreationValue(const ZnCataloguePage& page, int column,
   }
 }
 
+// What a new trunk group demands: ports no other group holds, here the two lowest free ones, led
+// by the first of them. Nothing for the columns of other tables.
+std::optional<QString> TrunkCreationValue(const ZnCataloguePage& page, int column,
+                                          const std::vector<QStringList>& rows) {
+  static const QString trunkEntry = QStringLiteral("1.3.6.1.4.1.99917.11.63.3.2.4.3.1");
+  const QString oid = QString::fromUtf8(page.table[column].Oid);
+  if (!oid.startsWith(trunkEntry + '.')) return std::nullopt;
+  int portsColumn = 0;
+  while (page.table[portsColumn].Oid &&
+         QString::fromUtf8(page.table[portsColumn].Oid) != trunkEntry + ".3")
+    ++portsColumn;
+  QByteArray list(4, '\0'), held(4, '\0');
+  for (const QStringList& row : rows) {
+    const QByteArray ports = QByteArray::fromHex(row.value(portsColumn).toLatin1());
+    for (int k = 0; k < held.size() && k < ports.size(); ++k) held[k] = char(held[k] | ports[k]);
+  }
+  int first = 0;
+  for (int port = 1, taken = 0; port <= 26 && taken < 2; ++port) {
+    const int octet = (port - 1) / 8;
+    const auto bit = static_cast<char>(0x80 >> ((port - 1) % 8));
+    if (held[octet] & bit) continue;
+    list[octet] = char(list[octet] | bit);
+    if (taken++ == 0) first = port;
+  }
+  switch (oid.section('.', -1).toInt()) {
+    case 2:  // the master port
+      return QString::number(first);
+    case 3:  // the members
+      return QString::fromLatin1(list.toHex().toUpper());
+    default:
+      return std::nullopt;
+  }
+}
+
 // The "SNMP V3" menu serves SNMPv3 only: the pages that administer the SNMP engine itself (the
 // standard MIBs below snmpModules) are used over SNMPv3 with authentication and privacy, the
 // others over SNMPv2c as every test starts.
@@ -379,8 +413,9 @@ TEST_F(CatalogueDialogAgentTest, TablePagesCreateAndDestroyARowThroughItsRowStat
           continue;
         }
         if (i == status || !row.check->isEnabled()) continue;
-        const std::optional<QString> demanded =
+        std::optional<QString> demanded =
             rows.empty() ? std::nullopt : UsmCreationValue(*page.recipe, i, rows.front());
+        if (!demanded) demanded = TrunkCreationValue(*page.recipe, i, rows);
         if (demanded && demanded->isEmpty()) continue;
         const QString copied = rows.empty() || page.Def(i).Options ? QString() : rows.front()[i];
         SetValueText(row, demanded           ? *demanded
