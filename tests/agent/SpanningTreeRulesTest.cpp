@@ -44,12 +44,14 @@ struct Step {
   std::size_t failedIndex;
 };
 
-void Run(nx596::DeviceModel& model, const std::vector<Step>& steps) {
+void RunSteps(nx596::DeviceModel& model, const std::vector<Step>& steps) {
   for (const Step& step : steps) {
     SCOPED_TRACE(step.what);
     const nx596::SetCheck check = Set(model, step.request);
     EXPECT_EQ(check.error, step.error);
-    if (step.error != SetError::kNoError) EXPECT_EQ(check.failedIndex, step.failedIndex);
+    if (step.error != SetError::kNoError) {
+      EXPECT_EQ(check.failedIndex, step.failedIndex);
+    }
   }
 }
 
@@ -67,18 +69,19 @@ TEST(LinearRelationRuleTest, JudgesTheValuesARequestLeaves) {
   // a - 2b >= 10
   model.AddRule(std::make_shared<nx596::LinearRelationRule>(
       std::vector<nx596::LinearRelationRule::Term>{{1, "1.9.1.0"}, {-2, "1.9.2.0"}}, 10));
-  Run(model, {
-                 {"b alone too big", {Number("1.9.2.0", 6)}, SetError::kInconsistentValue, 0},
-                 {"refused at the first scalar of the relation",
-                  {Number("1.9.3.0", 1), Number("1.9.2.0", 6)},
-                  SetError::kInconsistentValue,
-                  1},
-                 {"both together, exactly on the bound",
-                  {Number("1.9.2.0", 10), Number("1.9.1.0", 30)},
-                  SetError::kNoError,
-                  0},
-                 {"an object outside the relation", {Number("1.9.3.0", 7)}, SetError::kNoError, 0},
-             });
+  RunSteps(model,
+           {
+               {"b alone too big", {Number("1.9.2.0", 6)}, SetError::kInconsistentValue, 0},
+               {"refused at the first scalar of the relation",
+                {Number("1.9.3.0", 1), Number("1.9.2.0", 6)},
+                SetError::kInconsistentValue,
+                1},
+               {"both together, exactly on the bound",
+                {Number("1.9.2.0", 10), Number("1.9.1.0", 30)},
+                SetError::kNoError,
+                0},
+               {"an object outside the relation", {Number("1.9.3.0", 7)}, SetError::kNoError, 0},
+           });
   EXPECT_EQ(Read(model, "1.9.1.0"), 30);
   EXPECT_EQ(Read(model, "1.9.2.0"), 10);
   EXPECT_THROW(nx596::LinearRelationRule({{1, "1.x"}}, 0), std::invalid_argument);
@@ -92,36 +95,36 @@ constexpr const char* kForwardDelay = "1.3.6.1.2.1.17.2.14.0";
 // The switch starts with max age 2000, hello time 200 and forward delay 1500 (hundredths).
 TEST(SpanningTreeRulesTest, TheBridgeTimersKeepTheirRelation) {
   auto model = nx596::ModelOfParts(nx596::DeviceParts());
-  Run(*model,
-      {
-          // 2 * (1000 - 100) = 1800 < 2000
-          {"forward delay too short",
-           {Number(kForwardDelay, 1000)},
-           SetError::kInconsistentValue,
-           0},
-          // 2000 < 2 * (1000 + 100)
-          {"hello time too long", {Number(kHelloTime, 1000)}, SetError::kInconsistentValue, 0},
-          // 2 * (1500 - 100) = 2800 < 4000: a longer max age needs a longer forward delay
-          {"max age alone", {Number(kMaxAge, 4000)}, SetError::kInconsistentValue, 0},
-          {"max age with its forward delay",
-           {Number(kMaxAge, 4000), Number(kForwardDelay, 2100)},
-           SetError::kNoError,
-           0},
-          // Now 2 * (2100 - 100) = 4000 >= 4000: the forward delay cannot go back alone; the
-          // refusal names the forward delay, not the hello time that breaks nothing.
-          {"forward delay back alone",
-           {Number(kHelloTime, 200), Number(kForwardDelay, 1500)},
-           SetError::kInconsistentValue,
-           1},
-          {"all three on both bounds",
-           {Number(kMaxAge, 2200), Number(kHelloTime, 1000), Number(kForwardDelay, 1200)},
-           SetError::kNoError,
-           0},
-          {"each within its own limits only",
-           {Number(kMaxAge, 600)},
-           SetError::kInconsistentValue,
-           0},
-      });
+  RunSteps(*model,
+           {
+               // 2 * (1000 - 100) = 1800 < 2000
+               {"forward delay too short",
+                {Number(kForwardDelay, 1000)},
+                SetError::kInconsistentValue,
+                0},
+               // 2000 < 2 * (1000 + 100)
+               {"hello time too long", {Number(kHelloTime, 1000)}, SetError::kInconsistentValue, 0},
+               // 2 * (1500 - 100) = 2800 < 4000: a longer max age needs a longer forward delay
+               {"max age alone", {Number(kMaxAge, 4000)}, SetError::kInconsistentValue, 0},
+               {"max age with its forward delay",
+                {Number(kMaxAge, 4000), Number(kForwardDelay, 2100)},
+                SetError::kNoError,
+                0},
+               // Now 2 * (2100 - 100) = 4000 >= 4000: the forward delay cannot go back alone; the
+               // refusal names the forward delay, not the hello time that breaks nothing.
+               {"forward delay back alone",
+                {Number(kHelloTime, 200), Number(kForwardDelay, 1500)},
+                SetError::kInconsistentValue,
+                1},
+               {"all three on both bounds",
+                {Number(kMaxAge, 2200), Number(kHelloTime, 1000), Number(kForwardDelay, 1200)},
+                SetError::kNoError,
+                0},
+               {"each within its own limits only",
+                {Number(kMaxAge, 600)},
+                SetError::kInconsistentValue,
+                0},
+           });
   EXPECT_EQ(Read(*model, kMaxAge), 2200);
   EXPECT_EQ(Read(*model, kHelloTime), 1000);
   EXPECT_EQ(Read(*model, kForwardDelay), 1200);
@@ -131,16 +134,17 @@ TEST(SpanningTreeRulesTest, PriorityStepsAndProtocolMigration) {
   auto model = nx596::ModelOfParts(nx596::DeviceParts());
   const std::string priority = "1.3.6.1.2.1.17.2.2.0";
   const std::string migration = "1.3.6.1.2.1.17.2.19.1.1.7";
-  Run(*model, {
-                  {"a priority between steps", {Number(priority, 1000)}, SetError::kWrongValue, 0},
-                  {"a step", {Number(priority, 61440)}, SetError::kNoError, 0},
-                  {"beyond the last step", {Number(priority, 65536)}, SetError::kWrongValue, 0},
-                  {"a port priority between steps",
-                   {Number("1.3.6.1.2.1.17.2.15.1.2.3", 100)},
-                   SetError::kWrongValue,
-                   0},
-                  {"a migration check", {Number(migration, 1)}, SetError::kNoError, 0},
-              });
+  RunSteps(*model,
+           {
+               {"a priority between steps", {Number(priority, 1000)}, SetError::kWrongValue, 0},
+               {"a step", {Number(priority, 61440)}, SetError::kNoError, 0},
+               {"beyond the last step", {Number(priority, 65536)}, SetError::kWrongValue, 0},
+               {"a port priority between steps",
+                {Number("1.3.6.1.2.1.17.2.15.1.2.3", 100)},
+                SetError::kWrongValue,
+                0},
+               {"a migration check", {Number(migration, 1)}, SetError::kNoError, 0},
+           });
   EXPECT_EQ(Read(*model, priority), 61440);
   EXPECT_EQ(Read(*model, migration), 2);
 }
@@ -154,10 +158,11 @@ TEST(TrustedHostRulesTest, AtMostTenHosts) {
                                     nx596::asn::kIpAddress, std::string("\x0a\x01\x01\x01", 4)},
                                    Number(column + "3." + std::to_string(index), 4)};
   };
-  Run(*model, {{"an eleventh index", create(11), SetError::kNoCreation, 1},
-               {"index 0", create(0), SetError::kNoCreation, 1}});
-  for (int index : {3, 4, 6, 7, 8, 9, 10}) Run(*model, {{"a free index", create(index), {}, 0}});
-  Run(*model, {{"all ten in use", create(3), SetError::kInconsistentValue, 1}});
+  RunSteps(*model, {{"an eleventh index", create(11), SetError::kNoCreation, 1},
+                    {"index 0", create(0), SetError::kNoCreation, 1}});
+  for (int index : {3, 4, 6, 7, 8, 9, 10})
+    RunSteps(*model, {{"a free index", create(index), {}, 0}});
+  RunSteps(*model, {{"all ten in use", create(3), SetError::kInconsistentValue, 1}});
 }
 
 }  // namespace
