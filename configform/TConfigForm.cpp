@@ -39,7 +39,7 @@ void TConfigForm::Place(QWidget* page, ZnSNMPRequest2Edits* binding) {
   Fit(page);
 }
 
-// The dialog grows to hold the page, up to 800 × 550; beyond that the page scrolls inside.
+// The dialog grows to hold the page, up to 1000 × 550; beyond that the page scrolls inside.
 void TConfigForm::Fit(QWidget* page) {
   QSize wanted = page->size().expandedTo(page->sizeHint());
   if (pages_) wanted += QSize(8, pages_->tabBar()->sizeHint().height() + 8);

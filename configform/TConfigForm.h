@@ -44,7 +44,8 @@ class TConfigForm : public QDialog {
   // that are wider than the captions), up to the largest width; never narrows it.
   void GrowWidthBy(int pixels);
 
-  static constexpr int kMaxWidth = 800;
+  // Within a 1024 x 768 screen, frame included.
+  static constexpr int kMaxWidth = 1000;
   static constexpr int kMaxHeight = 550;
 
  protected:

@@ -106,8 +106,15 @@ void TSNMPEditorPanel::SetChecked(QPushButton* button) {
     const auto* combo = qobject_cast<const QComboBox*>(row.value);
     const bool compoundEmpty =
         row.kind == TEditsPanel::CompoundRow && row.value->property("text").toString().isEmpty();
-    if ((edit && edit->text().isEmpty()) || (combo && combo->currentText().isEmpty()) ||
-        compoundEmpty)
+    // A string index part may be empty: its length 0 is all of it, as in the default context
+    // prefix of an access entry. Only the last part of an IMPLIED index cannot be.
+    const bool emptyIndexPart =
+        list.IsKey(i) && !list.IsImplied(i) &&
+        (list.Item(i).Syntax == ZnSyntax::DisplayString ||
+         list.Item(i).Syntax == ZnSyntax::OctetString);
+    if (((edit && edit->text().isEmpty()) || (combo && combo->currentText().isEmpty()) ||
+         compoundEmpty) &&
+        !emptyIndexPart)
       incomplete = true;
   }
   try {

@@ -22,7 +22,7 @@
 namespace {
 
 constexpr int kMaxListWidth = 450;
-constexpr int kMaxHeaderWidth = 650;
+constexpr int kMaxHeaderWidth = 850;
 constexpr int kListHeight = 350;
 constexpr int kPixelsPerCaptionCharacter = 8;
 constexpr qint64 kEditWaitMs = 1000;
@@ -44,8 +44,8 @@ TListViewPanel::TListViewPanel(QWidget* parent) : QWidget(parent), view_(new QTr
 }
 
 // Eight pixels per character of the column captions, at most 450 — but never narrower than the
-// visible headers themselves (which grow with the values read), up to 650, so that no caption or
-// value of a few short columns is clipped.
+// visible headers themselves (which grow with the values read), up to 850, so that no caption or
+// value of a table of up to six or seven columns is clipped.
 QSize TListViewPanel::sizeHint() const {
   int characters = 0, headers = 0;
   for (int k = 0; k < view_->columnCount(); ++k) {

@@ -3,9 +3,13 @@
 #include "Nx596Agent.h"
 #include "QtPrinters.h"
 #include "RecordingNotifier.h"
+#include "TCtrlBtnPanel.h"
+#include "TEditsPanel.h"
 #include "TNX596PanelForm.h"
+#include "TSNMPEditorPanel.h"
 #include "TestApplication.h"
 #include "WhenModal.h"
+#include "ZnSNMPRequest.h"
 #include "ZnSNMPRequest2Leds.h"
 #include "ZnSNMPSession.h"
 #include "ZnSNMPSettings.h"
@@ -13,10 +17,13 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QFrame>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -59,6 +66,20 @@ class FrontPanelTest : public ::testing::Test {
     for (int i = 0; i < colours.size(); ++i)
       if (leds.Led(first + i).Colour != colours[i]) return false;
     return true;
+  }
+  // What the window system delivers for a double-click: press, release (a click), press,
+  // double-click, release; sent straight to the button.
+  static void DoubleClick(QWidget* button) {
+    const QPointF at = QRectF(button->rect()).center();
+    const QPointF global = button->mapToGlobal(at);
+    for (QEvent::Type type :
+         {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonPress,
+          QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}) {
+      const bool down = type != QEvent::MouseButtonRelease;
+      QMouseEvent event(type, at, global, Qt::LeftButton, down ? Qt::LeftButton : Qt::NoButton,
+                        Qt::NoModifier);
+      QApplication::sendEvent(button, &event);
+    }
   }
   bool TraceHas(const QString& text) const {
     for (const QString& line : agent_->TraceLines())
@@ -146,18 +167,7 @@ TEST_F(FrontPanelTest, DoubleClickReadsThePortControlRowOfThatPort) {
             5000);
       return true;
     });
-    // What the window system delivers for a double-click: press, release (a click), press,
-    // double-click, release; sent straight to the button.
-    const QPointF at = QRectF(button->rect()).center();
-    const QPointF global = button->mapToGlobal(at);
-    for (QEvent::Type type :
-         {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonPress,
-          QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}) {
-      const bool down = type != QEvent::MouseButtonRelease;
-      QMouseEvent event(type, at, global, Qt::LeftButton, down ? Qt::LeftButton : Qt::NoButton,
-                        Qt::NoModifier);
-      QApplication::sendEvent(button, &event);
-    }
+    DoubleClick(button);
     EXPECT_EQ(caption, QStringLiteral("Port Control : 127.0.0.1")) << qPrintable(status_->text());
     EXPECT_TRUE(TraceHas("1.3.6.1.4.1.99917.11.63.3.2.2.2.1.5." + instance + "="))
         << qPrintable(agent_->TraceLines().join('\n'));
@@ -215,6 +225,51 @@ TEST_F(FrontPanelTest, LedsShowTheDevicesColoursGoBlackWhenItIsSilentAndComeBack
   ASSERT_TRUE(agent_->Restart());
   ASSERT_EQ(agent_->Port(), port);
   EXPECT_TRUE(Await([&] { return ShowsColours(leds, 0, {Green, Blue, Red, White, Black}); }));
+}
+
+// Port 7 (steady green: linked) disabled in its own dialog goes dark at the next poll and the
+// interface table reports it down; enabled again, both come back.
+TEST_F(FrontPanelTest, APortDisabledInItsDialogGoesDarkAndDownAndComesBackEnabled) {
+  using namespace ZnLedColors;
+  Open({});
+  ZnSNMPRequest2Leds& leds = *panel_->LedBinding();
+  constexpr int kPort7 = 2 + 6;  // after the power and console LEDs, the ports in order
+  ASSERT_TRUE(Await([&] { return leds.Led(kPort7).Colour == Green; })) << leds.Led(kPort7).Colour;
+  leds.Start(10);  // the next poll comes quickly for the test
+  const struct {
+    const char* adminState;
+    int colour;
+    const char* operStatus;  // ifOperStatus: 1 up, 2 down
+  } steps[] = {{"disabled", White, "2"}, {"enabled", Green, "1"}};
+  for (const auto& step : steps) {
+    SCOPED_TRACE(step.adminState);
+    QString written;
+    WhenModal([&](QWidget* modal) {
+      auto* page = modal->findChild<TSNMPEditorPanel*>();
+      if (!page || !Await([&] { return !page->Memo()->toPlainText().isEmpty(); })) return true;
+      const TEditsPanel::Row& admin = page->Editor()->RowAt(1);
+      auto* combo = qobject_cast<QComboBox*>(admin.value);
+      if (!combo) return true;
+      combo->setCurrentIndex(combo->findText(step.adminState));
+      if (!admin.check->isChecked()) admin.check->click();
+      page->Buttons()->SetCheckedButton()->click();
+      written = page->Memo()->toPlainText().split('\n').last();
+      return true;
+    });
+    DoubleClick(panel_->Port(7));
+    EXPECT_TRUE(written.startsWith("Set: Ok.")) << qPrintable(written);
+    EXPECT_TRUE(Await([&] { return leds.Led(kPort7).Colour == step.colour; }))
+        << leds.Led(kPort7).Colour;
+    static constexpr ZnSNMPVarDef kOperStatus[] = {
+        {"1.3.6.1.2.1.2.2.1.8.7", "ifOperStatus.7", ZnSyntax::Integer, ZnAccess::ReadOnly},
+        {},
+    };
+    ZnSNMPRequest read;
+    read.VarList = ZnSNMPVarList(kOperStatus, ZnItemType::MVT_SV, 0);
+    read.Get(true);
+    EXPECT_EQ(read.VarList.Item(0).Value, step.operStatus);
+  }
+  EXPECT_TRUE(notifier_.shown.empty()) << qPrintable(notifier_.Texts().join('\n'));
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include "ZnSNMPMessages.h"
 #include "ZnSNMPRequest.h"
 #include "ZnSNMPRequest2Edits.h"
+#include "ZnSNMPSettings.h"
 
 #include <gtest/gtest.h>
 
@@ -28,6 +29,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <optional>
 #include <set>
 
 // Catalogue dialogs built from their recipes and used against the simulated switch: what each
@@ -92,8 +94,14 @@ QString InstanceOf(const ZnSNMPVarDef& key, const QString& text, bool last) {
     for (char c : octets) ids << QString::number(static_cast<unsigned char>(c));
     return ids.join('.');
   }
-  if (!(last && (key.Access & ZnAccess::Implied))) ids << QString::number(text.toUtf8().size());
-  for (char c : text.toUtf8()) ids << QString::number(static_cast<unsigned char>(c));
+  const bool implied = last && (key.Access & ZnAccess::Implied);
+  if (key.Syntax == ZnSyntax::ObjectId)  // the sub-identifiers, after their number
+    return implied ? text : QString::number(text.split('.').size()) + '.' + text;
+  // Octet strings are shown in hex; display strings are their characters.
+  const QByteArray bytes =
+      key.Syntax == ZnSyntax::OctetString ? QByteArray::fromHex(text.toLatin1()) : text.toUtf8();
+  if (!implied) ids << QString::number(bytes.size());
+  for (char c : bytes) ids << QString::number(static_cast<unsigned char>(c));
   return ids.join('.');
 }
 
@@ -101,7 +109,14 @@ QString InstanceOf(const ZnSNMPVarDef& key, const QString& text, bool last) {
 QString FreshKey(const ZnSNMPVarDef& key, const std::set<QString>& taken) {
   for (int n = 1;; ++n) {
     QString candidate;
-    if (key.Syntax == ZnSyntax::IpAddress)
+    if (key.Options && n > key.Options->Count()) return {};
+    if (key.Options)
+      candidate = key.Options->At(n - 1).Label;
+    else if (key.Syntax == ZnSyntax::ObjectId)
+      candidate = QStringLiteral("1.3.6.1.4.1.99917.%1").arg(n);
+    else if (key.Syntax == ZnSyntax::OctetString)
+      candidate = QStringLiteral("nx596-test-%1").arg(n).toLatin1().toHex().toUpper();
+    else if (key.Syntax == ZnSyntax::IpAddress)
       candidate = QStringLiteral("10.90.90.%1").arg(n);
     else if (key.Syntax == ZnSyntax::Integer)
       candidate = QString::number(n);
@@ -113,6 +128,9 @@ QString FreshKey(const ZnSNMPVarDef& key, const std::set<QString>& taken) {
 
 // A value of the column's syntax for a table that has no row to copy one from.
 QString SampleValue(const ZnSNMPVarDef& def) {
+  // A manager's rows are nonVolatile unless it says otherwise (SNMPv2-TC); other, permanent and
+  // readOnly rows are the agent's own, and agents refuse them from a manager.
+  if (def.Options == &ZnStorageTypeOptions()) return QStringLiteral("nonVolatile");
   if (def.Options) return def.Options->At(0).Label;
   switch (def.Syntax) {
     case ZnSyntax::Integer:
@@ -128,6 +146,82 @@ QString SampleValue(const ZnSNMPVarDef& def) {
     default:  // octet and bit strings: a port list with ports 1 to 8
       return QStringLiteral("FF000000");
   }
+}
+
+// What the USM user table demands of a new row (RFC 3414): a user is made as a clone of an
+// existing one, named by Clone From with the OID of that user's row, here the first row; and a
+// key-change column changes a key only for a manager that knows the key before, so a new user
+// leaves them out (empty). Nothing for the columns of other tables.
+std::optional<QString> UsmCreationValue(const ZnCataloguePage& page, int column,
+                                        const QStringList& firstRow) {
+  static const QString usmUserEntry = QStringLiteral("1.3.6.1.6.3.15.1.2.2.1");
+  const QString oid = QString::fromUtf8(page.table[column].Oid);
+  if (!oid.startsWith(usmUserEntry + '.')) return std::nullopt;
+  switch (oid.section('.', -1).toInt()) {
+    case 4:  // usmUserCloneFrom: usmUserSecurityName of the first user
+      return usmUserEntry + ".3." + InstanceOf(page.table[0], firstRow[0], false) + '.' +
+             InstanceOf(page.table[1], firstRow[1], true);
+    case 6:  // usmUserAuthKeyChange, usmUserOwnAuthKeyChange and their privacy twins
+    case 7:
+    case 9:
+    case 10:
+      return QString();
+    default:
+      return std::nullopt;
+  }
+}
+
+// What a new trunk group demands: ports no other group holds, here the two lowest free ones, led
+// by the first of them. Nothing for the columns of other tables.
+std::optional<QString> TrunkCreationValue(const ZnCataloguePage& page, int column,
+                                          const std::vector<QStringList>& rows) {
+  static const QString trunkEntry = QStringLiteral("1.3.6.1.4.1.99917.11.63.3.2.4.3.1");
+  const QString oid = QString::fromUtf8(page.table[column].Oid);
+  if (!oid.startsWith(trunkEntry + '.')) return std::nullopt;
+  int portsColumn = 0;
+  while (page.table[portsColumn].Oid &&
+         QString::fromUtf8(page.table[portsColumn].Oid) != trunkEntry + ".3")
+    ++portsColumn;
+  QByteArray list(4, '\0'), held(4, '\0');
+  for (const QStringList& row : rows) {
+    const QByteArray ports = QByteArray::fromHex(row.value(portsColumn).toLatin1());
+    for (int k = 0; k < held.size() && k < ports.size(); ++k) held[k] = char(held[k] | ports[k]);
+  }
+  int first = 0;
+  for (int port = 1, taken = 0; port <= 26 && taken < 2; ++port) {
+    const int octet = (port - 1) / 8;
+    const auto bit = static_cast<char>(0x80 >> ((port - 1) % 8));
+    if (held[octet] & bit) continue;
+    list[octet] = char(list[octet] | bit);
+    if (taken++ == 0) first = port;
+  }
+  switch (oid.section('.', -1).toInt()) {
+    case 2:  // the master port
+      return QString::number(first);
+    case 3:  // the members
+      return QString::fromLatin1(list.toHex().toUpper());
+    default:
+      return std::nullopt;
+  }
+}
+
+// The "SNMP V3" menu serves SNMPv3 only: the pages that administer the SNMP engine itself (the
+// standard MIBs below snmpModules) are used over SNMPv3 with authentication and privacy, the
+// others over SNMPv2c as every test starts.
+void UseSecurityOf(const ZnCataloguePage& page) {
+  ZnSNMPSecurity& security = ZnSNMPGlobalSecurity;
+  if (!QByteArray(page.table[0].Oid).startsWith("1.3.6.1.6.3.")) {
+    security.Version = 1;
+    return;
+  }
+  security.Version = 3;
+  security.SecurityModel = 3;
+  security.SecurityName = QStringLiteral("nx-aes");
+  security.SecurityLevel = 3;
+  security.AuthProtocol = 3;  // HMAC-SHA
+  security.AuthPassword = QStringLiteral("nx-aes-auth");
+  security.PrivProtocol = 4;  // AES-128
+  security.PrivPassword = QStringLiteral("nx-aes-priv");
 }
 
 // The texts of the responses' error statuses a refused write may carry.
@@ -151,6 +245,7 @@ class CatalogueDialogAgentTest : public AgentSuite {
   static OpenedPage Open(const ZnCatalogueEntry& entry, int page) {
     OpenedPage opened;
     QString title;
+    UseSecurityOf(entry.pages[static_cast<size_t>(page)]);
     opened.form = ZnBuildCatalogueDialog(entry, kAddress, title);
     opened.form->show();
     QTabWidget* tabs = opened.form->PageControl();
@@ -306,9 +401,9 @@ TEST_F(CatalogueDialogAgentTest, TablePagesCreateAndDestroyARowThroughItsRowStat
     for (int i = 0; i < keyCount; ++i)
       instance += '.' + InstanceOf(page.Def(i), key[i], i == keyCount - 1);
 
-    // Every writable column ticked: a list with its first label (a copied storage type may be one
-    // a manager cannot create, such as readOnly), an edit with the value of an existing row where
-    // it has one (the dialog writes no empty value).
+    // Every writable column ticked but what a table's MIB rules out: a list with its first label
+    // (a storage type with the one a manager creates; a copied one may be readOnly), an edit with
+    // the value of an existing row where it has one (the dialog writes no empty value).
     std::vector<int> ticked;
     WhenModal([&](QWidget* dialog) {
       for (int i = 0; i < editor.RowCount(); ++i) {
@@ -318,8 +413,14 @@ TEST_F(CatalogueDialogAgentTest, TablePagesCreateAndDestroyARowThroughItsRowStat
           continue;
         }
         if (i == status || !row.check->isEnabled()) continue;
+        std::optional<QString> demanded =
+            rows.empty() ? std::nullopt : UsmCreationValue(*page.recipe, i, rows.front());
+        if (!demanded) demanded = TrunkCreationValue(*page.recipe, i, rows);
+        if (demanded && demanded->isEmpty()) continue;
         const QString copied = rows.empty() || page.Def(i).Options ? QString() : rows.front()[i];
-        SetValueText(row, copied.isEmpty() ? SampleValue(page.Def(i)) : copied);
+        SetValueText(row, demanded           ? *demanded
+                          : copied.isEmpty() ? SampleValue(page.Def(i))
+                                             : copied);
         Tick(row, true);
         ticked.push_back(i);
       }

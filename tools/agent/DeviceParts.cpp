@@ -1,6 +1,7 @@
 #include "DeviceParts.h"
 
 #include "DeviceSeed.h"
+#include "SeedAdvanced.h"
 #include "SeedDhcpRelay.h"
 #include "SeedLogSave.h"
 #include "SeedSmtp.h"
@@ -53,6 +54,7 @@ std::vector<DevicePart> DeviceParts() {
   parts.push_back(TrustedHostsPart());
   parts.push_back(DhcpRelayPart());
   parts.push_back(SummerTimePart());
+  parts.push_back(AdvancedPart());
   return parts;
 }
 

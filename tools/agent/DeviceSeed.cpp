@@ -520,9 +520,10 @@ const SeedValue kSeed[] = {
     {"1.3.6.1.4.1.99917.11.63.3.2.1.3.2.0", "5"},
     {"1.3.6.1.4.1.99917.11.63.3.2.1.3.3.0", "4"},
 
-    // Device control: STP, IGMP snooping and MAC notification off, authentication traps on.
+    // Device control: STP and MAC notification off, IGMP snooping and authentication traps on
+    // (the IGMP tables show the groups snooped in VLANs 1 and 20).
     {"1.3.6.1.4.1.99917.11.63.3.2.1.2.6.0", "2"},
-    {"1.3.6.1.4.1.99917.11.63.3.2.1.2.7.0", "2"},
+    {"1.3.6.1.4.1.99917.11.63.3.2.1.2.7.0", "3"},
     {"1.3.6.1.4.1.99917.11.63.3.2.1.2.12.0", "1"},
     {"1.3.6.1.4.1.99917.11.63.3.2.1.2.13.0", "1"},
     {"1.3.6.1.4.1.99917.11.63.3.2.1.2.17.0", "2"},
