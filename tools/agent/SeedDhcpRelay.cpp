@@ -1,5 +1,7 @@
 #include "SeedDhcpRelay.h"
 
+#include "ValueRules.h"
+
 namespace nx596 {
 
 namespace {
@@ -39,7 +41,14 @@ const SeedValue kSeed[] = {
 }  // namespace
 
 DevicePart DhcpRelayPart() {
-  return {kSubtrees, kTables, kObjects, kSeed, {}, {}};
+  return {kSubtrees,
+          kTables,
+          kObjects,
+          kSeed,
+          {},
+          {},
+          {std::make_shared<NamedIndexRule>("1.3.6.1.4.1.99917.12.42.3.1.1.3",
+                                            std::vector<std::string>{"System", "ipif2"}, 4)}};
 }
 
 }  // namespace nx596
