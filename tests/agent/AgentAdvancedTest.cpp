@@ -155,14 +155,8 @@ const QString kLeds = kL2 + QStringLiteral(".1.1.5.0");
 
 class AgentAdvancedRead : public ReadOnlyAgentSuite {
  protected:
-  // The indexes of the instances of a column, in walk order.
   QStringList IndexesOf(const QString& column) const {
-    QStringList indexes;
-    for (const Varbind& varbind :
-         tools_->Run(QStringLiteral("snmpwalk"), V2c("tamrel"), {column}).varbinds) {
-      if (varbind.oid.startsWith(column + '.')) indexes << varbind.oid.mid(column.size() + 1);
-    }
-    return indexes;
+    return nx596::test::IndexesOf(*tools_, column);
   }
 };
 
@@ -352,14 +346,7 @@ TEST_F(AgentAdvanced, SettingsTakeWhatTheDeviceAcceptsAndRefuseTheRest) {
 // Every table whose rows are made through a RowStatus column: a new row needs the columns that
 // have no default, an index is never taken twice, and destroy removes the whole row.
 TEST_F(AgentAdvanced, RowsAreCreatedWithTheirRequiredColumnsAndDestroyed) {
-  const struct {
-    const char* name;
-    QString entry;
-    int rowStatus;
-    QString newRow;
-    QString existingRow;
-    QStringList required;  // column, type, value; read back as written
-  } tables[] = {
+  const Creatable tables[] = {
       {"Port Trunk Table", kTrunk, 6, "2", "1", {"2", "i", "9", "3", "x", "00 C0 00 00"}},
       {"DHCP Relay Option 60 Default Table", kRelay + ".3.3.3.1", 2, "10.1.1.10", "10.1.1.9", {}},
       {"DHCP Relay Option 61 Table",
@@ -369,45 +356,7 @@ TEST_F(AgentAdvanced, RowsAreCreatedWithTheirRequiredColumnsAndDestroyed) {
        "2.11.108.97.98.45.112.114.105.110.116.101.114",
        {}},
   };
-  for (const auto& table : tables) {
-    const QString status = table.entry + '.' + QString::number(table.rowStatus) + '.';
-    auto requiredAt = [&](const QString& row) {
-      QStringList varbinds;
-      for (qsizetype k = 0; k + 2 < table.required.size(); k += 3) {
-        varbinds << table.entry + '.' + table.required[k] + '.' + row << table.required[k + 1]
-                 << QString(table.required[k + 2]).remove(' ');
-      }
-      return varbinds;
-    };
-    if (!table.required.isEmpty()) {
-      ToolRun bare = Set({status + table.newRow, "i", "4"});
-      EXPECT_TRUE(bare.errors.contains(QStringLiteral("Reason: inconsistentValue")))
-          << table.name << ": a row without its required columns\n"
-          << bare;
-      EXPECT_TRUE(Absent(status + table.newRow)) << table.name;
-    }
-    ToolRun create = Set(QStringList{status + table.newRow, "i", "4"} + requiredAt(table.newRow));
-    ASSERT_EQ(create.exitCode, 0) << table.name << "\n" << create;
-    EXPECT_EQ(Value(status + table.newRow), QStringLiteral("1")) << table.name;
-    for (qsizetype k = 0; k + 2 < table.required.size(); k += 3) {
-      EXPECT_EQ(Value(table.entry + '.' + table.required[k] + '.' + table.newRow, {"-Ox"}),
-                table.required[k + 2])
-          << table.name;
-    }
-    for (const QString& taken : {table.newRow, table.existingRow}) {
-      ToolRun twice = Set(QStringList{status + taken, "i", "4"} + requiredAt(taken));
-      EXPECT_TRUE(twice.errors.contains(QStringLiteral("Reason: inconsistentValue")))
-          << table.name << ": index " << qPrintable(taken) << " created twice\n"
-          << twice;
-    }
-    ToolRun destroy = Set({status + table.newRow, "i", "6"});
-    EXPECT_EQ(destroy.exitCode, 0) << table.name << "\n" << destroy;
-    const QRegularExpression ofNewRow(QStringLiteral("\\.") +
-                                      QRegularExpression::escape(table.newRow) + '$');
-    EXPECT_TRUE(Walk(table.entry).filter(ofNewRow).isEmpty())
-        << table.name << ": the destroyed row left columns behind";
-    EXPECT_FALSE(Absent(status + table.existingRow)) << table.name;
-  }
+  ExpectRowsCreatedWithTheirRequiredColumnsAndDestroyed(*tools_, tables);
 }
 
 // Group 1 holds ports 5 and 6 and is led by port 5. A new group must keep to the member limit,

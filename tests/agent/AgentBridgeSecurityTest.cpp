@@ -279,14 +279,7 @@ class AgentBridgeSecurityRead : public ReadOnlyAgentSuite {
     return values;
   }
   // The index parts of the instances of a column, in the order of the walk.
-  QStringList Indexes(const QString& column) {
-    QStringList indexes;
-    for (const Varbind& varbind :
-         tools_->Run(QStringLiteral("snmpwalk"), V2c("tamrel"), {column}).varbinds) {
-      if (varbind.oid.startsWith(column + '.')) indexes << varbind.oid.mid(column.size() + 1);
-    }
-    return indexes;
-  }
+  QStringList Indexes(const QString& column) { return IndexesOf(*tools_, column); }
 };
 
 // A missing column, a scalar without its instance or a wrong type fails here: the walk of the

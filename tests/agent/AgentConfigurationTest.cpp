@@ -369,15 +369,6 @@ TEST_F(AgentConfiguration, ScalarsTakeWhatTheDeviceAcceptsAndRefuseTheRest) {
 // have no default (and a rule an existing profile), an index is never taken twice, and destroy
 // removes the whole row.
 TEST_F(AgentConfiguration, RowsAreCreatedWithTheirRequiredColumnsAndDestroyed) {
-  struct Creatable {
-    const char* name;
-    QString entry;
-    int rowStatus;
-    QString newRow;
-    QString existingRow;
-    QStringList required;    // column, type, value; read back as written
-    QString orphanRow = {};  // a rule's index naming a profile the device does not have
-  };
   const QString acl = kPrivate + ".12.9.";
   const Creatable tables[] = {
       {"Single IP MS Table", kPrivate + ".12.8.1.3.1", 10, "4", "1", {"8", "i", "2"}},
@@ -414,52 +405,7 @@ TEST_F(AgentConfiguration, RowsAreCreatedWithTheirRequiredColumnsAndDestroyed) {
       {"System Log Entry", kPrivate + ".12.12.2.1", 7, "2", "1", {"2", "a", "10.1.1.1"}},
       {"Trust Host Table", kPrivate + ".12.1.2.10.1.1", 3, "3", "1", {"2", "a", "10.9.9.9"}},
   };
-  for (const Creatable& table : tables) {
-    const QString status = table.entry + '.' + QString::number(table.rowStatus) + '.';
-    auto requiredAt = [&](const QString& row) {
-      QStringList varbinds;
-      for (qsizetype k = 0; k + 2 < table.required.size(); k += 3) {
-        varbinds << table.entry + '.' + table.required[k] + '.' + row << table.required[k + 1]
-                 << QString(table.required[k + 2]).remove(' ');
-      }
-      return varbinds;
-    };
-    if (!table.required.isEmpty()) {
-      ToolRun bare = Set({status + table.newRow, "i", "4"});
-      EXPECT_TRUE(bare.errors.contains(QStringLiteral("Reason: inconsistentValue")))
-          << table.name << ": a row without its required columns\n"
-          << bare;
-      EXPECT_TRUE(Absent(status + table.newRow)) << table.name;
-    }
-    if (!table.orphanRow.isEmpty()) {
-      ToolRun orphan =
-          Set(QStringList{status + table.orphanRow, "i", "4"} + requiredAt(table.orphanRow));
-      EXPECT_TRUE(orphan.errors.contains(QStringLiteral("Reason: inconsistentValue")))
-          << table.name << ": a rule of a missing profile\n"
-          << orphan;
-    }
-    ToolRun create = Set(QStringList{status + table.newRow, "i", "4"} + requiredAt(table.newRow));
-    ASSERT_EQ(create.exitCode, 0) << table.name << "\n" << create;
-    EXPECT_EQ(Value(status + table.newRow), QStringLiteral("1")) << table.name;
-    for (qsizetype k = 0; k + 2 < table.required.size(); k += 3) {
-      EXPECT_EQ(Value(table.entry + '.' + table.required[k] + '.' + table.newRow),
-                table.required[k + 2])
-          << table.name;
-    }
-    for (const QString& taken : {table.newRow, table.existingRow}) {
-      ToolRun twice = Set(QStringList{status + taken, "i", "4"} + requiredAt(taken));
-      EXPECT_TRUE(twice.errors.contains(QStringLiteral("Reason: inconsistentValue")))
-          << table.name << ": index " << qPrintable(taken) << " created twice\n"
-          << twice;
-    }
-    ToolRun destroy = Set({status + table.newRow, "i", "6"});
-    EXPECT_EQ(destroy.exitCode, 0) << table.name << "\n" << destroy;
-    const QRegularExpression ofNewRow(QStringLiteral("\\.") +
-                                      QRegularExpression::escape(table.newRow) + '$');
-    EXPECT_TRUE(Walk(table.entry).filter(ofNewRow).isEmpty())
-        << table.name << ": the destroyed row left columns behind";
-    EXPECT_FALSE(Absent(status + table.existingRow)) << table.name;
-  }
+  ExpectRowsCreatedWithTheirRequiredColumnsAndDestroyed(*tools_, tables);
 }
 
 TEST_F(AgentConfiguration, ACreatedAndWaitingRowGoesIntoServiceOnlyWithItsRequiredColumns) {

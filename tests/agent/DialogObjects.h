@@ -205,4 +205,89 @@ inline void ExpectWritesAnsweredAsTheDeviceWould(const NetSnmpTools& tools,
   }
 }
 
+// The index parts of the instances of a column, in the order of the walk.
+inline QStringList IndexesOf(const NetSnmpTools& tools, const QString& column) {
+  QStringList indexes;
+  for (const Varbind& varbind :
+       tools.Run(QStringLiteral("snmpwalk"), V2c("tamrel"), {column}).varbinds) {
+    if (varbind.oid.startsWith(column + '.')) indexes << varbind.oid.mid(column.size() + 1);
+  }
+  return indexes;
+}
+
+// A table whose rows are made through its RowStatus column, and the row a test makes and destroys.
+struct Creatable {
+  const char* name;
+  QString entry;
+  int rowStatus;
+  QString newRow;
+  QString existingRow;
+  QStringList required;    // column, type, value; read back as written
+  QString orphanRow = {};  // a rule's index naming a profile the device does not have
+};
+
+// A new row needs the columns that have no default (and a rule an existing profile), an index is
+// never taken twice, and destroy removes the whole row. The agent changes: give it one of its own.
+inline void ExpectRowsCreatedWithTheirRequiredColumnsAndDestroyed(
+    const NetSnmpTools& tools, std::span<const Creatable> tables) {
+  auto set = [&](const QStringList& varbinds) {
+    return tools.Run(QStringLiteral("snmpset"), V2c("vosquin"), varbinds);
+  };
+  auto value = [&](const QString& oid) {
+    return tools.Run(QStringLiteral("snmpget"), V2c("tamrel"), {oid}).Find(oid).value;
+  };
+  auto absent = [&](const QString& oid) {
+    return value(oid).startsWith(QStringLiteral("No Such Instance"));
+  };
+  for (const Creatable& table : tables) {
+    const QString status = table.entry + '.' + QString::number(table.rowStatus) + '.';
+    auto requiredAt = [&](const QString& row) {
+      QStringList varbinds;
+      for (qsizetype k = 0; k + 2 < table.required.size(); k += 3) {
+        varbinds << table.entry + '.' + table.required[k] + '.' + row << table.required[k + 1]
+                 << QString(table.required[k + 2]).remove(' ');
+      }
+      return varbinds;
+    };
+    if (!table.required.isEmpty()) {
+      ToolRun bare = set({status + table.newRow, "i", "4"});
+      EXPECT_TRUE(bare.errors.contains(QStringLiteral("Reason: inconsistentValue")))
+          << table.name << ": a row without its required columns\n"
+          << bare;
+      EXPECT_TRUE(absent(status + table.newRow)) << table.name;
+    }
+    if (!table.orphanRow.isEmpty()) {
+      ToolRun orphan =
+          set(QStringList{status + table.orphanRow, "i", "4"} + requiredAt(table.orphanRow));
+      EXPECT_TRUE(orphan.errors.contains(QStringLiteral("Reason: inconsistentValue")))
+          << table.name << ": a rule of a missing profile\n"
+          << orphan;
+    }
+    ToolRun create = set(QStringList{status + table.newRow, "i", "4"} + requiredAt(table.newRow));
+    EXPECT_EQ(create.exitCode, 0) << table.name << "\n" << create;
+    if (create.exitCode != 0) continue;
+    EXPECT_EQ(value(status + table.newRow), QStringLiteral("1")) << table.name;
+    for (qsizetype k = 0; k + 2 < table.required.size(); k += 3) {
+      EXPECT_EQ(value(table.entry + '.' + table.required[k] + '.' + table.newRow),
+                table.required[k + 2])
+          << table.name;
+    }
+    for (const QString& taken : {table.newRow, table.existingRow}) {
+      ToolRun twice = set(QStringList{status + taken, "i", "4"} + requiredAt(taken));
+      EXPECT_TRUE(twice.errors.contains(QStringLiteral("Reason: inconsistentValue")))
+          << table.name << ": index " << qPrintable(taken) << " created twice\n"
+          << twice;
+    }
+    ToolRun destroy = set({status + table.newRow, "i", "6"});
+    EXPECT_EQ(destroy.exitCode, 0) << table.name << "\n" << destroy;
+    const QString suffix = '.' + table.newRow;
+    for (const Varbind& varbind :
+         tools.Run(QStringLiteral("snmpwalk"), V2c("tamrel"), {table.entry}).varbinds) {
+      EXPECT_FALSE(varbind.oid.startsWith(table.entry + '.') && varbind.oid.endsWith(suffix))
+          << table.name << ": the destroyed row left " << qPrintable(varbind.oid) << " behind";
+    }
+    EXPECT_FALSE(absent(status + table.existingRow)) << table.name;
+  }
+}
+
 }  // namespace nx596::test
