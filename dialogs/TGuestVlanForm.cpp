@@ -82,11 +82,7 @@ TGuestVlanForm::TGuestVlanForm(QWidget* parent) : QDialog(parent) {
   gbStackingPort = new QGroupBox(QStringLiteral("Port"), this);
   gbStackingPort->setObjectName(QStringLiteral("gbStackingPort"));
 
-  StatusBar1 = new QStatusBar(this);
-  StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
-  StatusBar1->setSizeGripEnabled(false);
-  StatusPanel = new QLabel(StatusBar1);
-  StatusBar1->addWidget(StatusPanel, 1);
+  StatusPanel = ZnAddStatusBar(this, StatusBar1);
 
   auto* left = new QVBoxLayout;
   left->addLayout(name);

@@ -10,15 +10,12 @@
 
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
-#include <QSplitter>
 #include <QTabWidget>
 #include <QTreeWidget>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -76,23 +73,7 @@ TVLanCurrentTableForm::TVLanCurrentTableForm(QWidget* parent) : QDialog(parent) 
   fields->setColumnStretch(3, 1);
   fields->setRowStretch(1, 1);
 
-  auto* splitter = new QSplitter(Qt::Vertical);
-  splitter->addWidget(LV_dot1qVlanCurrentEntry);
-  splitter->addWidget(entry);
-  splitter->setChildrenCollapsible(false);
-  splitter->setSizes({230, 160});
-
-  Memo1 = new QPlainTextEdit(this);
-  Memo1->setObjectName(QStringLiteral("Memo1"));
-  Memo1->setReadOnly(true);
-  Memo1->setFixedHeight(64);
-
-  auto* upper = new QHBoxLayout;
-  upper->addWidget(splitter, 1);
-  upper->addWidget(column);
-  auto* layout = new QVBoxLayout(this);
-  layout->addLayout(upper, 1);
-  layout->addWidget(Memo1);
+  Memo1 = ZnLayOutTableDialog(this, LV_dot1qVlanCurrentEntry, entry, column, 230, 160);
   resize(720, 520);
 
   connect(RefreshBtn, &QPushButton::clicked, this, &TVLanCurrentTableForm::RefreshBtnClick);

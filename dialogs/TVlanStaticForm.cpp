@@ -11,16 +11,13 @@
 
 #include <QComboBox>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
-#include <QSplitter>
 #include <QTabWidget>
 #include <QTreeWidget>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -93,23 +90,7 @@ TVlanStaticForm::TVlanStaticForm(QWidget* parent) : QDialog(parent) {
   fields->setColumnStretch(3, 1);
   fields->setRowStretch(2, 1);
 
-  auto* splitter = new QSplitter(Qt::Vertical);
-  splitter->addWidget(LV_dot1qVlanStaticEntry);
-  splitter->addWidget(entry);
-  splitter->setChildrenCollapsible(false);
-  splitter->setSizes({240, 190});
-
-  Memo1 = new QPlainTextEdit(this);
-  Memo1->setObjectName(QStringLiteral("Memo1"));
-  Memo1->setReadOnly(true);
-  Memo1->setFixedHeight(64);
-
-  auto* upper = new QHBoxLayout;
-  upper->addWidget(splitter, 1);
-  upper->addWidget(column);
-  auto* layout = new QVBoxLayout(this);
-  layout->addLayout(upper, 1);
-  layout->addWidget(Memo1);
+  Memo1 = ZnLayOutTableDialog(this, LV_dot1qVlanStaticEntry, entry, column, 240, 190);
   resize(720, 560);
 
   setTabOrder(LV_dot1qVlanStaticEntry, ED_VLANID);

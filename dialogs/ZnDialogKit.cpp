@@ -3,12 +3,16 @@
 #include "ZnSNMPRequest2Controls.h"
 
 #include <QCoreApplication>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QScrollArea>
+#include <QSplitter>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTreeWidget>
+#include <QVBoxLayout>
 
 void ZnReleaseBinding(ZnSNMPRequest2Controls*& binding) {
   if (binding == nullptr) return;
@@ -59,4 +63,24 @@ QLabel* ZnAddStatusBar(QWidget* parent, QStatusBar*& bar) {
   panel->setMinimumWidth(50);
   bar->addWidget(panel, 1);
   return panel;
+}
+
+QPlainTextEdit* ZnLayOutTableDialog(QWidget* dialog, QTreeWidget* list, QWidget* entry,
+                                    QWidget* buttons, int listHeight, int entryHeight) {
+  auto* splitter = new QSplitter(Qt::Vertical);
+  splitter->addWidget(list);
+  splitter->addWidget(entry);
+  splitter->setChildrenCollapsible(false);
+  splitter->setSizes({listHeight, entryHeight});
+  auto* memo = new QPlainTextEdit(dialog);
+  memo->setObjectName(QStringLiteral("Memo1"));
+  memo->setReadOnly(true);
+  memo->setFixedHeight(64);
+  auto* upper = new QHBoxLayout;
+  upper->addWidget(splitter, 1);
+  upper->addWidget(buttons);
+  auto* layout = new QVBoxLayout(dialog);
+  layout->addLayout(upper, 1);
+  layout->addWidget(memo);
+  return memo;
 }

@@ -3,6 +3,7 @@
 class QEvent;
 class QLabel;
 class QObject;
+class QPlainTextEdit;
 class QScrollArea;
 class QStatusBar;
 class QString;
@@ -40,3 +41,9 @@ QScrollArea* ZnAddGridPage(QTabWidget* pages, const QString& caption, const QStr
 QLabel* ZnStaticText(QWidget* parent, const QString& name);
 // A status bar `StatusBar1` without size grip; its first panel, returned, takes the whole width.
 QLabel* ZnAddStatusBar(QWidget* parent, QStatusBar*& bar);
+
+// Lays out a table dialog: the list view over the entry area (a splitter, `listHeight` and
+// `entryHeight` pixels to start with), the button column at their right and the read-only
+// status memo `Memo1` across the bottom, which is returned.
+QPlainTextEdit* ZnLayOutTableDialog(QWidget* dialog, QTreeWidget* list, QWidget* entry,
+                                    QWidget* buttons, int listHeight, int entryHeight);
