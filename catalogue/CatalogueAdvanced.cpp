@@ -11,12 +11,6 @@ using Tuning = ZnCatalogueTuning;
 
 // Named by their values where the same labels come with different values on different objects.
 
-constexpr ZnOptionItem kDisabled2Enabled3Items[] = {{2, "disabled"}, {3, "enabled"}, {0, nullptr}};
-const ZnOptionList kDisabled2Enabled3(kDisabled2Enabled3Items);
-
-constexpr ZnOptionItem kEnabled1Disabled2Items[] = {{1, "enabled"}, {2, "disabled"}, {0, nullptr}};
-const ZnOptionList kEnabled1Disabled2(kEnabled1Disabled2Items);
-
 constexpr ZnOptionItem kDisabled1Enabled2Items[] = {{1, "disabled"}, {2, "enabled"}, {0, nullptr}};
 const ZnOptionList kDisabled1Enabled2(kDisabled1Enabled2Items);
 
@@ -189,7 +183,7 @@ constinit const ZnSNMPVarDef kTrunkVlanTable[] = {
     {"1.3.6.1.4.1.99917.11.63.3.2.4.6.1.1", "Trunk VLAN Port", ZnSyntax::Integer,
      ZnAccess::NotAccessible},
     {"1.3.6.1.4.1.99917.11.63.3.2.4.6.1.2", "Trunk VLAN State", ZnSyntax::Integer,
-     ZnAccess::ReadWrite, &kEnabled1Disabled2},
+     ZnAccess::ReadWrite, &Enabled1Disabled2},
     {},
 };
 
@@ -210,7 +204,7 @@ constinit const ZnSNMPVarDef kMirrorManagement[] = {
     {"1.3.6.1.4.1.99917.11.63.3.2.6.4", "Port Mirror Target Port", ZnSyntax::Integer,
      ZnAccess::ReadWrite},
     {"1.3.6.1.4.1.99917.11.63.3.2.6.5", "Port Mirror State", ZnSyntax::Integer, ZnAccess::ReadWrite,
-     &kDisabled2Enabled3},
+     &Disabled2Enabled3},
     {},
 };
 
@@ -281,16 +275,16 @@ constinit const ZnSNMPVarDef kPortControlTable[] = {
     // one row of a port and shows the port number from this column.
     {"1.3.6.1.4.1.99917.11.63.3.2.2.2.1.1", "Port Index", ZnSyntax::Integer, ZnAccess::ReadOnly},
     {"1.3.6.1.4.1.99917.11.63.3.2.2.2.1.2", "Admin State", ZnSyntax::Integer, ZnAccess::ReadWrite,
-     &kDisabled2Enabled3},
+     &Disabled2Enabled3},
     {"1.3.6.1.4.1.99917.11.63.3.2.2.2.1.3", "Nway State", ZnSyntax::Integer, ZnAccess::ReadWrite,
      &kPortNwayState},
     {"1.3.6.1.4.1.99917.11.63.3.2.2.2.1.4", "Flow Control State", ZnSyntax::Integer,
-     ZnAccess::ReadWrite, &kDisabled2Enabled3},
+     ZnAccess::ReadWrite, &Disabled2Enabled3},
     {"1.3.6.1.4.1.99917.11.63.3.2.2.2.1.5", "Description", ZnSyntax::DisplayString,
      ZnAccess::ReadWrite},
     // Columns 6, 8 and 9 of the table are not offered.
     {"1.3.6.1.4.1.99917.11.63.3.2.2.2.1.7", "MAC Notify State", ZnSyntax::Integer,
-     ZnAccess::ReadWrite, &kDisabled2Enabled3},
+     ZnAccess::ReadWrite, &Disabled2Enabled3},
     {"1.3.6.1.4.1.99917.11.63.3.2.2.2.1.10", "MDIX State", ZnSyntax::Integer, ZnAccess::ReadWrite,
      &kPortMdix},
     {},
@@ -432,7 +426,7 @@ constinit const ZnCataloguePage kPacketStormTablePages[] = {
 
 constinit const ZnSNMPVarDef kLoopDetectionControl[] = {
     {"1.3.6.1.4.1.99917.11.63.3.2.18.1.1", "Admin State", ZnSyntax::Integer, ZnAccess::ReadWrite,
-     &kEnabled1Disabled2},
+     &Enabled1Disabled2},
     {"1.3.6.1.4.1.99917.11.63.3.2.18.1.2", "Interval", ZnSyntax::Integer, ZnAccess::ReadWrite},
     {"1.3.6.1.4.1.99917.11.63.3.2.18.1.3", "Recover Time", ZnSyntax::Integer, ZnAccess::ReadWrite},
     {},
@@ -452,7 +446,7 @@ constinit const ZnSNMPVarDef kLoopDetectionPorts[] = {
     {"1.3.6.1.4.1.99917.11.63.3.2.18.2.1.1.1", "Port Index", ZnSyntax::Integer,
      ZnAccess::NotAccessible},
     {"1.3.6.1.4.1.99917.11.63.3.2.18.2.1.1.2", "Port State", ZnSyntax::Integer, ZnAccess::ReadWrite,
-     &kEnabled1Disabled2},
+     &Enabled1Disabled2},
     // Column 3 of the table is not offered.
     {"1.3.6.1.4.1.99917.11.63.3.2.18.2.1.1.4", "Port Loop Status", ZnSyntax::Integer,
      ZnAccess::ReadOnly, &kLoopStatus},
@@ -687,7 +681,7 @@ constinit const ZnCataloguePage kCosDscpPriorityTablePages[] = {
 
 constinit const ZnSNMPVarDef kDhcpRelayConfiguration[] = {
     {"1.3.6.1.4.1.99917.12.42.1.1", "DHCP Relay State", ZnSyntax::Integer, ZnAccess::ReadWrite,
-     &kEnabled1Disabled2},
+     &Enabled1Disabled2},
     {"1.3.6.1.4.1.99917.12.42.1.2", "DHCP Relay Hop Count", ZnSyntax::Integer, ZnAccess::ReadWrite},
     {"1.3.6.1.4.1.99917.12.42.1.3", "DHCP Relay Time Threshold", ZnSyntax::Integer,
      ZnAccess::ReadWrite},
@@ -706,9 +700,9 @@ const ZnOptionList kOption82Policy(kOption82PolicyItems);
 
 constinit const ZnSNMPVarDef kDhcpRelayOption82[] = {
     {"1.3.6.1.4.1.99917.12.42.3.2.1", "DHCP Relay Option 82 State", ZnSyntax::Integer,
-     ZnAccess::ReadWrite, &kEnabled1Disabled2},
+     ZnAccess::ReadWrite, &Enabled1Disabled2},
     {"1.3.6.1.4.1.99917.12.42.3.2.2", "DHCP Relay Option 82 Check State", ZnSyntax::Integer,
-     ZnAccess::ReadWrite, &kEnabled1Disabled2},
+     ZnAccess::ReadWrite, &Enabled1Disabled2},
     {"1.3.6.1.4.1.99917.12.42.3.2.3", "DHCP Relay Option 82 Policy", ZnSyntax::Integer,
      ZnAccess::ReadWrite, &kOption82Policy},
     {},
@@ -722,7 +716,7 @@ constinit const ZnCataloguePage kDhcpRelayOption82Pages[] = {
 
 constinit const ZnSNMPVarDef kDhcpRelayOption60[] = {
     {"1.3.6.1.4.1.99917.12.42.3.3.1", "DHCP Relay Option 60 State", ZnSyntax::Integer,
-     ZnAccess::ReadWrite, &kEnabled1Disabled2},
+     ZnAccess::ReadWrite, &Enabled1Disabled2},
     {"1.3.6.1.4.1.99917.12.42.3.3.2", "DHCP Relay Option 60 Default Mode", ZnSyntax::Integer,
      ZnAccess::ReadWrite, &kRelayOrDrop},
     {},
@@ -789,7 +783,7 @@ constinit const ZnCataloguePage kOption60TablePages[] = {
 
 constinit const ZnSNMPVarDef kDhcpRelayOption61[] = {
     {"1.3.6.1.4.1.99917.12.42.3.4.1", "DHCP Relay Option 61 State", ZnSyntax::Integer,
-     ZnAccess::ReadWrite, &kEnabled1Disabled2},
+     ZnAccess::ReadWrite, &Enabled1Disabled2},
     {"1.3.6.1.4.1.99917.12.42.3.4.2", "DHCP Relay Option 61 Default Mode", ZnSyntax::Integer,
      ZnAccess::ReadWrite, &kRelayOrDrop},
     {"1.3.6.1.4.1.99917.12.42.3.4.3", "DHCP Relay Option 61 Default Reply IP", ZnSyntax::IpAddress,

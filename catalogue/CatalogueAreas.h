@@ -16,6 +16,10 @@ namespace ZnCatalogueAreas {
 extern const ZnOptionList RowStatus;
 extern const ZnOptionList StorageType;
 extern const ZnOptionList TruthValue;
+// The device's own switches of many dialogs, named by their values: the same labels come with
+// other values on other objects.
+extern const ZnOptionList Disabled2Enabled3;
+extern const ZnOptionList Enabled1Disabled2;
 
 // The entries of each menu area, in menu order.
 std::span<const ZnCatalogueEntry> Configuration();          // "Configuration"

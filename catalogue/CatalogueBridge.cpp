@@ -9,12 +9,6 @@ using Tuning = ZnCatalogueTuning;
 
 // Label sets of several dialogs ----------------------------------------------------------------
 
-constexpr ZnOptionItem kDisabled2Enabled3Items[] = {{2, "disabled"}, {3, "enabled"}, {0, nullptr}};
-const ZnOptionList kDisabled2Enabled3(kDisabled2Enabled3Items);
-
-constexpr ZnOptionItem kEnabled1Disabled2Items[] = {{1, "enabled"}, {2, "disabled"}, {0, nullptr}};
-const ZnOptionList kEnabled1Disabled2(kEnabled1Disabled2Items);
-
 // The states of an 802.1X authenticator, per port and per MAC address.
 constexpr ZnOptionItem kPaeStateItems[] = {
     {1, "initialize"},    {2, "disconnected"}, {3, "connecting"}, {4, "authenticating"},
@@ -93,7 +87,7 @@ constinit const Tuning kBridgePortTableTuning[] = {
 
 constinit const ZnSNMPVarDef kStpManagement[] = {
     {"1.3.6.1.4.1.99917.11.63.3.2.16.1", "STP Forward BPDU", ZnSyntax::Integer, ZnAccess::ReadWrite,
-     &kDisabled2Enabled3},
+     &Disabled2Enabled3},
     {},
 };
 
@@ -142,7 +136,7 @@ constinit const ZnSNMPVarDef kStpPortInformation[] = {
     {"1.3.6.1.4.1.99917.11.63.3.2.16.4.1.4", "STP Port Role", ZnSyntax::Integer, ZnAccess::ReadOnly,
      &kStpPortRole},
     {"1.3.6.1.4.1.99917.11.63.3.2.16.4.1.5", "STP Port FBPDU", ZnSyntax::Integer,
-     ZnAccess::ReadWrite, &kDisabled2Enabled3},
+     ZnAccess::ReadWrite, &Disabled2Enabled3},
     {"1.3.6.1.4.1.99917.11.63.3.2.16.4.1.6", "STP Port Link State", ZnSyntax::Integer,
      ZnAccess::ReadOnly, &kStpPortLinkState},
     {"1.3.6.1.4.1.99917.11.63.3.2.16.4.1.7", "STP Port Protocol Migration", ZnSyntax::Integer,
@@ -160,7 +154,7 @@ constinit const ZnSNMPVarDef kStpPortInformation[] = {
     {"1.3.6.1.4.1.99917.11.63.3.2.16.4.1.13", "STP Port Priority", ZnSyntax::Integer,
      ZnAccess::ReadWrite},
     {"1.3.6.1.4.1.99917.11.63.3.2.16.4.1.14", "STP Port State", ZnSyntax::Integer,
-     ZnAccess::ReadWrite, &kDisabled2Enabled3},
+     ZnAccess::ReadWrite, &Disabled2Enabled3},
     {},
 };
 
@@ -192,7 +186,7 @@ constinit const ZnSNMPVarDef kDot1qBasicConfigure[] = {
     {"1.3.6.1.2.1.17.7.1.1.3", "Max Supported VLANs", ZnSyntax::Gauge, ZnAccess::ReadOnly},
     {"1.3.6.1.2.1.17.7.1.1.4", "Num VLANs", ZnSyntax::Gauge, ZnAccess::ReadOnly},
     {"1.3.6.1.2.1.17.7.1.1.5", "GVRP Status", ZnSyntax::Integer, ZnAccess::ReadOnly,
-     &kEnabled1Disabled2},
+     &Enabled1Disabled2},
     {},
 };
 
@@ -205,7 +199,7 @@ constinit const ZnCataloguePage kDot1qBasicConfigurePages[] = {
 // The main window reads the same object to enable the RMON viewers.
 constinit const ZnSNMPVarDef kRmonState[] = {
     {"1.3.6.1.4.1.99917.11.63.3.2.1.2.16", "RMON State", ZnSyntax::Integer, ZnAccess::ReadWrite,
-     &kDisabled2Enabled3},
+     &Disabled2Enabled3},
     {},
 };
 
@@ -243,7 +237,7 @@ constinit const Tuning kAuthenticationModeTuning[] = {
 
 constinit const ZnSNMPVarDef kSystemAuthControl[] = {
     {"1.0.8802.1.1.1.1.1.1", "System Auth Control", ZnSyntax::Integer, ZnAccess::ReadWrite,
-     &kEnabled1Disabled2},
+     &Enabled1Disabled2},
     {},
 };
 
@@ -422,7 +416,7 @@ constinit const ZnCataloguePage kAuthenticationSessionsPages[] = {
 // "Foward" is the device's own spelling, in captions and titles alike.
 constinit const ZnSNMPVarDef kForwardEapolPdu[] = {
     {"1.3.6.1.4.1.99917.12.3.10.1", "Foward EAPOL PDU", ZnSyntax::Integer, ZnAccess::ReadWrite,
-     &kEnabled1Disabled2},
+     &Enabled1Disabled2},
     {},
 };
 
@@ -437,7 +431,7 @@ constinit const ZnSNMPVarDef kForwardEapolPduOnPort[] = {
     // tables are, and their port number column names the key.
     {"1.0.8802.1.1.1.1.1.2.1.1", "Port Number", ZnSyntax::Integer, ZnAccess::NotAccessible},
     {"1.3.6.1.4.1.99917.12.3.10.3.1.1", "Foward EAPOL PDU On Port", ZnSyntax::Integer,
-     ZnAccess::ReadWrite, &kEnabled1Disabled2},
+     ZnAccess::ReadWrite, &Enabled1Disabled2},
     {},
 };
 
@@ -791,7 +785,7 @@ const ZnOptionList kSshRekeying(kSshRekeyingItems);
 constinit const ZnSNMPVarDef kSshManagement[] = {
     {"1.3.6.1.4.1.99917.12.6.1.1", "SSH Version", ZnSyntax::Integer, ZnAccess::ReadOnly},
     {"1.3.6.1.4.1.99917.12.6.1.2", "SSH Admin", ZnSyntax::Integer, ZnAccess::ReadWrite,
-     &kDisabled2Enabled3},
+     &Disabled2Enabled3},
     {"1.3.6.1.4.1.99917.12.6.1.3", "SSH Max Auth Fail Attempts", ZnSyntax::Integer,
      ZnAccess::ReadWrite},
     {"1.3.6.1.4.1.99917.12.6.1.4", "SSH Session Key Rekeying", ZnSyntax::Integer,
@@ -817,33 +811,33 @@ constinit const Tuning kSshManagementTuning[] = {
 
 constinit const ZnSNMPVarDef kSshAlgorithms[] = {
     {"1.3.6.1.4.1.99917.12.6.3.1.1", "Encryption Algorithm 3DES Admin", ZnSyntax::Integer,
-     ZnAccess::ReadWrite, &kDisabled2Enabled3},
+     ZnAccess::ReadWrite, &Disabled2Enabled3},
     {"1.3.6.1.4.1.99917.12.6.3.1.2", "Encryption Algorithm Blowfish Admin", ZnSyntax::Integer,
-     ZnAccess::ReadWrite, &kDisabled2Enabled3},
+     ZnAccess::ReadWrite, &Disabled2Enabled3},
     {"1.3.6.1.4.1.99917.12.6.3.1.3", "Encryption Algorithm AES128 Admin", ZnSyntax::Integer,
-     ZnAccess::ReadWrite, &kDisabled2Enabled3},
+     ZnAccess::ReadWrite, &Disabled2Enabled3},
     {"1.3.6.1.4.1.99917.12.6.3.1.4", "Encryption Algorithm AES192 Admin", ZnSyntax::Integer,
-     ZnAccess::ReadWrite, &kDisabled2Enabled3},
+     ZnAccess::ReadWrite, &Disabled2Enabled3},
     {"1.3.6.1.4.1.99917.12.6.3.1.5", "Encryption Algorithm AES256 Admin", ZnSyntax::Integer,
-     ZnAccess::ReadWrite, &kDisabled2Enabled3},
+     ZnAccess::ReadWrite, &Disabled2Enabled3},
     {"1.3.6.1.4.1.99917.12.6.3.1.6", "Encryption Algorithm Arcfour Admin", ZnSyntax::Integer,
-     ZnAccess::ReadWrite, &kDisabled2Enabled3},
+     ZnAccess::ReadWrite, &Disabled2Enabled3},
     {"1.3.6.1.4.1.99917.12.6.3.1.7", "Encryption Algorithm CAST28 Admin", ZnSyntax::Integer,
-     ZnAccess::ReadWrite, &kDisabled2Enabled3},
+     ZnAccess::ReadWrite, &Disabled2Enabled3},
     {"1.3.6.1.4.1.99917.12.6.3.1.8", "Encryption Algorithm Twofish128 Admin", ZnSyntax::Integer,
-     ZnAccess::ReadWrite, &kDisabled2Enabled3},
+     ZnAccess::ReadWrite, &Disabled2Enabled3},
     {"1.3.6.1.4.1.99917.12.6.3.1.9", "Encryption Algorithm Twofish192 Admin", ZnSyntax::Integer,
-     ZnAccess::ReadWrite, &kDisabled2Enabled3},
+     ZnAccess::ReadWrite, &Disabled2Enabled3},
     {"1.3.6.1.4.1.99917.12.6.3.1.10", "Encryption Algorithm Twofish256 Admin", ZnSyntax::Integer,
-     ZnAccess::ReadWrite, &kDisabled2Enabled3},
+     ZnAccess::ReadWrite, &Disabled2Enabled3},
     {"1.3.6.1.4.1.99917.12.6.3.3.1", "Data Integrity Algorithm SHA1 Admin", ZnSyntax::Integer,
-     ZnAccess::ReadWrite, &kDisabled2Enabled3},
+     ZnAccess::ReadWrite, &Disabled2Enabled3},
     {"1.3.6.1.4.1.99917.12.6.3.3.2", "Data Integrity Algorithm MD5 Admin", ZnSyntax::Integer,
-     ZnAccess::ReadWrite, &kDisabled2Enabled3},
+     ZnAccess::ReadWrite, &Disabled2Enabled3},
     {"1.3.6.1.4.1.99917.12.6.3.5.1", "Public Key Algorithm RSA Admin", ZnSyntax::Integer,
-     ZnAccess::ReadWrite, &kDisabled2Enabled3},
+     ZnAccess::ReadWrite, &Disabled2Enabled3},
     {"1.3.6.1.4.1.99917.12.6.3.5.2", "Public Key Algorithm DSA Admin", ZnSyntax::Integer,
-     ZnAccess::ReadWrite, &kDisabled2Enabled3},
+     ZnAccess::ReadWrite, &Disabled2Enabled3},
     {},
 };
 
@@ -855,11 +849,11 @@ constinit const ZnCataloguePage kSshAlgorithmsPages[] = {
 
 constinit const ZnSNMPVarDef kSshAuthenticationMethods[] = {
     {"1.3.6.1.4.1.99917.12.6.3.2.1", "Password Admin", ZnSyntax::Integer, ZnAccess::ReadWrite,
-     &kDisabled2Enabled3},
+     &Disabled2Enabled3},
     {"1.3.6.1.4.1.99917.12.6.3.2.2", "Public Key Admin", ZnSyntax::Integer, ZnAccess::ReadWrite,
-     &kDisabled2Enabled3},
+     &Disabled2Enabled3},
     {"1.3.6.1.4.1.99917.12.6.3.2.3", "Host Key Admin", ZnSyntax::Integer, ZnAccess::ReadWrite,
-     &kDisabled2Enabled3},
+     &Disabled2Enabled3},
     {},
 };
 

@@ -14,16 +14,10 @@ using Tuning = ZnCatalogueTuning;
 constexpr ZnOptionItem kClearAllStateItems[] = {{1, "other"}, {2, "start"}, {0, nullptr}};
 const ZnOptionList kClearAllState(kClearAllStateItems);
 
-constexpr ZnOptionItem kDisabled2Enabled3Items[] = {{2, "disabled"}, {3, "enabled"}, {0, nullptr}};
-const ZnOptionList kDisabled2Enabled3(kDisabled2Enabled3Items);
-
 // The only states some rows take; Add and Delete use the last two.
 constexpr ZnOptionItem kCreateDestroyRowStatusItems[] = {
     {1, "active"}, {4, "createAndGo"}, {6, "destroy"}, {0, nullptr}};
 const ZnOptionList kCreateDestroyRowStatus(kCreateDestroyRowStatusItems);
-
-constexpr ZnOptionItem kEnabled1Disabled2Items[] = {{1, "enabled"}, {2, "disabled"}, {0, nullptr}};
-const ZnOptionList kEnabled1Disabled2(kEnabled1Disabled2Items);
 
 constexpr ZnOptionItem kEnable2Disable3Items[] = {{2, "enable"}, {3, "disable"}, {0, nullptr}};
 const ZnOptionList kEnable2Disable3(kEnable2Disable3Items);
@@ -248,7 +242,7 @@ const ZnOptionList kSntpTimeSource(kSntpTimeSourceItems);
 
 constinit const ZnSNMPVarDef kSntp[] = {
     {"1.3.6.1.4.1.99917.12.10.11.1", "SNTP State", ZnSyntax::Integer, ZnAccess::ReadWrite,
-     &kDisabled2Enabled3},
+     &Disabled2Enabled3},
     {"1.3.6.1.4.1.99917.12.10.11.2", "SNTP Time Source", ZnSyntax::Integer, ZnAccess::ReadOnly,
      &kSntpTimeSource},
     {"1.3.6.1.4.1.99917.12.10.11.3", "SNTP Server1 IP Address", ZnSyntax::IpAddress,
@@ -291,7 +285,7 @@ const ZnOptionList kSingleIpRole(kSingleIpRoleItems);
 
 constinit const ZnSNMPVarDef kSingleIpControl[] = {
     {"1.3.6.1.4.1.99917.12.8.1.2.1", "Single IP Admin", ZnSyntax::Integer, ZnAccess::ReadWrite,
-     &kDisabled2Enabled3},
+     &Disabled2Enabled3},
     {"1.3.6.1.4.1.99917.12.8.1.2.2", "Single IP Role State", ZnSyntax::Integer, ZnAccess::ReadWrite,
      &kSingleIpRole},
     {"1.3.6.1.4.1.99917.12.8.1.2.3", "Single IP Holdtime", ZnSyntax::Integer, ZnAccess::ReadWrite},
@@ -432,28 +426,28 @@ const ZnOptionList kMulticastFilter(kMulticastFilterItems);
 
 constinit const ZnSNMPVarDef kDeviceControl[] = {
     {"1.3.6.1.4.1.99917.11.63.3.2.1.2.6", "STP State", ZnSyntax::Integer, ZnAccess::ReadWrite,
-     &kDisabled2Enabled3},
+     &Disabled2Enabled3},
     {"1.3.6.1.4.1.99917.11.63.3.2.1.2.7", "IGMP Snooping", ZnSyntax::Integer, ZnAccess::ReadWrite,
-     &kDisabled2Enabled3},
+     &Disabled2Enabled3},
     // The double blank is the device's own caption.
     {"1.3.6.1.4.1.99917.11.63.3.2.1.2.12", "Clean All  Statistic Counter", ZnSyntax::Integer,
      ZnAccess::ReadWrite, &kCleanCounters},
     {"1.3.6.1.4.1.99917.11.63.3.2.1.2.13", "SNMP Enable Authen Traps", ZnSyntax::Integer,
-     ZnAccess::ReadWrite, &kEnabled1Disabled2},
+     ZnAccess::ReadWrite, &Enabled1Disabled2},
     {"1.3.6.1.4.1.99917.11.63.3.2.1.2.17", "IP Auto Config", ZnSyntax::Integer, ZnAccess::ReadWrite,
-     &kDisabled2Enabled3},
+     &Disabled2Enabled3},
     {"1.3.6.1.4.1.99917.11.63.3.2.1.2.18", "Multicast Filter", ZnSyntax::Integer,
      ZnAccess::ReadWrite, &kMulticastFilter},
     {"1.3.6.1.4.1.99917.11.63.3.2.15.2", "Port Security Trap Log State", ZnSyntax::Integer,
      ZnAccess::ReadWrite, &kEnable2Disable3},
     {"1.3.6.1.4.1.99917.11.63.3.2.1.2.19", "MAC Notify State", ZnSyntax::Integer,
-     ZnAccess::ReadWrite, &kDisabled2Enabled3},
+     ZnAccess::ReadWrite, &Disabled2Enabled3},
     {"1.3.6.1.4.1.99917.11.63.3.2.1.2.20", "MAC Notify History Size(1-500)", ZnSyntax::Integer,
      ZnAccess::ReadWrite},
     {"1.3.6.1.4.1.99917.11.63.3.2.1.2.21", "MAC Notify Interval(1-2147483647)", ZnSyntax::Integer,
      ZnAccess::ReadWrite},
     {"1.3.6.1.4.1.99917.11.63.3.2.1.2.22", "VLAN Trunk State", ZnSyntax::Integer,
-     ZnAccess::ReadWrite, &kEnabled1Disabled2},
+     ZnAccess::ReadWrite, &Enabled1Disabled2},
     {},
 };
 
@@ -597,7 +591,7 @@ constinit const ZnSNMPVarDef kCpuAclEthernetTable[] = {
     {"1.3.6.1.4.1.99917.12.9.4.1.1.1", "CPU ACL Ethernet Profile ID", ZnSyntax::Integer,
      ZnAccess::NotAccessible},
     {"1.3.6.1.4.1.99917.12.9.4.1.1.2", "CPU ACL Ethernet Use VLAN", ZnSyntax::Integer,
-     ZnAccess::ReadWrite, &kEnabled1Disabled2},
+     ZnAccess::ReadWrite, &Enabled1Disabled2},
     {"1.3.6.1.4.1.99917.12.9.4.1.1.3", "CPU ACL Ethernet MAC Address Mask State", ZnSyntax::Integer,
      ZnAccess::ReadWrite, &kMacMaskState},
     {"1.3.6.1.4.1.99917.12.9.4.1.1.4", "CPU ACL Ethernet Source MAC Address Mask",
@@ -605,9 +599,9 @@ constinit const ZnSNMPVarDef kCpuAclEthernetTable[] = {
     {"1.3.6.1.4.1.99917.12.9.4.1.1.5", "CPU ACL Ethernet Destination MAC Address Mask",
      ZnSyntax::MacAddress, ZnAccess::ReadWrite},
     {"1.3.6.1.4.1.99917.12.9.4.1.1.6", "CPU ACL Ethernet Use 8021p", ZnSyntax::Integer,
-     ZnAccess::ReadWrite, &kEnabled1Disabled2},
+     ZnAccess::ReadWrite, &Enabled1Disabled2},
     {"1.3.6.1.4.1.99917.12.9.4.1.1.7", "CPU ACL Ethernet Use Ethernet Type", ZnSyntax::Integer,
-     ZnAccess::ReadWrite, &kEnabled1Disabled2},
+     ZnAccess::ReadWrite, &Enabled1Disabled2},
     {"1.3.6.1.4.1.99917.12.9.4.1.1.8", "CPU ACL Ethernet Row Status", ZnSyntax::Integer,
      ZnAccess::ReadWrite, &RowStatus},
     {},
@@ -680,7 +674,7 @@ constinit const ZnSNMPVarDef kCpuAclIpTable[] = {
     {"1.3.6.1.4.1.99917.12.9.4.2.1.1", "CPU ACL IP Profile ID", ZnSyntax::Integer,
      ZnAccess::NotAccessible},
     {"1.3.6.1.4.1.99917.12.9.4.2.1.2", "CPU ACL IP Use VLAN", ZnSyntax::Integer,
-     ZnAccess::ReadWrite, &kEnabled1Disabled2},
+     ZnAccess::ReadWrite, &Enabled1Disabled2},
     {"1.3.6.1.4.1.99917.12.9.4.2.1.3", "CPU ACL IP IP Address Mask State", ZnSyntax::Integer,
      ZnAccess::ReadWrite, &kIpMaskState},
     {"1.3.6.1.4.1.99917.12.9.4.2.1.4", "CPU ACL IP Source IP Address Mask", ZnSyntax::IpAddress,
@@ -688,7 +682,7 @@ constinit const ZnSNMPVarDef kCpuAclIpTable[] = {
     {"1.3.6.1.4.1.99917.12.9.4.2.1.5", "CPU ACL IP Destination IP Address Mask",
      ZnSyntax::IpAddress, ZnAccess::ReadWrite},
     {"1.3.6.1.4.1.99917.12.9.4.2.1.6", "CPU ACL IP Use DSCP", ZnSyntax::Integer,
-     ZnAccess::ReadWrite, &kEnabled1Disabled2},
+     ZnAccess::ReadWrite, &Enabled1Disabled2},
     {"1.3.6.1.4.1.99917.12.9.4.2.1.7", "CPU ACL IP Use Proto Type", ZnSyntax::Integer,
      ZnAccess::ReadWrite, &kIpProtocol},
     {"1.3.6.1.4.1.99917.12.9.4.2.1.8", "CPU ACL IP ICMP Option", ZnSyntax::Integer,
@@ -867,7 +861,7 @@ constinit const ZnSNMPVarDef kIpMacBindingPortTable[] = {
     {"1.3.6.1.4.1.99917.12.23.3.2.1.2", "Port State", ZnSyntax::Integer, ZnAccess::ReadWrite,
      &kEnable2Disable3},
     {"1.3.6.1.4.1.99917.12.23.3.2.1.3", "Port Zero IP State", ZnSyntax::Integer,
-     ZnAccess::ReadWrite, &kEnabled1Disabled2},
+     ZnAccess::ReadWrite, &Enabled1Disabled2},
     {},
 };
 
@@ -931,7 +925,7 @@ constinit const ZnCataloguePage kIpMacBindingBlockedTablePages[] = {
 
 constinit const ZnSNMPVarDef kSyslogControl[] = {
     {"1.3.6.1.4.1.99917.12.12.1", "System Log Control State", ZnSyntax::Integer,
-     ZnAccess::ReadWrite, &kDisabled2Enabled3},
+     ZnAccess::ReadWrite, &Disabled2Enabled3},
     {},
 };
 

@@ -21,11 +21,16 @@ constexpr ZnOptionItem kStorageTypeItems[] = {
 
 constexpr ZnOptionItem kTruthValueItems[] = {{1, "true"}, {2, "false"}, {0, nullptr}};
 
+constexpr ZnOptionItem kDisabled2Enabled3Items[] = {{2, "disabled"}, {3, "enabled"}, {0, nullptr}};
+constexpr ZnOptionItem kEnabled1Disabled2Items[] = {{1, "enabled"}, {2, "disabled"}, {0, nullptr}};
+
 }  // namespace
 
 const ZnOptionList RowStatus(kRowStatusItems);
 const ZnOptionList StorageType(kStorageTypeItems);
 const ZnOptionList TruthValue(kTruthValueItems);
+const ZnOptionList Disabled2Enabled3(kDisabled2Enabled3Items);
+const ZnOptionList Enabled1Disabled2(kEnabled1Disabled2Items);
 
 }  // namespace ZnCatalogueAreas
 
