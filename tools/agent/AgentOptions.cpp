@@ -141,6 +141,7 @@ const char* AgentUsage() {
          "  --delay MS          answer each request only after MS milliseconds\n"
          "  --drop N            drop every N-th request without an answer\n"
          "  --fdb-rows N        rows of the bridge forwarding table (default 50)\n"
+         "  --vlans N           static VLANs, 3 to 4094 (default 3)\n"
          "  --slot1 N           module type in uplink slot 1: 0 none, 1 XM-71, 2 XM-73,\n"
          "                      3 XM-72, 4 COMBA (default 0)\n"
          "  --slot2 N           module type in uplink slot 2, likewise (default 0)\n"
@@ -202,6 +203,10 @@ ParsedOptions ParseAgentOptions(const std::vector<std::string>& arguments) {
     } else if (name == "--fdb-rows") {
       if (!ParseNumber(value, options.fdbRows) || options.fdbRows > 1000000) {
         return bad("expected 0 to 1000000 rows");
+      }
+    } else if (name == "--vlans") {
+      if (!ParseNumber(value, options.vlans) || options.vlans < 3 || options.vlans > 4094) {
+        return bad("expected 3 to 4094 VLANs");
       }
     } else if (name == "--slot1" || name == "--slot2") {
       std::uint32_t& slot = name == "--slot1" ? options.slot1 : options.slot2;

@@ -26,6 +26,7 @@ struct AgentOptions {
   std::uint32_t delayMs = 0;
   std::uint32_t dropEvery = 0;  // 0: answer everything
   std::uint32_t fdbRows = 50;
+  std::uint32_t vlans = 3;  // static VLANs; beyond the three it starts with, "VLANn" without ports
   // Module types of the uplink slots (swL2Module-1-Type, -2-Type): 0 none, 1 XM-71, 2 XM-73,
   // 3 XM-72, 4 COMBA.
   std::uint32_t slot1 = 0;

@@ -115,6 +115,7 @@ DeviceModel::DeviceModel(std::span<const TableDefinition> tables,
     table->index = definition.index;
     table->rowStatusColumn = definition.rowStatusColumn;
     table->columnsWithDestroy = definition.columnsWithDestroy;
+    table->deletingStatus = definition.deletingStatus;
     if (!definition.required.empty() && definition.rowStatusColumn == 0) {
       throw std::invalid_argument("required columns of " + table->name +
                                   ", which has no rows to create");
@@ -531,7 +532,7 @@ SetError DeviceModel::CheckValue(const Object& object, const SetVarbind& varbind
   }
   if (object.syntax == Syntax::kInteger) {
     auto number = std::get<std::int64_t>(varbind.value);
-    if (object.IsRowStatus() &&
+    if (object.IsRowStatus() && object.table->deletingStatus == 0 &&
         (number < kRowActive || number > kRowDestroy || number == kRowNotReady)) {
       return SetError::kWrongValue;
     }
@@ -556,8 +557,9 @@ std::map<DeviceModel::RowKey, DeviceModel::RowAction> DeviceModel::RowActions(
     if (!object || !object->IsRowStatus()) continue;
     const auto* number = std::get_if<std::int64_t>(&varbind.value);
     if (!number) continue;
-    RowAction action;
-    switch (*number) {
+    const std::int64_t deleting = object->table->deletingStatus;
+    RowAction action = *number == deleting ? RowAction::kDestroy : RowAction::kCreateAndGo;
+    if (deleting == 0) switch (*number) {
       case kRowActive:
         action = RowAction::kActivate;
         break;
@@ -605,6 +607,13 @@ SetCheck DeviceModel::Check(std::span<const SetVarbind> varbinds) const {
     const bool exists = RowExists(*object->table, row.index);
     if (action != actions.end() && action->second == RowAction::kClash) {
       return fail(SetError::kInconsistentValue);
+    }
+    if (object->IsRowStatus() && object->table->deletingStatus != 0) {
+      const bool creates = std::get<std::int64_t>(varbind.value) != object->table->deletingStatus;
+      if (creates && !exists && !ParentExists(*object->table, row.index, actions)) {
+        return fail(SetError::kInconsistentValue);
+      }
+      continue;
     }
     if (object->IsRowStatus()) {
       auto status = std::get<std::int64_t>(varbind.value);
@@ -713,9 +722,10 @@ void DeviceModel::Apply(std::span<const SetVarbind> varbinds, SetUndo& undo) {
       auto status = std::get<std::int64_t>(varbind.value);
       Oid index(varbind.name.begin() + static_cast<std::ptrdiff_t>(object->oid.size()),
                 varbind.name.end());
-      if (status == kRowDestroy) {
+      const std::int64_t deleting = object->table->deletingStatus;
+      if (status == (deleting != 0 ? deleting : kRowDestroy)) {
         DestroyRow(*object->table, index, undo);
-      } else if (status == kRowActive || status == kRowNotInService) {
+      } else if (deleting != 0 || status == kRowActive || status == kRowNotInService) {
         Save(undo, varbind.name);
         cells_[varbind.name] = Cell{object, Value{status}};
       }

@@ -65,6 +65,11 @@ struct TableDefinition {
   // (a device that takes a deleted entry's values along with its destroy); otherwise such a
   // request is inconsistentValue.
   bool columnsWithDestroy = false;
+  // Non-zero: the status column is no RowStatus but the status of an IEEE 802.1Q static
+  // filtering entry. Writing this value deletes the row; writing any other value its limits
+  // allow creates the row when it is missing (its other columns at their initial values) or
+  // keeps it.
+  std::int64_t deletingStatus = 0;
 };
 
 // What writing the start value of an action object does to the rest of the device.
@@ -181,6 +186,7 @@ class DeviceModel {
     std::vector<const Object*> columns;  // accessible columns, in column order
     std::vector<const Object*> required;
     bool columnsWithDestroy = false;
+    std::int64_t deletingStatus = 0;  // non-zero: an entry status, not a RowStatus
     const Table* parent = nullptr;
     std::size_t parentIndexLength = 0;  // sub-identifiers of the index that name the parent row
   };

@@ -3,6 +3,7 @@
 #include "DeviceSeed.h"
 #include "SeedAdvanced.h"
 #include "SeedDhcpRelay.h"
+#include "SeedFiltering.h"
 #include "SeedLogSave.h"
 #include "SeedSmtp.h"
 #include "SeedSummerTime.h"
@@ -46,6 +47,7 @@ std::vector<DevicePart> DeviceParts() {
   parts.push_back(OwnObjects());
   parts.push_back(StandardMibs());
   parts.push_back(VlanPart());
+  parts.push_back(FilteringPart());
   parts.push_back(SmtpPart());
   parts.push_back(LogSavePart());
   parts.push_back(BridgePart());

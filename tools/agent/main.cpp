@@ -13,6 +13,7 @@
 #include "ModelHandler.h"
 #include "NetSnmp.h"
 #include "RequestTrace.h"
+#include "SeedFiltering.h"
 #include "StandardSeed.h"
 
 #include <netinet/in.h>
@@ -168,11 +169,16 @@ void ShutdownStandardModules() {
   shutdown_sysORTable();
 }
 
-std::unique_ptr<nx596::DeviceModel> BuildModel(std::uint32_t fdbRows) {
+std::unique_ptr<nx596::DeviceModel> BuildModel(std::uint32_t fdbRows, std::uint32_t vlans) {
   std::unique_ptr<nx596::DeviceModel> model = nx596::ModelOfParts(nx596::DeviceParts());
   for (auto& [instance, value] : nx596::ForwardingRows(fdbRows)) {
     model->Insert(instance, std::move(value));
   }
+  // What follows the VLANs (current table, router ports, counts) follows the added ones too.
+  for (auto& [instance, value] : nx596::ExtraVlanRows(vlans)) {
+    model->Insert(instance, std::move(value));
+  }
+  model->SettleRules();
   return model;
 }
 
@@ -312,7 +318,7 @@ void Tick(unsigned int, void*) {}
 int Run(const nx596::AgentOptions& options) {
   std::unique_ptr<nx596::DeviceModel> model;
   try {
-    model = BuildModel(options.fdbRows);
+    model = BuildModel(options.fdbRows, options.vlans);
     ApplyFrontPanelOptions(*model, options);
     ApplyOctetsOptions(*model, options);
   } catch (const std::exception& error) {
