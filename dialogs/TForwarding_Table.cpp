@@ -65,10 +65,10 @@ TForwarding_Table::TForwarding_Table(const QString& deviceAddress, QWidget* pare
   LB_Matches->setObjectName(QStringLiteral("LB_Matches"));
   // Wide enough for the longest count, so that the find box keeps its size while typing.
   LB_Matches->setMinimumWidth(
-      LB_Matches->fontMetrics().horizontalAdvance(QStringLiteral("000000 of 000000 rows")));
+      LB_Matches->fontMetrics().horizontalAdvance(QStringLiteral("00000 of 00000 rows")));
   LB_Matches->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
-  found_ = new ZnFoundRowsModel(FdbRows, this);
+  found_ = new ZnFoundRowsModel(FdbRows, {kAddressColumn, kPortColumn}, this);
   LV_Forwarding = new QTableView(this);
   LV_Forwarding->setObjectName(QStringLiteral("LV_Forwarding"));
   LV_Forwarding->setModel(found_);
@@ -174,9 +174,8 @@ void TForwarding_Table::FindTextChanged(const QString& text) {
     found_->SetTest(nullptr);
     return;
   }
-  found_->SetTest([query](const QTreeWidgetItem& row) {
-    return query.Matches(row.text(kAddressColumn), row.text(kPortColumn));
-  });
+  found_->SetTest(
+      [query](std::span<const QString> keys) { return query.Matches(keys[0], keys[1]); });
 }
 
 void TForwarding_Table::ShowMatchCount() {

@@ -2,28 +2,29 @@
 
 #include <QTreeWidget>
 
-ZnFoundRowsModel::ZnFoundRowsModel(QTreeWidget* source, QObject* parent)
-    : QAbstractTableModel(parent), source_(source) {
+ZnFoundRowsModel::ZnFoundRowsModel(QTreeWidget* source, std::vector<int> keyColumns,
+                                   QObject* parent)
+    : QAbstractTableModel(parent), source_(source), keyColumns_(std::move(keyColumns)) {
   QAbstractItemModel* model = source->model();
   connect(model, &QAbstractItemModel::rowsInserted, this, &ZnFoundRowsModel::SourceRowsInserted);
   // Anything but rows added at the end (a new walk clears the list) is rare: look again at all.
-  connect(model, &QAbstractItemModel::rowsRemoved, this, &ZnFoundRowsModel::Rebuild);
-  connect(model, &QAbstractItemModel::rowsMoved, this, &ZnFoundRowsModel::Rebuild);
-  connect(model, &QAbstractItemModel::columnsInserted, this, &ZnFoundRowsModel::Rebuild);
-  connect(model, &QAbstractItemModel::columnsRemoved, this, &ZnFoundRowsModel::Rebuild);
-  connect(model, &QAbstractItemModel::modelReset, this, &ZnFoundRowsModel::Rebuild);
-  connect(model, &QAbstractItemModel::layoutChanged, this, &ZnFoundRowsModel::Rebuild);
-  connect(model, &QAbstractItemModel::dataChanged, this, &ZnFoundRowsModel::Rebuild);
+  connect(model, &QAbstractItemModel::rowsRemoved, this, &ZnFoundRowsModel::SourceChanged);
+  connect(model, &QAbstractItemModel::rowsMoved, this, &ZnFoundRowsModel::SourceChanged);
+  connect(model, &QAbstractItemModel::columnsInserted, this, &ZnFoundRowsModel::SourceChanged);
+  connect(model, &QAbstractItemModel::columnsRemoved, this, &ZnFoundRowsModel::SourceChanged);
+  connect(model, &QAbstractItemModel::modelReset, this, &ZnFoundRowsModel::SourceChanged);
+  connect(model, &QAbstractItemModel::layoutChanged, this, &ZnFoundRowsModel::SourceChanged);
+  connect(model, &QAbstractItemModel::dataChanged, this, &ZnFoundRowsModel::SourceChanged);
   connect(model, &QAbstractItemModel::headerDataChanged, this,
           [this](Qt::Orientation orientation, int first, int last) {
             emit headerDataChanged(orientation, first, last);
           });
-  Rebuild();
+  SourceChanged();
 }
 
 void ZnFoundRowsModel::SetTest(RowTest test) {
   test_ = std::move(test);
-  Rebuild();
+  Refilter();
 }
 
 QTreeWidgetItem* ZnFoundRowsModel::SourceItem(int row) const {
@@ -37,16 +38,25 @@ int ZnFoundRowsModel::SourceRowCount() const {
 
 bool ZnFoundRowsModel::Passes(int sourceRow) const {
   if (!test_) return true;
-  const QTreeWidgetItem* item = source_->topLevelItem(sourceRow);
-  return item && test_(*item);
+  const size_t width = keyColumns_.size();
+  return test_(
+      std::span<const QString>(keys_).subspan(static_cast<size_t>(sourceRow) * width, width));
+}
+
+void ZnFoundRowsModel::KeepKeys(int first, int last) {
+  for (int row = first; row <= last; ++row) {
+    const QTreeWidgetItem* item = source_->topLevelItem(row);
+    for (int column : keyColumns_) keys_.push_back(item ? item->text(column) : QString());
+  }
 }
 
 void ZnFoundRowsModel::SourceRowsInserted(const QModelIndex& parent, int first, int last) {
   if (parent.isValid()) return;  // the list views of bindings are flat
   if (!source_ || first != sourceRows_) {
-    Rebuild();
+    SourceChanged();
     return;
   }
+  KeepKeys(first, last);
   std::vector<int> passed;
   for (int row = first; row <= last; ++row)
     if (Passes(row)) passed.push_back(row);
@@ -58,10 +68,16 @@ void ZnFoundRowsModel::SourceRowsInserted(const QModelIndex& parent, int first, 
   endInsertRows();
 }
 
-void ZnFoundRowsModel::Rebuild() {
+void ZnFoundRowsModel::SourceChanged() {
+  keys_.clear();
+  sourceRows_ = source_ ? source_->topLevelItemCount() : 0;
+  if (sourceRows_ > 0) KeepKeys(0, sourceRows_ - 1);
+  Refilter();
+}
+
+void ZnFoundRowsModel::Refilter() {
   beginResetModel();
   rows_.clear();
-  sourceRows_ = source_ ? source_->topLevelItemCount() : 0;
   rows_.reserve(static_cast<size_t>(sourceRows_));
   for (int row = 0; row < sourceRows_; ++row)
     if (Passes(row)) rows_.push_back(row);

@@ -2,8 +2,10 @@
 
 #include <QAbstractTableModel>
 #include <QPointer>
+#include <QString>
 
 #include <functional>
+#include <span>
 #include <vector>
 
 class QTreeWidget;
@@ -18,10 +20,13 @@ class ZnFoundRowsModel : public QAbstractTableModel {
   Q_OBJECT
 
  public:
-  using RowTest = std::function<bool(const QTreeWidgetItem& row)>;
+  // Sees the texts of the key columns of one row, in the order they were given.
+  using RowTest = std::function<bool(std::span<const QString> keys)>;
 
-  // Shows every row of `source` (not owned) until a test is set.
-  explicit ZnFoundRowsModel(QTreeWidget* source, QObject* parent = nullptr);
+  // Shows every row of `source` (not owned) until a test is set. The texts of `keyColumns` are
+  // kept aside as rows arrive, so that a new test runs over tens of thousands of rows between
+  // two keystrokes.
+  ZnFoundRowsModel(QTreeWidget* source, std::vector<int> keyColumns, QObject* parent = nullptr);
 
   // A null test lets every row through.
   void SetTest(RowTest test);
@@ -37,10 +42,14 @@ class ZnFoundRowsModel : public QAbstractTableModel {
 
  private:
   bool Passes(int sourceRow) const;
+  void KeepKeys(int first, int last);
   void SourceRowsInserted(const QModelIndex& parent, int first, int last);
-  void Rebuild();
+  void SourceChanged();
+  void Refilter();
 
   QPointer<QTreeWidget> source_;
+  std::vector<int> keyColumns_;
+  std::vector<QString> keys_;  // the key texts of every source row, row after row
   RowTest test_;
   std::vector<int> rows_;  // source rows shown, in source order
   int sourceRows_ = 0;     // source rows already looked at
