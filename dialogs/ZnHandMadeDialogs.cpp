@@ -15,6 +15,10 @@
 #include "TSTP_Info.h"
 #include "TSTP_Port.h"
 
+#include "TIGMPRouterPortsForm.h"
+#include "TMulticastFilterInformationForm.h"
+#include "TUnicastFilterInformationForm.h"
+
 #include <QDialog>
 
 namespace {
@@ -39,6 +43,9 @@ const HandMadeDialog kDialogs[] = {
     {"TSTP_Info", &CreateTSTP_Info},
     {"TSTP_Port", &CreateTSTP_Port},
     {"THostTableForm", &CreateTHostTableForm},
+    {"TUnicastFilterInformationForm", &CreateTUnicastFilterInformationForm},
+    {"TMulticastFilterInformationForm", &CreateTMulticastFilterInformationForm},
+    {"TIGMPRouterPortsForm", &CreateTIGMPRouterPortsForm},
     {nullptr, nullptr},
 };
 
