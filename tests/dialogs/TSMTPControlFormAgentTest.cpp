@@ -66,6 +66,21 @@ class TSMTPControlFormAgentTest : public AgentSuite {
     Await([] { return false; }, 300);
   }
 
+  // Sends a test mail with one set request that also writes the SMTP state and the server.
+  static void SendTestMail(const char* state, const char* server) {
+    const ZnSNMPVarDef send[] = {
+        {"1.3.6.1.4.1.99917.12.29.1.1", "State", ZnSyntax::Integer, ZnAccess::ReadWrite},
+        {"1.3.6.1.4.1.99917.12.29.1.2", "Server", ZnSyntax::IpAddress, ZnAccess::ReadWrite},
+        {"1.3.6.1.4.1.99917.12.29.1.7", "Send", ZnSyntax::Integer, ZnAccess::ReadWrite},
+        {}};
+    ZnSNMPRequest request;
+    request.VarList = ZnSNMPVarList(send, ZnItemType::SVT_SV, 0);
+    request.VarList.Item(0).Value = state;
+    request.VarList.Item(1).Value = server;
+    request.VarList.Item(2).Value = "1";
+    request.Set();
+  }
+
   // The device's own record of the last test mail: 1 success, 2 failed.
   static QString LastTestMail() {
     ZnSNMPRequest request;
@@ -191,6 +206,19 @@ TEST_F(TSMTPControlFormAgentTest, TestMailWritesAllSevenInOneRequestUnderTheProg
   EXPECT_EQ(form->CB_SendTest->currentText(), "noAction");
   EXPECT_EQ(form->Progress(), nullptr);
   EXPECT_EQ(LastTestMail(), "1");
+
+  // The device's side: a test mail goes out only with SMTP enabled and a server set, the
+  // settings written with the send request included; it is refused nowhere, it fails.
+  struct Outcome {
+    const char* state;
+    const char* server;
+    const char* recorded;
+  };
+  for (const Outcome& o : {Outcome{"2", "10.1.2.3", "2"}, Outcome{"3", "0.0.0.0", "2"},
+                           Outcome{"3", "10.1.2.3", "1"}}) {
+    SendTestMail(o.state, o.server);
+    EXPECT_EQ(LastTestMail(), o.recorded) << o.state << " " << o.server;
+  }
 }
 
 // A test mail the device refuses (port 0 names no server) ends the progress window at once; the

@@ -4,8 +4,8 @@
 
 // The switch's mail settings: SMTP on or off, the server and its port, the switch's own mail
 // address and the subject and content of the test mail, and the object that sends the test
-// mail. A test send reports its outcome in the send test status, and the send object returns
-// to noAction.
+// mail. A test send reports "success" in the send test status only when SMTP is enabled and a
+// server is set, and the send object returns to noAction.
 namespace nx596 {
 
 DevicePart SmtpPart();
