@@ -16,10 +16,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
-#include <QSplitter>
 #include <QTabWidget>
 #include <QTreeWidget>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -67,23 +65,7 @@ TIGMPRouterPortsForm::TIGMPRouterPortsForm(QWidget* parent) : QDialog(parent) {
   fields->setColumnStretch(3, 2);
   fields->setRowStretch(1, 1);
 
-  auto* splitter = new QSplitter(Qt::Vertical);
-  splitter->addWidget(ListView1);
-  splitter->addWidget(entry);
-  splitter->setChildrenCollapsible(false);
-  splitter->setSizes({220, 170});
-
-  Memo1 = new QPlainTextEdit(this);
-  Memo1->setObjectName(QStringLiteral("Memo1"));
-  Memo1->setReadOnly(true);
-  Memo1->setFixedHeight(64);
-
-  auto* upper = new QHBoxLayout;
-  upper->addWidget(splitter, 1);
-  upper->addWidget(column);
-  auto* layout = new QVBoxLayout(this);
-  layout->addLayout(upper, 1);
-  layout->addWidget(Memo1);
+  Memo1 = ZnLayOutTableDialog(this, ListView1, entry, column, 220, 170);
   resize(680, 520);
 
   setTabOrder(ListView1, PortPageControl);

@@ -13,7 +13,6 @@
 
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -21,11 +20,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
-#include <QSplitter>
 #include <QTabWidget>
 #include <QTimer>
 #include <QTreeWidget>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -66,21 +63,9 @@ TMulticastFilterInformationForm::TMulticastFilterInformationForm(QWidget* parent
   LV_dot1qStaticMulticastEntry->setObjectName(QStringLiteral("LV_dot1qStaticMulticastEntry"));
 
   auto* lower = new QWidget;
-  auto* entry = new QGroupBox(lower);
-  ED_MulticastVID = new QLineEdit(entry);
-  ED_MulticastVID->setObjectName(QStringLiteral("ED_MulticastVID"));
-  ED_MACAddress = new QLineEdit(entry);
-  ED_MACAddress->setObjectName(QStringLiteral("ED_MACAddress"));
-  Status = new QComboBox(entry);
-  Status->setObjectName(QStringLiteral("Status"));
-  auto* fields = new QGridLayout(entry);
-  fields->addWidget(new QLabel(QStringLiteral("VID"), entry), 0, 0);
-  fields->addWidget(ED_MulticastVID, 0, 1);
-  fields->addWidget(new QLabel(QStringLiteral("MAC Address"), entry), 1, 0);
-  fields->addWidget(ED_MACAddress, 1, 1);
-  fields->addWidget(new QLabel(QStringLiteral("Status"), entry), 2, 0);
-  fields->addWidget(Status, 2, 1);
-  fields->setRowStretch(3, 1);
+  QGroupBox* entry = ZnFilterEntryGroup(
+      lower, QStringLiteral("MAC Address"), ED_MulticastVID, QStringLiteral("ED_MulticastVID"),
+      ED_MACAddress, QStringLiteral("ED_MACAddress"), Status, QStringLiteral("Status"));
 
   PortPageControl = new QTabWidget(lower);
   PortPageControl->setObjectName(QStringLiteral("PortPageControl"));
@@ -89,23 +74,7 @@ TMulticastFilterInformationForm::TMulticastFilterInformationForm(QWidget* parent
   lowerLayout->addWidget(entry);
   lowerLayout->addWidget(PortPageControl, 1);
 
-  auto* splitter = new QSplitter(Qt::Vertical);
-  splitter->addWidget(LV_dot1qStaticMulticastEntry);
-  splitter->addWidget(lower);
-  splitter->setChildrenCollapsible(false);
-  splitter->setSizes({220, 170});
-
-  Memo1 = new QPlainTextEdit(this);
-  Memo1->setObjectName(QStringLiteral("Memo1"));
-  Memo1->setReadOnly(true);
-  Memo1->setFixedHeight(64);
-
-  auto* upper = new QHBoxLayout;
-  upper->addWidget(splitter, 1);
-  upper->addWidget(column);
-  auto* layout = new QVBoxLayout(this);
-  layout->addLayout(upper, 1);
-  layout->addWidget(Memo1);
+  Memo1 = ZnLayOutTableDialog(this, LV_dot1qStaticMulticastEntry, lower, column, 220, 170);
   resize(800, 520);
 
   setTabOrder(LV_dot1qStaticMulticastEntry, ED_MulticastVID);

@@ -13,16 +13,13 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSplitter>
 #include <QTreeWidget>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -58,22 +55,10 @@ TUnicastFilterInformationForm::TUnicastFilterInformationForm(QWidget* parent) : 
   LV_dot1qStaticUnicastEntry->setObjectName(QStringLiteral("LV_dot1qStaticUnicastEntry"));
 
   auto* lower = new QWidget;
-  auto* entry = new QGroupBox(lower);
-  ED_UnicastVID = new QLineEdit(entry);
-  ED_UnicastVID->setObjectName(QStringLiteral("ED_UnicastVID"));
-  UnicastAddress = new QLineEdit(entry);
-  UnicastAddress->setObjectName(QStringLiteral("UnicastAddress"));
-  UStatus = new QComboBox(entry);
-  UStatus->setObjectName(QStringLiteral("UStatus"));
-  auto* fields = new QGridLayout(entry);
-  fields->addWidget(new QLabel(QStringLiteral("VID"), entry), 0, 0);
-  fields->addWidget(ED_UnicastVID, 0, 1);
-  // Two blanks in the caption, as on the device's original form.
-  fields->addWidget(new QLabel(QStringLiteral("MAC  Address"), entry), 1, 0);
-  fields->addWidget(UnicastAddress, 1, 1);
-  fields->addWidget(new QLabel(QStringLiteral("Status"), entry), 2, 0);
-  fields->addWidget(UStatus, 2, 1);
-  fields->setRowStretch(3, 1);
+  // Two blanks in "MAC  Address", as on the device's original form.
+  QGroupBox* entry = ZnFilterEntryGroup(
+      lower, QStringLiteral("MAC  Address"), ED_UnicastVID, QStringLiteral("ED_UnicastVID"),
+      UnicastAddress, QStringLiteral("UnicastAddress"), UStatus, QStringLiteral("UStatus"));
 
   AllowGroup = new QGroupBox(QStringLiteral("Allow To Go To Port"), lower);
   AllowGroup->setObjectName(QStringLiteral("AllowGroup"));
@@ -82,23 +67,7 @@ TUnicastFilterInformationForm::TUnicastFilterInformationForm(QWidget* parent) : 
   lowerLayout->addWidget(entry);
   lowerLayout->addWidget(AllowGroup, 1);
 
-  auto* splitter = new QSplitter(Qt::Vertical);
-  splitter->addWidget(LV_dot1qStaticUnicastEntry);
-  splitter->addWidget(lower);
-  splitter->setChildrenCollapsible(false);
-  splitter->setSizes({220, 150});
-
-  Memo1 = new QPlainTextEdit(this);
-  Memo1->setObjectName(QStringLiteral("Memo1"));
-  Memo1->setReadOnly(true);
-  Memo1->setFixedHeight(64);
-
-  auto* upper = new QHBoxLayout;
-  upper->addWidget(splitter, 1);
-  upper->addWidget(column);
-  auto* layout = new QVBoxLayout(this);
-  layout->addLayout(upper, 1);
-  layout->addWidget(Memo1);
+  Memo1 = ZnLayOutTableDialog(this, LV_dot1qStaticUnicastEntry, lower, column, 220, 150);
   resize(800, 500);
 
   setTabOrder(LV_dot1qStaticUnicastEntry, ED_UnicastVID);

@@ -7,6 +7,10 @@
 #include "ZnSNMPVarList.h"
 
 #include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QRegularExpression>
 
 namespace {
@@ -20,6 +24,27 @@ constexpr int kFilterKeyCount = 3;
 }  // namespace
 
 const ZnOptionList kFilterStatusOptions(kFilterStatusItems);
+
+QGroupBox* ZnFilterEntryGroup(QWidget* parent, const QString& macCaption, QLineEdit*& vid,
+                              const QString& vidName, QLineEdit*& mac, const QString& macName,
+                              QComboBox*& status, const QString& statusName) {
+  auto* group = new QGroupBox(parent);
+  vid = new QLineEdit(group);
+  vid->setObjectName(vidName);
+  mac = new QLineEdit(group);
+  mac->setObjectName(macName);
+  status = new QComboBox(group);
+  status->setObjectName(statusName);
+  auto* fields = new QGridLayout(group);
+  fields->addWidget(new QLabel(QStringLiteral("VID"), group), 0, 0);
+  fields->addWidget(vid, 0, 1);
+  fields->addWidget(new QLabel(macCaption, group), 1, 0);
+  fields->addWidget(mac, 1, 1);
+  fields->addWidget(new QLabel(QStringLiteral("Status"), group), 2, 0);
+  fields->addWidget(status, 2, 1);
+  fields->setRowStretch(3, 1);
+  return group;
+}
 
 ZnSNMPRequest2Edits* ZnMakeFilterBinding(QWidget* owner, const ZnSNMPVarDef* definitions,
                                          QTreeWidget* view, QLineEdit* vid, QLineEdit* mac,

@@ -3,6 +3,7 @@
 #include "ZnOptionList.h"
 
 class QComboBox;
+class QGroupBox;
 class QLineEdit;
 class QPlainTextEdit;
 class QString;
@@ -23,6 +24,12 @@ enum ZnFilterVariable { kFilterVid, kFilterMac, kFilterReceivePort, kFilterPorts
 extern const ZnOptionList kFilterStatusOptions;
 constexpr int kFilterInvalidEntry = 1;    // of the status combo box
 constexpr int kFilterPermanentEntry = 2;  // of the status combo box
+
+// The entry area of a filter dialog: "VID", `macCaption` and "Status" one under the other in a
+// group box of `parent`, their two edits and combo box made with the component names given.
+QGroupBox* ZnFilterEntryGroup(QWidget* parent, const QString& macCaption, QLineEdit*& vid,
+                              const QString& vidName, QLineEdit*& mac, const QString& macName,
+                              QComboBox*& status, const QString& statusName);
 
 // A new binding of `owner` on the table `definitions` (three index variables), asynchronous,
 // showing it in `view` and the selected row in the VID and MAC edits, the port grid and the

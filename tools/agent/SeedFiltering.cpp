@@ -1,7 +1,6 @@
 #include "SeedFiltering.h"
 
 #include "DeviceRules.h"
-#include "FilteringRules.h"
 #include "SeedRows.h"
 
 #include <algorithm>
