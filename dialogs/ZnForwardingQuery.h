@@ -22,7 +22,8 @@ class ZnForwardingQuery {
   Kind kind() const { return kind_; }
   // The address digits asked for, upper case, without separators.
   const QString& Digits() const { return digits_; }
-  // `address` as the list shows it, twelve hexadecimal digits; `port` a bridge port number.
+  // `address` as the list shows it, twelve upper-case hexadecimal digits; `port` a bridge port
+  // number.
   bool Matches(const QString& address, const QString& port) const;
 
  private:

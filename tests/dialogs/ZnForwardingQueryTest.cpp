@@ -64,7 +64,7 @@ TEST(ZnForwardingQueryTest, LetsThroughTheRowsAsked) {
       {"3", "001CF0596000", "13", false},
       {"3", "3CF0596000AA", "4", false},  // a port is never an address prefix
       {"00-1c-f0", "001CF0596000", "3", true},
-      {"00-1c-f0", "001cf0596000", "3", true},
+      {"001cF0", "001CF0596000", "3", true},
       {"00-1c-f1", "001CF0596000", "3", false},
       {"001CF0596000", "001CF0596000", "3", true},
       {"1CF0", "001CF0596000", "3", false},  // the start of the address, not any part
