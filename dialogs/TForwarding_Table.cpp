@@ -99,13 +99,7 @@ TForwarding_Table::TForwarding_Table(const QString& deviceAddress, QWidget* pare
   auto* content = new QHBoxLayout;
   content->addLayout(list, 1);
   content->addWidget(buttons);
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(0);
-  auto* margins = new QWidget(this);
-  margins->setLayout(content);
-  layout->addWidget(margins, 1);
-  layout->addWidget(StatusBar1);
+  ZnLayOutOverStatusBar(this, content, StatusBar1);
   setTabOrder(ED_Find, LV_Forwarding);
   setTabOrder(LV_Forwarding, BT_Get);
 

@@ -17,7 +17,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStatusBar>
-#include <QVBoxLayout>
 
 #include <optional>
 
@@ -56,29 +55,18 @@ TLogSaveControlForm::TLogSaveControlForm(const QString& deviceAddress, QWidget* 
   btnSet = buttons->AddButton(QStringLiteral("Set"), QStringLiteral("btnSet"));
   StatusPanel = ZnAddStatusBar(this, StatusBar1);
 
-  auto* methodLabel = new QLabel(QStringLiteral("Log Save Method"), this);
-  methodLabel->setBuddy(cbxLogSaveMethod);
-  // The device's form breaks this caption's line at its end.
-  auto* intervalLabel = new QLabel(QStringLiteral("Log SaveTime Interval\n"), this);
-  intervalLabel->setBuddy(EdLogSavetimeInterval);
-  auto* fields = new QGridLayout;
-  fields->addWidget(methodLabel, 0, 0);
-  fields->addWidget(cbxLogSaveMethod, 0, 1);
-  fields->addWidget(intervalLabel, 1, 0);
-  fields->addWidget(EdLogSavetimeInterval, 1, 1);
-  fields->setColumnStretch(1, 1);
+  // The device's form breaks the interval caption's line at its end.
+  const std::pair<const char*, QWidget*> rows[] = {
+      {"Log Save Method", cbxLogSaveMethod},
+      {"Log SaveTime Interval\n", EdLogSavetimeInterval},
+  };
+  QGridLayout* fields = ZnLabelledRows(this, rows);
   fields->setColumnMinimumWidth(1, 140);
   fields->setRowStretch(2, 1);
   auto* content = new QHBoxLayout;
   content->addLayout(fields, 1);
   content->addWidget(buttons);
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(0);
-  auto* margins = new QWidget(this);
-  margins->setLayout(content);
-  layout->addWidget(margins, 1);
-  layout->addWidget(StatusBar1);
+  ZnLayOutOverStatusBar(this, content, StatusBar1);
 
   connect(btnRefresh, &QPushButton::clicked, this, &TLogSaveControlForm::btnRefreshClick);
   connect(btnSet, &QPushButton::clicked, this, &TLogSaveControlForm::btnSetClick);

@@ -18,7 +18,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStatusBar>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -81,7 +80,6 @@ TSMTPControlForm::TSMTPControlForm(const QString& deviceAddress, QWidget* parent
   Button1 = buttons->AddButton(QStringLiteral("Close"), QStringLiteral("Button1"));
   StatusPanel = ZnAddStatusBar(this, StatusBar1);
 
-  auto* fields = new QGridLayout;
   // "Self Mail Address " ends with a blank and "Test message Content" is written so on the
   // device's own form.
   const std::pair<const char*, QWidget*> rows[] = {
@@ -93,26 +91,12 @@ TSMTPControlForm::TSMTPControlForm(const QString& deviceAddress, QWidget* parent
       {"Test message Content", Ed_Content},
       {"SMTP Send Test Message", CB_SendTest},
   };
-  int row = 0;
-  for (const auto& [caption, control] : rows) {
-    auto* label = new QLabel(QLatin1String(caption), this);
-    label->setBuddy(control);
-    fields->addWidget(label, row, 0);
-    fields->addWidget(control, row, 1);
-    ++row;
-  }
-  fields->setColumnStretch(1, 1);
+  QGridLayout* fields = ZnLabelledRows(this, rows);
   fields->setColumnMinimumWidth(1, 220);
   auto* content = new QHBoxLayout;
   content->addLayout(fields, 1);
   content->addWidget(buttons);
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(0);
-  auto* margins = new QWidget(this);
-  margins->setLayout(content);
-  layout->addWidget(margins, 1);
-  layout->addWidget(StatusBar1);
+  ZnLayOutOverStatusBar(this, content, StatusBar1);
 
   connect(Btn_Refresh, &QPushButton::clicked, this, &TSMTPControlForm::Btn_RefreshClick);
   connect(Btn_Set, &QPushButton::clicked, this, &TSMTPControlForm::Btn_SetClick);

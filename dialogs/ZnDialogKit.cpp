@@ -3,6 +3,7 @@
 #include "ZnSNMPRequest2Controls.h"
 
 #include <QCoreApplication>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
@@ -63,6 +64,31 @@ QLabel* ZnAddStatusBar(QWidget* parent, QStatusBar*& bar) {
   panel->setMinimumWidth(50);
   bar->addWidget(panel, 1);
   return panel;
+}
+
+QGridLayout* ZnLabelledRows(QWidget* parent,
+                            std::span<const std::pair<const char*, QWidget*>> rows) {
+  auto* grid = new QGridLayout;
+  int row = 0;
+  for (const auto& [caption, control] : rows) {
+    auto* label = new QLabel(QString::fromUtf8(caption), parent);
+    label->setBuddy(control);
+    grid->addWidget(label, row, 0);
+    grid->addWidget(control, row, 1);
+    ++row;
+  }
+  grid->setColumnStretch(1, 1);
+  return grid;
+}
+
+void ZnLayOutOverStatusBar(QWidget* dialog, QLayout* content, QStatusBar* bar) {
+  auto* layout = new QVBoxLayout(dialog);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  auto* margins = new QWidget(dialog);
+  margins->setLayout(content);
+  layout->addWidget(margins, 1);
+  layout->addWidget(bar);
 }
 
 QPlainTextEdit* ZnLayOutTableDialog(QWidget* dialog, QTreeWidget* list, QWidget* entry,

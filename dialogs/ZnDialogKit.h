@@ -1,7 +1,12 @@
 #pragma once
 
+#include <span>
+#include <utility>
+
 class QEvent;
+class QGridLayout;
 class QLabel;
+class QLayout;
 class QObject;
 class QPlainTextEdit;
 class QScrollArea;
@@ -41,6 +46,12 @@ QScrollArea* ZnAddGridPage(QTabWidget* pages, const QString& caption, const QStr
 QLabel* ZnStaticText(QWidget* parent, const QString& name);
 // A status bar `StatusBar1` without size grip; its first panel, returned, takes the whole width.
 QLabel* ZnAddStatusBar(QWidget* parent, QStatusBar*& bar);
+// A grid of rows: each caption, as a label whose buddy its control is, beside that control.
+QGridLayout* ZnLabelledRows(QWidget* parent,
+                            std::span<const std::pair<const char*, QWidget*>> rows);
+// Lays out a dialog: `content` (its controls and button column) with the usual margins over the
+// status bar `bar` across the bottom, edge to edge.
+void ZnLayOutOverStatusBar(QWidget* dialog, QLayout* content, QStatusBar* bar);
 
 // Lays out a table dialog: the list view over the entry area (a splitter, `listHeight` and
 // `entryHeight` pixels to start with), the button column at their right and the read-only
