@@ -24,6 +24,8 @@
 #include <QTimer>
 #include <QTreeWidget>
 
+#include <algorithm>
+
 namespace {
 
 // The first index carries the OID of dot1qVlanIndex; the indexes are decoded from the instances,
@@ -89,6 +91,8 @@ TMulticastFilterInformationForm::TMulticastFilterInformationForm(QWidget* parent
   connect(btnDelete, &QPushButton::clicked, this, &TMulticastFilterInformationForm::btnDeleteClick);
   connect(AddBtn, &QPushButton::clicked, this, &TMulticastFilterInformationForm::AddBtnClick);
   FormCreate();
+  ZnFitGridHost(PortPageControl, EgressGrid);
+  resize(std::max(width(), minimumSizeHint().width()), height());
 }
 
 TMulticastFilterInformationForm::~TMulticastFilterInformationForm() {

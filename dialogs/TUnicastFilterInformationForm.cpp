@@ -21,6 +21,8 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
+#include <algorithm>
+
 namespace {
 
 // The first index carries the OID of dot1qVlanFdbId; the indexes are decoded from the instances,
@@ -80,6 +82,8 @@ TUnicastFilterInformationForm::TUnicastFilterInformationForm(QWidget* parent) : 
   connect(SetBtn, &QPushButton::clicked, this, &TUnicastFilterInformationForm::SetBtnClick);
   connect(DeleteBtn, &QPushButton::clicked, this, &TUnicastFilterInformationForm::DeleteBtnClick);
   FormCreate();
+  ZnFitGridHost(AllowGroup, AllowGrid);
+  resize(std::max(width(), minimumSizeHint().width()), height());
 }
 
 TUnicastFilterInformationForm::~TUnicastFilterInformationForm() {

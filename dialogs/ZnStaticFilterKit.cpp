@@ -6,12 +6,15 @@
 #include "ZnSNMPRequest2Edits.h"
 #include "ZnSNMPVarList.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpression>
+
+#include <algorithm>
 
 namespace {
 
@@ -35,6 +38,9 @@ QGroupBox* ZnFilterEntryGroup(QWidget* parent, const QString& macCaption, QLineE
   mac->setObjectName(macName);
   status = new QComboBox(group);
   status->setObjectName(statusName);
+  // Wide enough for a whole MAC address and the longest state, "deleteOnTimeout".
+  mac->setMinimumWidth(mac->fontMetrics().horizontalAdvance(QStringLiteral("DDDDDDDDDDDDDD")));
+  status->setSizeAdjustPolicy(QComboBox::AdjustToContents);
   auto* fields = new QGridLayout(group);
   fields->addWidget(new QLabel(QStringLiteral("VID"), group), 0, 0);
   fields->addWidget(vid, 0, 1);
@@ -44,6 +50,15 @@ QGroupBox* ZnFilterEntryGroup(QWidget* parent, const QString& macCaption, QLineE
   fields->addWidget(status, 2, 1);
   fields->setRowStretch(3, 1);
   return group;
+}
+
+void ZnFitGridHost(QWidget* host, const TPortUitForm* grid) {
+  // The room a frame, a tab page and the grid's own margins take around the boxes.
+  constexpr int kSurroundings = 48;
+  int right = 0;
+  for (const QCheckBox* box : grid->PortBoxes)
+    if (!box->isHidden()) right = std::max(right, box->geometry().right());
+  host->setMinimumWidth(right + kSurroundings);
 }
 
 ZnSNMPRequest2Edits* ZnMakeFilterBinding(QWidget* owner, const ZnSNMPVarDef* definitions,

@@ -31,6 +31,9 @@ QGroupBox* ZnFilterEntryGroup(QWidget* parent, const QString& macCaption, QLineE
                               const QString& vidName, QLineEdit*& mac, const QString& macName,
                               QComboBox*& status, const QString& statusName);
 
+// Keeps `host` wide enough to show every shown box of `grid` without scrolling.
+void ZnFitGridHost(QWidget* host, const TPortUitForm* grid);
+
 // A new binding of `owner` on the table `definitions` (three index variables), asynchronous,
 // showing it in `view` and the selected row in the VID and MAC edits, the port grid and the
 // status combo box (a drop-down list of the five states); its status lines go to `memo`.
