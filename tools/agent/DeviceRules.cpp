@@ -91,7 +91,8 @@ SetCheck PortsWithinRule::Check(const DeviceModel& model,
     const auto ports = model.After(Join(column_, index), varbinds);
     const std::string* bytes = BytesOf(ports);
     if (!bytes) continue;  // the row goes away
-    const std::string* allowed = BytesOf(model.After(Join(within_, index), varbinds));
+    const auto within = model.After(Join(within_, index), varbinds);  // `allowed` points into it
+    const std::string* allowed = BytesOf(within);
     for (std::size_t bit = 0; bit < bytes->size() * 8; ++bit) {
       if (!BitSet(*bytes, bit) || (allowed && BitSet(*allowed, bit))) continue;
       const std::size_t at = VarbindOf(varbinds, column_, index,

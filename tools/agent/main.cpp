@@ -64,6 +64,15 @@ void shutdown_snmpNotifyFilterProfileTable(void);
 void shutdown_snmpNotifyFilterTable(void);
 }
 
+#if defined(__SANITIZE_ADDRESS__)
+// net-snmp's notification filter module does not free the rows read from the configuration when
+// it shuts down (its own bookkeeping says "count -1, not 0"): a leak of the library at exit, not
+// of ours, which would otherwise fail every test that stops the agent in a sanitizer build.
+extern "C" const char* __lsan_default_suppressions() {
+  return "leak:snmpNotifyFilterTable_allocate_rowreq_ctx\n";
+}
+#endif
+
 namespace {
 
 constexpr const char* kAppName = "nx596-agent";
