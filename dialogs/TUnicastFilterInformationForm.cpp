@@ -57,7 +57,7 @@ TUnicastFilterInformationForm::TUnicastFilterInformationForm(QWidget* parent) : 
   LV_dot1qStaticUnicastEntry->setObjectName(QStringLiteral("LV_dot1qStaticUnicastEntry"));
 
   auto* lower = new QWidget;
-  // Two blanks in "MAC  Address", as on the device's original form.
+  // The two blanks in "MAC  Address" are deliberate.
   QGroupBox* entry = ZnFilterEntryGroup(
       lower, QStringLiteral("MAC  Address"), ED_UnicastVID, QStringLiteral("ED_UnicastVID"),
       UnicastAddress, QStringLiteral("UnicastAddress"), UStatus, QStringLiteral("UStatus"));
