@@ -2,6 +2,7 @@
 #include "Nx596Agent.h"
 #include "RecordingNotifier.h"
 #include "TestApplication.h"
+#include "V3User.h"
 #include "ZnSNMPMessages.h"
 #include "ZnSNMPRequest2Edits.h"
 #include "ZnSNMPRequest2Leds.h"
@@ -25,14 +26,7 @@
 // work again on the same session.
 namespace {
 
-struct User {
-  const char* name;
-  int level;
-  int auth;
-  const char* authPass;
-  int priv;
-  const char* privPass;
-};
+using User = V3User;
 
 // The objects every path reads: the system group and the interface table, which both agents
 // serve; each agent adds an octet string for the LED poll and an object to write.
@@ -92,19 +86,6 @@ class NetSnmpsAgent : public AgentUnderTest {
  private:
   NetSnmpAgent agent_;
 };
-
-void UseV3(const User& u, const QString& context = QString()) {
-  ZnSNMPSecurity& s = ZnSNMPGlobalSecurity;
-  s.Version = 3;
-  s.SecurityModel = 3;
-  s.SecurityName = u.name;
-  s.SecurityLevel = u.level;
-  s.AuthProtocol = u.auth;
-  s.AuthPassword = u.authPass;
-  s.PrivProtocol = u.priv;
-  s.PrivPassword = u.privPass;
-  ZnSNMPGlobalScope.ContextName = context;
-}
 
 // What one path made of the exchange: the code and message, and the status line a binding wrote
 // (empty for the synchronous get, which raises instead).

@@ -2,6 +2,7 @@
 #include "Nx596Agent.h"
 #include "QtPrinters.h"
 #include "TestApplication.h"
+#include "V3User.h"
 #include "ZnSNMPMessages.h"
 #include "ZnSNMPRequest.h"
 #include "ZnSNMPValueCodec.h"
@@ -19,26 +20,7 @@
 // switch; and the engine's index decoding against net-snmp's own MIB tables and tools.
 namespace {
 
-struct User {
-  const char* name;
-  int level;
-  int auth;
-  const char* authPass;
-  int priv;
-  const char* privPass;
-};
-
-void UseV3(const User& u) {
-  ZnSNMPSecurity& s = ZnSNMPGlobalSecurity;
-  s.Version = 3;
-  s.SecurityModel = 3;
-  s.SecurityName = u.name;
-  s.SecurityLevel = u.level;
-  s.AuthProtocol = u.auth;
-  s.AuthPassword = u.authPass;
-  s.PrivProtocol = u.priv;
-  s.PrivPassword = u.privPass;
-}
+using User = V3User;
 
 const User kAes = {"nx-aes", 3, 3, "nx-aes-auth", 4, "nx-aes-priv"};
 
