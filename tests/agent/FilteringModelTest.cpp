@@ -4,6 +4,7 @@
 
 #include "DeviceParts.h"
 #include "SeedFiltering.h"
+#include "WholeSwitchModel.h"
 
 #include <gtest/gtest.h>
 
@@ -20,10 +21,9 @@ using nx596::SetUndo;
 using nx596::SetVarbind;
 using nx596::Value;
 namespace asn = nx596::asn;
-
-Oid O(const std::string& text) {
-  return *nx596::ParseOid(text);
-}
+using nx596::test::Bytes;
+using nx596::test::Number;
+using nx596::test::O;
 
 const std::string kUnicast = "1.3.6.1.2.1.17.7.1.3.1.1.";
 const std::string kMulticast = "1.3.6.1.2.1.17.7.1.3.2.1.";
@@ -34,33 +34,7 @@ const std::string kHost = "20.0.32.74.16.0.99.0";
 // 01-00-5E-00-00-09 in VLAN 20, received on port 5.
 const std::string kGroup = "20.1.0.94.0.0.9.5";
 
-SetVarbind Bytes(const std::string& name, std::string bytes) {
-  return {O(name), asn::kOctetString, Value{std::move(bytes)}};
-}
-SetVarbind Number(const std::string& name, std::int64_t number) {
-  return {O(name), asn::kInteger, Value{number}};
-}
-
-class FilteringModelTest : public ::testing::Test {
- protected:
-  FilteringModelTest() : model_(nx596::ModelOfParts(nx596::DeviceParts())) {}
-
-  std::optional<Value> At(const std::string& instance) const {
-    const auto [found, cell] = model_->Get(O(instance));
-    if (found != DeviceModel::Lookup::kFound) return std::nullopt;
-    return cell->value;
-  }
-  nx596::SetCheck Set(std::vector<SetVarbind> varbinds) {
-    const nx596::SetCheck check = model_->Check(varbinds);
-    undo_ = SetUndo();
-    if (check.error == SetError::kNoError) model_->Apply(varbinds, undo_);
-    return check;
-  }
-  std::size_t Rows(const std::string& column) const { return model_->Indexes(O(column)).size(); }
-
-  std::unique_ptr<DeviceModel> model_;
-  SetUndo undo_;
-};
+class FilteringModelTest : public nx596::test::WholeSwitchModel {};
 
 // VLAN 20 has ports 5, 6, 11 and 25.
 TEST_F(FilteringModelTest, EntriesComeWithTheirStatusAndGoWithInvalid) {

@@ -2,6 +2,7 @@
 // refuses, keep the derived tables and counters in step, and go back with an undone SET.
 
 #include "DeviceParts.h"
+#include "WholeSwitchModel.h"
 
 #include <gtest/gtest.h>
 
@@ -18,10 +19,9 @@ using nx596::SetUndo;
 using nx596::SetVarbind;
 using nx596::Value;
 namespace asn = nx596::asn;
-
-Oid O(const std::string& text) {
-  return *nx596::ParseOid(text);
-}
+using nx596::test::Bytes;
+using nx596::test::Number;
+using nx596::test::O;
 
 const std::string kStatic = "1.3.6.1.2.1.17.7.1.4.3.1.";
 const std::string kCurrent = "1.3.6.1.2.1.17.7.1.4.2.1.";
@@ -31,35 +31,7 @@ const std::string kNumVlans = "1.3.6.1.2.1.17.7.1.1.4.0";
 const std::string kNumDeletes = "1.3.6.1.2.1.17.7.1.4.1.0";
 const std::string kNextFree = "1.3.6.1.2.1.17.7.1.4.4.0";
 
-SetVarbind Bytes(const std::string& name, std::string bytes) {
-  return {O(name), asn::kOctetString, Value{std::move(bytes)}};
-}
-SetVarbind Number(const std::string& name, std::int64_t number) {
-  return {O(name), asn::kInteger, Value{number}};
-}
-
-class VlanModelTest : public ::testing::Test {
- protected:
-  VlanModelTest() : model_(nx596::ModelOfParts(nx596::DeviceParts())) {}
-
-  std::optional<Value> At(const std::string& instance) const {
-    const auto [found, cell] = model_->Get(O(instance));
-    if (found != DeviceModel::Lookup::kFound) return std::nullopt;
-    return cell->value;
-  }
-  std::uint64_t Count(const std::string& instance) const {
-    return std::get<std::uint64_t>(*At(instance));
-  }
-  nx596::SetCheck Set(std::vector<SetVarbind> varbinds) {
-    const nx596::SetCheck check = model_->Check(varbinds);
-    undo_ = SetUndo();  // one per request, as the agent keeps it
-    if (check.error == SetError::kNoError) model_->Apply(varbinds, undo_);
-    return check;
-  }
-
-  std::unique_ptr<DeviceModel> model_;
-  SetUndo undo_;
-};
+class VlanModelTest : public nx596::test::WholeSwitchModel {};
 
 TEST_F(VlanModelTest, TheStartingVlansAndWhatTheDeviceDerivesFromThem) {
   EXPECT_EQ(Count(kNumVlans), 3u);
