@@ -117,6 +117,7 @@ void TSNMPEditorPanel::SetChecked(QPushButton* button) {
         !emptyIndexPart)
       incomplete = true;
   }
+  bool written = false;
   try {
     if (incomplete) {
       ZnNotifier().Message(this, ZnProgramFileName(), QStringLiteral("Some items are empty!"),
@@ -124,13 +125,17 @@ void TSNMPEditorPanel::SetChecked(QPushButton* button) {
     } else {
       binding.ReadControls();
       binding.Apply(false, false);
+      written = true;
     }
   } catch (const ZnException& e) {
     binding.ReportStatus(e.Message());
   }
   for (int i : excluded) list.Item(i).Access &= ~ZnAccess::Invalid;
   binding.mode = savedMode;
-  if (!incomplete && button->property("Tag").toInt() == 1)
+  // A row dialog closes once its write went through. A refused or unconvertible write leaves it
+  // open with what was typed, the reason in the memo, so the entry can be corrected and sent
+  // again instead of typed anew.
+  if (written && button->property("Tag").toInt() == 1)
     if (QWidget* dialog = button->window()) dialog->close();
 }
 

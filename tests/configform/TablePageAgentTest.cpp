@@ -15,6 +15,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -131,6 +132,38 @@ TEST_F(TablePageAgentTest, AddWritesTheKeysTheCreateValueAndTheTickedRows) {
   ASSERT_TRUE(Await([&] { return !page->Binding()->Busy(); }));
   EXPECT_EQ(page->ListPanel()->ListView()->topLevelItemCount(), 4);
   EXPECT_TRUE(editor->isHidden());
+}
+
+// A write the switch refuses keeps the row dialog open with what was typed and the reason in the
+// memo; correcting the entry and setting again creates the row and closes it.
+TEST_F(TablePageAgentTest, ARefusedAddKeepsTheDialogAndWhatWasTypedUntilTheWriteGoesThrough) {
+  TSNMPListViewPanel* page = Open(true);
+  TEditsPanel* editor = page->Editor();
+  bool openAfterRefusal = false;
+  QString typedAfterRefusal;
+  QString memoAfterRefusal;
+  WithDialog([&](QWidget* dialog) {
+    auto* ip = qobject_cast<QLineEdit*>(editor->RowAt(0).value);
+    auto* mac = qobject_cast<QLineEdit*>(editor->RowAt(1).value);
+    ip->setText("10.0.0.2");  // that row exists: the switch refuses to create it again
+    mac->setText("001CF0102009");
+    QTest::mouseClick(editor->RowAt(1).check, Qt::LeftButton);
+    QTest::mouseClick(Button(dialog, "Set Checked"), Qt::LeftButton);
+    openAfterRefusal = dialog->isVisible();
+    typedAfterRefusal = ip->text() + ' ' + mac->text();
+    memoAfterRefusal = page->Memo()->toPlainText();
+    if (!openAfterRefusal) return;
+    ip->setText("10.0.0.9");
+    QTest::mouseClick(Button(dialog, "Set Checked"), Qt::LeftButton);
+  });
+  QTest::mouseClick(page->Buttons()->AddButton(), Qt::LeftButton);
+  EXPECT_TRUE(openAfterRefusal);
+  EXPECT_EQ(typedAfterRefusal, "10.0.0.2 001CF0102009");
+  EXPECT_TRUE(memoAfterRefusal.contains("Set: ")) << qPrintable(memoAfterRefusal);
+  ASSERT_EQ(Sets().size(), 2);
+  EXPECT_TRUE(Sets()[1].startsWith("1.3.6.1.4.1.99917.12.23.4.1.1.2.10.0.0.9=")) << qPrintable(Sets()[1]);
+  ASSERT_TRUE(Await([&] { return !page->Binding()->Busy(); }));
+  EXPECT_EQ(page->ListPanel()->ListView()->topLevelItemCount(), 4);
 }
 
 TEST_F(TablePageAgentTest, EditCanNeitherCreateNorDestroyAndPutsTheLabelsBack) {
