@@ -113,7 +113,9 @@ TEST(AgentAccess, BadCommandLinesAreRefusedBeforeStarting) {
         QStringList{"--colour", "blue"}, QStringList{"--slot1", "5"},
         QStringList{"--slot2", "XM-71"}, QStringList{"--leds", "8"}, QStringList{"--leds", "0G"},
         QStringList{"--leds", "8 2"}, QStringList{"--leds-live=yes"},
-        QStringList{"--leds", "02", "--leds-live"}}) {
+        QStringList{"--leds", "02", "--leds-live"}, QStringList{"--counters-near-wrap"},
+        QStringList{"--leds-live", "--counters-near-wrap=0"},
+        QStringList{"--leds-live", "--counters-near-wrap=soon"}}) {
     Nx596Agent agent(arguments);
     ::testing::TestPartResultArray failures;
     {

@@ -146,8 +146,11 @@ const char* AgentUsage() {
          "                      3 XM-72, 4 COMBA (default 0)\n"
          "  --slot2 N           module type in uplink slot 2, likewise (default 0)\n"
          "  --leds HEX          the front-panel LED value as hexadecimal bytes, any length\n"
-         "  --leds-live         LEDs that change: links come and go every few seconds,\n"
-         "                      linked ports blink with traffic, fitted modules too\n"
+         "  --leds-live         a switch in use: links come and go, ports carry traffic and\n"
+         "                      blink, IF-MIB counters move with it (ports 1-4 and uplinks\n"
+         "                      busy, 5-8 nearly idle, 9-20 come and go, 21-24 no link)\n"
+         "  --counters-near-wrap[=S]  with --leds-live: counters start S seconds (default\n"
+         "                      60) of traffic below 2^32, so 32-bit ones wrap that soon\n"
          "  --octets OID=HEX    an octet-string instance reports these bytes, unchecked\n"
          "                      (may repeat)\n"
          "Prints \"READY <port>\" when it answers requests.\n";
@@ -168,6 +171,14 @@ ParsedOptions ParseAgentOptions(const std::vector<std::string>& arguments) {
     if (name == "--leds-live") {
       if (hasValue) return {std::nullopt, name + " takes no value"};
       options.ledsLive = true;
+      continue;
+    }
+    if (name == "--counters-near-wrap") {
+      options.countersNearWrap = 60;
+      if (hasValue && (!ParseNumber(value, options.countersNearWrap) ||
+                       options.countersNearWrap < 1 || options.countersNearWrap > 86400)) {
+        return {std::nullopt, name + ": expected 1 to 86400 seconds, got \"" + value + "\""};
+      }
       continue;
     }
     if (!hasValue) {
@@ -225,6 +236,9 @@ ParsedOptions ParseAgentOptions(const std::vector<std::string>& arguments) {
   }
   if (options.ledsHex && options.ledsLive) {
     return {std::nullopt, "--leds and --leds-live exclude each other"};
+  }
+  if (options.countersNearWrap && !options.ledsLive) {
+    return {std::nullopt, "--counters-near-wrap needs --leds-live (counters move only then)"};
   }
   return {options, ""};
 }

@@ -35,6 +35,8 @@ struct AgentOptions {
   std::optional<std::string> ledsHex;
   // The LED value changes over time: links come and go, linked ports show traffic.
   bool ledsLive = false;
+  // With ledsLive: 0, or every counter starts this many seconds of its traffic before 2^32.
+  std::uint32_t countersNearWrap = 0;
   // Octet-string instances that report these bytes (hexadecimal) whatever their limits, as a
   // switch with other firmware might: the program must cope with values it cannot take apart.
   std::vector<std::pair<std::string, std::string>> octets;

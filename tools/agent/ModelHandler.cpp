@@ -142,10 +142,11 @@ void ModelHandler::Get(netsnmp_agent_request_info* reqinfo, netsnmp_request_info
   for (auto* request = requests; request; request = request->next) {
     if (request->processed) continue;
     const auto* varbind = request->requestvb;
-    auto [lookup, cell] = model_.Get(ToModelOid(varbind->name, varbind->name_length));
+    const Oid instance = ToModelOid(varbind->name, varbind->name_length);
+    auto [lookup, cell] = model_.Get(instance);
     if (lookup == DeviceModel::Lookup::kFound) {
-      SetValue(request->requestvb, *cell);
-      model_.CountRead(ToModelOid(varbind->name, varbind->name_length));
+      Answer(request->requestvb, instance, *cell);
+      model_.CountRead(instance);
     } else {
       netsnmp_set_request_error(
           reqinfo, request,
@@ -164,9 +165,20 @@ void ModelHandler::GetNext(const Registration& registration, netsnmp_request_inf
     if (!next) continue;
     auto name = ToNetSnmpOid(next->first);
     snmp_set_var_objid(varbind, name.data(), name.size());
-    SetValue(varbind, next->second);
+    Answer(varbind, next->first, next->second);
     model_.CountRead(next->first);
   }
+}
+
+void ModelHandler::Answer(netsnmp_variable_list* varbind, const Oid& instance,
+                          const DeviceModel::Cell& cell) {
+  if (live_) {
+    if (std::optional<Value> now = live_(instance)) {
+      SetValue(varbind, DeviceModel::Cell{cell.object, std::move(*now)});
+      return;
+    }
+  }
+  SetValue(varbind, cell);
 }
 
 void ModelHandler::Set(const Registration& registration, netsnmp_agent_request_info* reqinfo,

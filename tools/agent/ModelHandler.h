@@ -3,8 +3,11 @@
 #include "DeviceModel.h"
 #include "NetSnmp.h"
 
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 // Serves the device model through net-snmp's agent: one handler registration per subtree and
@@ -24,6 +27,11 @@ class ModelHandler {
   bool Register(const Oid& subtree, const std::string& context);
   void UnregisterAll();
 
+  // Values computed at the moment they are read (counters that follow the traffic): asked for
+  // every instance the model holds before its value goes out; nullopt sends the stored value.
+  using LiveValues = std::function<std::optional<Value>(const Oid& instance)>;
+  void SetLiveValues(LiveValues live) { live_ = std::move(live); }
+
  private:
   struct Registration {
     ModelHandler* owner;
@@ -38,8 +46,10 @@ class ModelHandler {
   void GetNext(const Registration& registration, netsnmp_request_info* requests);
   void Set(const Registration& registration, netsnmp_agent_request_info* reqinfo,
            netsnmp_request_info* requests);
+  void Answer(netsnmp_variable_list* varbind, const Oid& instance, const DeviceModel::Cell& cell);
 
   DeviceModel& model_;
+  LiveValues live_;
   std::vector<std::unique_ptr<Registration>> registrations_;
 };
 

@@ -182,6 +182,7 @@ int RequestGate::OnPacket(int operation, netsnmp_session* session, int requestId
     if (!gate->Admit(*pdu)) return 1;
     if (gate->delayMs_) std::this_thread::sleep_for(std::chrono::milliseconds(gate->delayMs_));
   }
+  if (operation == NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE && gate->before_) gate->before_();
   return gate->forward_(operation, session, requestId, pdu, gate->forwardMagic_);
 }
 

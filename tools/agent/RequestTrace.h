@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 // Sees every request PDU the agent receives, once, before it is answered: writes the trace
@@ -34,6 +35,9 @@ class RequestGate {
   // Puts the gate in front of the listening session; false when there is none.
   bool Install(netsnmp_session* session);
   void Uninstall();
+  // Runs just before net-snmp answers each request it receives, which it does at once: the
+  // moment a request reads the live counters at.
+  void BeforeEachRequest(std::function<void()> before) { before_ = std::move(before); }
 
  private:
   static int OnPacket(int operation, netsnmp_session* session, int requestId, netsnmp_pdu* pdu,
@@ -46,6 +50,7 @@ class RequestGate {
   std::uint32_t delayMs_;
   std::uint32_t dropEvery_;
   std::function<bool(const std::string&)> knownCommunity_;
+  std::function<void()> before_;
   std::FILE* trace_ = nullptr;
   std::uint64_t received_ = 0;
   netsnmp_session* session_ = nullptr;

@@ -10,6 +10,7 @@
 #include "DeviceModel.h"
 #include "DeviceParts.h"
 #include "DeviceSeed.h"
+#include "LiveTraffic.h"
 #include "ModelHandler.h"
 #include "NetSnmp.h"
 #include "RequestTrace.h"
@@ -239,75 +240,6 @@ void ApplyOctetsOptions(nx596::DeviceModel& model, const nx596::AgentOptions& op
   }
 }
 
-// A switch in use, to watch the front panel come alive: power and console steady green; once a
-// second every port's link may come up or go down (every four seconds on average) and a linked
-// port blinks (bit 0x80) while it carries traffic; a fitted uplink module behaves like a port.
-// The sequence is pseudo-random from a fixed seed, so every run shows the same.
-class LiveFrontPanel {
- public:
-  LiveFrontPanel(nx596::DeviceModel& model, const nx596::AgentOptions& options)
-      : model_(model),
-        instance_(*nx596::ParseOid(kLedStatusInstance)),
-        slots_{options.slot1, options.slot2} {
-    for (bool& linked : linked_) linked = Next() % 2 == 0;
-    Step();
-    alarm_ = snmp_alarm_register(1, SA_REPEAT, &LiveFrontPanel::OnAlarm, this);
-  }
-  ~LiveFrontPanel() {
-    if (alarm_ != 0) snmp_alarm_unregister(alarm_);
-  }
-  LiveFrontPanel(const LiveFrontPanel&) = delete;
-  LiveFrontPanel& operator=(const LiveFrontPanel&) = delete;
-
- private:
-  static constexpr std::size_t kPorts = 24;
-  static constexpr std::uint8_t kGreen = 0x02;
-  static constexpr std::uint8_t kSpeedGreen = 0x03;  // code 3: the XM-71's speed LED map
-  static constexpr std::uint8_t kBlink = 0x80;
-  static constexpr std::uint32_t kXm71 = 1;
-
-  static void OnAlarm(unsigned int, void* self) { static_cast<LiveFrontPanel*>(self)->Step(); }
-
-  // xorshift32: small, and the same sequence on every platform.
-  std::uint32_t Next() {
-    random_ ^= random_ << 13;
-    random_ ^= random_ >> 17;
-    random_ ^= random_ << 5;
-    return random_;
-  }
-
-  // The link LED of one port or module for the next second.
-  std::uint8_t LinkByte(std::size_t link) {
-    if (Next() % 4 == 0) linked_[link] = !linked_[link];
-    if (!linked_[link]) return 0;
-    return Next() % 2 == 0 ? kGreen | kBlink : kGreen;
-  }
-
-  void Step() {
-    std::string leds(54, '\0');
-    leds[0] = static_cast<char>(kGreen);  // power
-    leds[1] = static_cast<char>(kGreen);  // console
-    for (std::size_t port = 1; port <= kPorts; ++port) {
-      leds[2 * port] = static_cast<char>(LinkByte(port - 1));
-    }
-    for (std::size_t slot = 0; slot < 2; ++slot) {
-      if (slots_[slot] == 0) continue;
-      const std::size_t at = 50 + 2 * slot;
-      const std::uint8_t link = LinkByte(kPorts + slot);
-      leds[at] = static_cast<char>(link);
-      leds[at + 1] = static_cast<char>(slots_[slot] != kXm71 ? link : link ? kSpeedGreen : 0);
-    }
-    model_.Assign(instance_, std::move(leds));
-  }
-
-  nx596::DeviceModel& model_;
-  nx596::Oid instance_;
-  std::uint32_t slots_[2];
-  bool linked_[kPorts + 2] = {};
-  std::uint32_t random_ = 0x2545F491u;
-  unsigned int alarm_ = 0;
-};
-
 std::optional<int> BoundPort(netsnmp_session* session) {
   netsnmp_transport* transport =
       session ? snmp_sess_transport(snmp_sess_pointer(session)) : nullptr;
@@ -392,9 +324,16 @@ int Run(const nx596::AgentOptions& options) {
 
       timeval period = {0, 100 * 1000};
       unsigned int tick = snmp_alarm_register_hr(period, SA_REPEAT, &Tick, nullptr);
-      std::optional<LiveFrontPanel> live;
-      if (options.ledsLive) live.emplace(*model, options);
+      std::optional<nx596::LiveTraffic> live;
+      if (options.ledsLive) {
+        live.emplace(*model, options);
+        gate.BeforeEachRequest([&live] { live->BeginRequest(); });
+        handler.SetLiveValues(
+            [&live](const nx596::Oid& instance) { return live->ValueOf(instance); });
+      }
       while (!gStopRequested) agent_check_and_process(1);
+      handler.SetLiveValues(nullptr);
+      gate.BeforeEachRequest(nullptr);
       live.reset();
       snmp_alarm_unregister(tick);
       // net-snmp frees what it holds of the communities when it shuts down.

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "AgentOptions.h"
+#include "DeviceModel.h"
+#include "TrafficModel.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+
+// A switch in use, to watch the front panel and the interface counters come alive (the traffic
+// of each port is TrafficModel's): power and console steady green; once a second the links that
+// come and go may change and a linked port blinks (bit 0x80) while it carries traffic; a fitted
+// uplink module behaves like a port. The counters of IF-MIB follow the same traffic, computed
+// for the moment of each request from the agent's uptime, the clock sysUpTime reports. A port
+// disabled through its control row (ifAdminStatus down) has no link and counts nothing.
+namespace nx596 {
+
+class LiveTraffic {
+ public:
+  LiveTraffic(DeviceModel& model, const AgentOptions& options);
+  ~LiveTraffic();
+  LiveTraffic(const LiveTraffic&) = delete;
+  LiveTraffic& operator=(const LiveTraffic&) = delete;
+
+  // Fixes the moment the next request reads: every value of one request is of one moment, so
+  // a 32-bit counter and its 64-bit kin read together always agree.
+  void BeginRequest();
+  // The value of an instance that follows the traffic at that moment; nullopt for the others.
+  std::optional<Value> ValueOf(const Oid& instance) const;
+
+ private:
+  static void OnAlarm(unsigned int, void* self);
+  void Step();
+  void FollowAdminStatus();
+  void ShowLeds();
+
+  DeviceModel& model_;
+  Oid ledInstance_;
+  std::uint32_t slots_[2];
+  std::uint32_t requestTime_;
+  TrafficModel traffic_;
+  std::size_t watch_ = 0;
+  unsigned int alarm_ = 0;
+};
+
+}  // namespace nx596
