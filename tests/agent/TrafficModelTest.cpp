@@ -97,6 +97,40 @@ TEST(TrafficModel, ADisabledPortKeepsItsTotalsAndResumesWhenEnabled) {
   EXPECT_NEAR(static_cast<double>(octets(kStart + 5300) - atDisable), rate * 3, 1.0);
 }
 
+// Every object that tells a port's link follows it: ifOperStatus, the device's link status and
+// negotiated speed, and ifLastChange.
+TEST(TrafficModel, LinkObjectsFollowTheLink) {
+  TrafficModel traffic(WithModules(), kStart);
+  traffic.SetEnabled(3, false, kStart + 700);
+  const auto number = [&](const Oid& instance) {
+    const std::optional<Value> value = traffic.ValueOf(instance, kStart + 800);
+    EXPECT_TRUE(value) << nx596::FormatOid(instance);
+    return value ? std::get<std::int64_t>(*value) : -1;
+  };
+  const auto info = [](std::uint32_t column, std::uint32_t port) {
+    return Oid{1, 3, 6, 1, 4, 1, 99917, 11, 63, 3, 2, 2, 1, 1, column, port};
+  };
+  struct Row {
+    std::uint32_t port;
+    std::int64_t operStatus, linkStatus, nway;
+    std::uint64_t lastChange;
+  };
+  const Row rows[] = {
+      {1, 1, 2, 7, 0},             // up: full duplex at 100 Mbit/s
+      {3, 2, 3, 1, kStart + 700},  // disabled
+      {22, 2, 3, 1, 0},            // nothing plugged in
+      {25, 1, 2, 11, 0},           // a fitted uplink: full duplex at 1 Gbit/s
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE("port " + std::to_string(row.port));
+    EXPECT_EQ(number(IfColumn(8, row.port)), row.operStatus);
+    EXPECT_EQ(number(info(4, row.port)), row.linkStatus);
+    EXPECT_EQ(number(info(5, row.port)), row.nway);
+    EXPECT_EQ(traffic.ValueOf(IfColumn(9, row.port), kStart + 800), Value{row.lastChange});
+  }
+  EXPECT_FALSE(traffic.ValueOf(info(6, 1), kStart));
+}
+
 // Links that come and go: over two minutes of steps some go down and up again; a port counts
 // only while up, and its totals never go back.
 TEST(TrafficModel, LinksComeAndGoAndCountOnlyWhileUp) {

@@ -40,13 +40,16 @@ LiveTraffic::LiveTraffic(DeviceModel& model, const AgentOptions& options)
       requestTime_(Uptime()),
       traffic_(TrafficOptionsOf(options), requestTime_) {
   FollowAdminStatus();
-  watch_ = model_.Watch(*ParseOid(kIfAdminStatus), [this] { FollowAdminStatus(); });
+  watches_[0] = model_.Watch(*ParseOid(kIfAdminStatus), [this] { FollowAdminStatus(); });
+  // The device's rules redraw the panel after every write as the switch without traffic shows
+  // it; the links of the traffic are drawn again over that at once.
+  watches_[1] = model_.Watch(ledInstance_, [this] { ShowLeds(); });
   alarm_ = snmp_alarm_register(1, SA_REPEAT, &LiveTraffic::OnAlarm, this);
 }
 
 LiveTraffic::~LiveTraffic() {
   if (alarm_ != 0) snmp_alarm_unregister(alarm_);
-  model_.Unwatch(watch_);
+  for (std::size_t watch : watches_) model_.Unwatch(watch);
 }
 
 void LiveTraffic::BeginRequest() {

@@ -40,7 +40,7 @@ class LiveTraffic {
   std::uint32_t slots_[2];
   std::uint32_t requestTime_;
   TrafficModel traffic_;
-  std::size_t watch_ = 0;
+  std::size_t watches_[2] = {};
   unsigned int alarm_ = 0;
 };
 

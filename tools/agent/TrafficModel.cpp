@@ -48,7 +48,7 @@ constexpr std::uint64_t k2To32 = std::uint64_t{1} << 32;
 
 const Oid kIfEntry = {1, 3, 6, 1, 2, 1, 2, 2, 1};
 const Oid kIfXEntry = {1, 3, 6, 1, 2, 1, 31, 1, 1, 1};
-const Oid kPortLinkStatus = {1, 3, 6, 1, 4, 1, 99917, 11, 63, 3, 2, 2, 1, 1, 4};
+const Oid kPortInfoEntry = {1, 3, 6, 1, 4, 1, 99917, 11, 63, 3, 2, 2, 1, 1};
 
 Value Counter32(std::uint64_t total) {
   return Value{total % k2To32};
@@ -240,10 +240,13 @@ std::optional<Value> TrafficModel::ValueOf(const Oid& instance, std::uint32_t no
     const std::uint64_t total = Count(port, kColumns[column - 2], now);
     return column <= 5 ? Counter32(total) : Counter64(total);
   }
-  if (instance.size() == kPortLinkStatus.size() + 1 && StartsWith(instance, kPortLinkStatus)) {
-    const std::uint32_t port = instance.back();
-    if (port < 1 || port > kPorts) return std::nullopt;
-    return Value{std::int64_t{LinkUp(port) ? 2 : 3}};  // link-pass, link-fail
+  if (const auto at = ColumnAndPort(instance, kPortInfoEntry)) {
+    const auto [column, port] = *at;
+    const bool up = LinkUp(port);
+    if (column == 4) return Value{std::int64_t{up ? 2 : 3}};  // link-pass, link-fail
+    // Negotiated: full duplex without flow control at the port's speed, or auto while down.
+    if (column == 5) return Value{std::int64_t{!up ? 1 : port > 24 ? 11 : 7}};
+    return std::nullopt;
   }
   return std::nullopt;
 }
