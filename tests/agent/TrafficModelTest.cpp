@@ -197,6 +197,37 @@ TEST(TrafficModel, InterfaceColumnsAgree) {
       };
       EXPECT_EQ(Number(traffic.ValueOf(IfColumn(12, port), now)), sum(8, 9));
       EXPECT_EQ(Number(traffic.ValueOf(IfColumn(18, port), now)), sum(12, 13));
+
+      // RMON, the bridge and EtherLike-MIB count the same received traffic.
+      const auto in = [&](std::uint32_t column) {
+        return Number(traffic.ValueOf(IfColumn(column, port), now));
+      };
+      const auto column = [&](std::initializer_list<std::uint32_t> entry, std::uint32_t c) {
+        Oid instance(entry);
+        instance.push_back(c);
+        instance.push_back(port);
+        return Number(traffic.ValueOf(instance, now));
+      };
+      const auto etherStats = [&](std::uint32_t c) {
+        return column({1, 3, 6, 1, 2, 1, 16, 1, 1, 1}, c);
+      };
+      const auto tpPort = [&](std::uint32_t c) {
+        return column({1, 3, 6, 1, 2, 1, 17, 4, 4, 1}, c);
+      };
+      const std::uint64_t received = (in(11) + in(12)) % k2To32;
+      EXPECT_EQ(etherStats(4), in(10));
+      EXPECT_EQ(etherStats(5), received);
+      EXPECT_EQ(etherStats(6), Number(traffic.ValueOf(IfXColumn(3, port), now)));
+      EXPECT_EQ(etherStats(7), Number(traffic.ValueOf(IfXColumn(2, port), now)));
+      EXPECT_EQ(etherStats(8), in(14));
+      EXPECT_EQ(etherStats(3), in(13));
+      std::uint64_t buckets = 0;
+      for (std::uint32_t c = 14; c <= 19; ++c) buckets += etherStats(c);
+      EXPECT_EQ(buckets % k2To32, received) << "the frame sizes add up to the frames";
+      EXPECT_EQ(tpPort(3), received);
+      EXPECT_EQ(tpPort(4), (in(17) + in(18)) % k2To32);
+      EXPECT_EQ(tpPort(5), in(13));
+      EXPECT_EQ(column({1, 3, 6, 1, 2, 1, 10, 7, 2, 1}, 3), in(14));
     }
   }
   // Instances the traffic does not drive keep their stored values.

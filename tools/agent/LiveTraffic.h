@@ -11,7 +11,8 @@
 // A switch in use, to watch the front panel and the interface counters come alive (the traffic
 // of each port is TrafficModel's): power and console steady green; once a second the links that
 // come and go may change and a linked port blinks (bit 0x80) while it carries traffic; a fitted
-// uplink module behaves like a port. The counters of IF-MIB follow the same traffic, computed
+// uplink module behaves like a port. The interface counters (IF-MIB, and RMON's statistics,
+// the bridge's port frames and EtherLike-MIB's FCS errors) follow the same traffic, computed
 // for the moment of each request from the agent's uptime, the clock sysUpTime reports. A port
 // disabled through its control row (ifAdminStatus down) has no link and counts nothing.
 namespace nx596 {

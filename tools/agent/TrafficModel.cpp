@@ -48,6 +48,9 @@ constexpr std::uint64_t k2To32 = std::uint64_t{1} << 32;
 
 const Oid kIfEntry = {1, 3, 6, 1, 2, 1, 2, 2, 1};
 const Oid kIfXEntry = {1, 3, 6, 1, 2, 1, 31, 1, 1, 1};
+const Oid kDot3StatsEntry = {1, 3, 6, 1, 2, 1, 10, 7, 2, 1};
+const Oid kEtherStatsEntry = {1, 3, 6, 1, 2, 1, 16, 1, 1, 1};
+const Oid kTpPortEntry = {1, 3, 6, 1, 2, 1, 17, 4, 4, 1};
 const Oid kPortInfoEntry = {1, 3, 6, 1, 4, 1, 99917, 11, 63, 3, 2, 2, 1, 1};
 
 Value Counter32(std::uint64_t total) {
@@ -239,6 +242,60 @@ std::optional<Value> TrafficModel::ValueOf(const Oid& instance, std::uint32_t no
     if (column < 2 || column > 13) return std::nullopt;
     const std::uint64_t total = Count(port, kColumns[column - 2], now);
     return column <= 5 ? Counter32(total) : Counter64(total);
+  }
+  if (const auto at = ColumnAndPort(instance, kEtherStatsEntry)) {
+    const auto [column, port] = *at;
+    const auto count = [&](PortCounter counter) { return Count(port, counter, now); };
+    const std::uint64_t packets = count(kInUcast) + count(kInMulticast) + count(kInBroadcast);
+    // The frame sizes split the received frames in fixed shares (hundredths), the largest
+    // frames taking the rest, so that the buckets add up to the packets.
+    constexpr std::uint64_t kSizeShares[] = {40, 25, 10, 8, 7};
+    switch (column) {
+      case 3:
+        return Counter32(count(kInDiscards));
+      case 4:
+        return Counter32(count(kInOctets));
+      case 5:
+        return Counter32(packets);
+      case 6:
+        return Counter32(count(kInBroadcast));
+      case 7:
+        return Counter32(count(kInMulticast));
+      case 8:
+        return Counter32(count(kInErrors));
+      case 14:
+      case 15:
+      case 16:
+      case 17:
+      case 18:
+        return Counter32(packets * kSizeShares[column - 14] / 100);
+      case 19: {
+        std::uint64_t rest = packets;
+        for (std::uint64_t share : kSizeShares) rest -= packets * share / 100;
+        return Counter32(rest);
+      }
+      default:
+        return std::nullopt;
+    }
+  }
+  if (const auto at = ColumnAndPort(instance, kTpPortEntry)) {
+    const auto [column, port] = *at;
+    const auto count = [&](PortCounter counter) { return Count(port, counter, now); };
+    switch (column) {
+      case 3:
+        return Counter32(count(kInUcast) + count(kInMulticast) + count(kInBroadcast));
+      case 4:
+        return Counter32(count(kOutUcast) + count(kOutMulticast) + count(kOutBroadcast));
+      case 5:
+        return Counter32(count(kInDiscards));
+      default:
+        return std::nullopt;
+    }
+  }
+  if (const auto at = ColumnAndPort(instance, kDot3StatsEntry)) {
+    const auto [column, port] = *at;
+    if (column == 3) return Counter32(Count(port, kInErrors, now));  // FCS errors
+    return std::nullopt;
   }
   if (const auto at = ColumnAndPort(instance, kPortInfoEntry)) {
     const auto [column, port] = *at;

@@ -77,8 +77,9 @@ class TrafficModel {
   std::uint64_t Count(std::uint32_t port, PortCounter counter, std::uint32_t now) const;
 
   // The value of an instance that follows the traffic: ifOperStatus, ifLastChange and the
-  // counters of ifTable and ifXTable, and the link status and negotiated speed of the device's
-  // own port information table; nullopt for every other instance.
+  // counters of ifTable and ifXTable; the received traffic in RMON's statistics, the bridge's
+  // port frame counts and EtherLike-MIB's FCS errors; the link status and negotiated speed of the
+  // device's own port information table. Nullopt for every other instance.
   std::optional<Value> ValueOf(const Oid& instance, std::uint32_t now) const;
 
  private:
