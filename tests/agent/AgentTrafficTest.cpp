@@ -11,8 +11,10 @@
 
 #include <QThread>
 
+#include <algorithm>
 #include <cstdint>
 #include <map>
+#include <utility>
 
 namespace {
 
@@ -68,8 +70,10 @@ bool SetAdminState(const NetSnmpTools& tools, std::uint32_t port, int state) {
 }
 
 // Between two reads a busy port's 64-bit counters grow by its profile's rate times the
-// difference of sysUpTime. The counters and sysUpTime of one request are taken within a few
-// hundredths of a second of each other; that, and one unit at either end, is the tolerance.
+// difference of sysUpTime. The counters and sysUpTime of one request are taken moments apart
+// (more on a loaded machine): ten hundredths of a second, and one unit at either end, is the
+// tolerance, about 3 % of the rate; a rate in bits instead of octets or by another clock is
+// far off.
 TEST(AgentTraffic, BusyPortsCountAtTheirRateBySysUpTime) {
   Nx596Agent agent({"--leds-live", "--slot1", "1", "--slot2", "3"});
   ASSERT_TRUE(agent.Start());
@@ -90,15 +94,15 @@ TEST(AgentTraffic, BusyPortsCountAtTheirRateBySysUpTime) {
   for (const Watched& w : watched) oids << w.oid;
 
   const Reading first = Read(tools, oids);
-  QThread::msleep(2500);
+  QThread::msleep(3000);
   const Reading second = Read(tools, oids);
   const double ticks = static_cast<double>(second.upTime - first.upTime);
-  ASSERT_GE(ticks, 250) << "sysUpTime counts the agent's hundredths of a second";
+  ASSERT_GE(ticks, 300) << "sysUpTime counts the agent's hundredths of a second";
   ASSERT_LE(ticks, 1500);
   for (const Watched& w : watched) {
     const double expected = CounterRate(w.port, w.counter);
     const double rate = static_cast<double>(second[w.oid] - first[w.oid]) * 100 / ticks;
-    EXPECT_NEAR(rate, expected, expected * 3 / ticks + 200 / ticks) << w.oid.toStdString();
+    EXPECT_NEAR(rate, expected, expected * 10 / ticks + 200 / ticks) << w.oid.toStdString();
   }
 }
 
@@ -148,21 +152,29 @@ TEST(AgentTraffic, PortsWithoutALinkOrDisabledCountNothing) {
   EXPECT_EQ(enabled[IfX(6, 22)], busy[IfX(6, 22)]);
 }
 
-// Started 5 s of traffic below 2^32, the octet counters of the busy ports wrap within seconds;
+// Started 8 s of traffic below 2^32, the octet counters of the busy ports wrap within seconds;
 // then, for every port, each 32-bit counter is its 64-bit kin modulo 2^32 and the non-unicast
 // packets are the multicast and broadcast ones together.
 TEST(AgentTraffic, ThirtyTwoBitCountersWrapAndAgreeWithTheirSixtyFourBitKin) {
-  Nx596Agent agent({"--leds-live", "--slot1", "2", "--counters-near-wrap=5"});
+  Nx596Agent agent({"--leds-live", "--slot1", "2", "--counters-near-wrap=8"});
   ASSERT_TRUE(agent.Start());
   NetSnmpTools tools(agent.Address());
   QStringList octets;
   for (std::uint32_t port = 1; port <= 4; ++port) octets << If(10, port) << If(16, port);
 
   const Reading before = Read(tools, octets);
-  for (const QString& oid : octets) {
-    EXPECT_GT(before[oid], k2To32 - 50'000'000) << oid.toStdString() << " starts near the wrap";
+  // Waits until every counter has passed 2^32, by its own rate, and a second more.
+  double untilWrap = 0;
+  for (std::uint32_t port = 1; port <= 4; ++port) {
+    for (const auto& [oid, counter] : {std::pair{If(10, port), PortCounter::kInOctets},
+                                       {If(16, port), PortCounter::kOutOctets}}) {
+      EXPECT_GT(before[oid], k2To32 - 50'000'000) << oid.toStdString() << " starts near the wrap";
+      untilWrap = std::max(untilWrap,
+                           static_cast<double>(k2To32 - before[oid]) / CounterRate(port, counter));
+    }
   }
-  QThread::msleep(6000);
+  ASSERT_LT(untilWrap, 10.0);
+  QThread::msleep(static_cast<unsigned long>(untilWrap * 1000) + 1000);
   const Reading after = Read(tools, octets);
   const double ticks = static_cast<double>(after.upTime - before.upTime);
   for (std::uint32_t port = 1; port <= 4; ++port) {
@@ -171,7 +183,7 @@ TEST(AgentTraffic, ThirtyTwoBitCountersWrapAndAgreeWithTheirSixtyFourBitKin) {
     const double rate =
         static_cast<double>((after[in] + k2To32 - before[in]) % k2To32) * 100 / ticks;
     const double expected = CounterRate(port, PortCounter::kInOctets);
-    EXPECT_NEAR(rate, expected, expected * 3 / ticks + 200 / ticks) << in.toStdString();
+    EXPECT_NEAR(rate, expected, expected * 10 / ticks + 200 / ticks) << in.toStdString();
   }
 
   struct Kin {
