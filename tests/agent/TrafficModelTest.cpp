@@ -62,6 +62,11 @@ TEST(TrafficModel, SteadyPortsCountAtTheirRate) {
       EXPECT_LE(std::abs(static_cast<double>(counted) - expected), 1.0);
     }
   }
+  // Counting goes on as long as the agent runs, past 2^32 hundredths (497 days) too.
+  const std::uint64_t yearsLater = kStart + 5'000'000'000ULL;
+  EXPECT_NEAR(static_cast<double>(traffic.Count(1, PortCounter::kInOctets, yearsLater) -
+                                  traffic.Count(1, PortCounter::kInOctets, kStart)),
+              CounterRate(1, PortCounter::kInOctets) * 5e7, 1.0);
   // The busy ports carry several Mbit/s, the idle ones a few frames a second.
   for (std::uint32_t port : {1u, 2u, 3u, 4u, 25u, 26u})
     EXPECT_GE(CounterRate(port, PortCounter::kInOctets) * 8, 2e6) << port;

@@ -18,9 +18,9 @@ constexpr std::uint8_t kSpeedGreen = 0x03;  // code 3: the XM-71's speed LED map
 constexpr std::uint8_t kBlink = 0x80;
 constexpr std::uint32_t kXm71 = 1;
 
-// The agent's uptime in hundredths of a second: what sysUpTime reports, modulo 2^32 like it.
-std::uint32_t Uptime() {
-  return static_cast<std::uint32_t>(netsnmp_get_agent_uptime());
+// The agent's uptime in hundredths of a second: what sysUpTime reports modulo 2^32.
+std::uint64_t Uptime() {
+  return netsnmp_get_agent_uptime();
 }
 
 TrafficOptions TrafficOptionsOf(const AgentOptions& options) {

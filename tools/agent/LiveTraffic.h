@@ -39,7 +39,7 @@ class LiveTraffic {
   DeviceModel& model_;
   Oid ledInstance_;
   std::uint32_t slots_[2];
-  std::uint32_t requestTime_;
+  std::uint64_t requestTime_;
   TrafficModel traffic_;
   std::size_t watches_[2] = {};
   unsigned int alarm_ = 0;

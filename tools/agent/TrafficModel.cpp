@@ -112,7 +112,7 @@ double CounterRate(std::uint32_t port, PortCounter counter) {
   return 0;
 }
 
-TrafficModel::TrafficModel(const TrafficOptions& options, std::uint32_t now) {
+TrafficModel::TrafficModel(const TrafficOptions& options, std::uint64_t now) {
   for (std::uint32_t port = 1; port <= kPorts; ++port) {
     Port& p = At(port);
     p.since = now;
@@ -146,14 +146,14 @@ std::uint32_t TrafficModel::Next() {
   return random_;
 }
 
-void TrafficModel::Settle(std::uint32_t port, std::uint32_t now) {
+void TrafficModel::Settle(std::uint32_t port, std::uint64_t now) {
   Port& p = At(port);
   for (std::size_t c = 0; c < kPortCounterCount; ++c)
     p.counted[c] = Count(port, static_cast<PortCounter>(c), now);
   p.since = now;
 }
 
-void TrafficModel::Step(std::uint32_t now) {
+void TrafficModel::Step(std::uint64_t now) {
   for (std::uint32_t port = 1; port <= kPorts; ++port) {
     const PortProfile& profile = TrafficProfile(port);
     Port& p = At(port);
@@ -166,7 +166,7 @@ void TrafficModel::Step(std::uint32_t now) {
   }
 }
 
-void TrafficModel::SetEnabled(std::uint32_t port, bool enabled, std::uint32_t now) {
+void TrafficModel::SetEnabled(std::uint32_t port, bool enabled, std::uint64_t now) {
   Port& p = At(port);
   if (p.enabled == enabled) return;
   Settle(port, now);
@@ -183,23 +183,21 @@ bool TrafficModel::Active(std::uint32_t port) const {
   return At(port).active;
 }
 
-std::uint32_t TrafficModel::LastChange(std::uint32_t port) const {
+std::uint64_t TrafficModel::LastChange(std::uint32_t port) const {
   return At(port).lastChange;
 }
 
 std::uint64_t TrafficModel::Count(std::uint32_t port, PortCounter counter,
-                                  std::uint32_t now) const {
+                                  std::uint64_t now) const {
   const Port& p = At(port);
   const std::uint64_t counted = p.counted[static_cast<std::size_t>(counter)];
-  // A time before the last settling (which no caller should pass) adds nothing rather than
-  // most of 2^32 hundredths.
-  const std::uint32_t elapsed = now - p.since;
-  if (!LinkUp(port) || elapsed > 0x7FFFFFFFu) return counted;
+  // A time before the last settling (which no caller should pass) adds nothing.
+  if (!LinkUp(port) || now <= p.since) return counted;
   return counted + static_cast<std::uint64_t>(CounterRate(port, counter) *
-                                              static_cast<double>(elapsed) / 100);
+                                              static_cast<double>(now - p.since) / 100);
 }
 
-std::optional<Value> TrafficModel::ValueOf(const Oid& instance, std::uint32_t now) const {
+std::optional<Value> TrafficModel::ValueOf(const Oid& instance, std::uint64_t now) const {
   using enum PortCounter;
   if (const auto at = ColumnAndPort(instance, kIfEntry)) {
     const auto [column, port] = *at;
@@ -208,7 +206,7 @@ std::optional<Value> TrafficModel::ValueOf(const Oid& instance, std::uint32_t no
       case 8:
         return Value{std::int64_t{LinkUp(port) ? 1 : 2}};
       case 9:
-        return Value{std::uint64_t{LastChange(port)}};
+        return Value{LastChange(port) % k2To32};  // TimeTicks, like sysUpTime
       case 10:
         return Counter32(count(kInOctets));
       case 11:

@@ -9,8 +9,9 @@
 
 // The traffic of a switch in use: which ports have a link, what they carry and the interface
 // counters that follow from it. Time is the agent's uptime in hundredths of a second, the clock
-// of sysUpTime, and every counter is computed from the time it is read at, so the rate a manager
-// derives from two reads and their sysUpTime is exactly the rate of the port's profile.
+// of sysUpTime (which reports it modulo 2^32; here it does not wrap), and every counter is
+// computed from the time it is read at, so the rate a manager derives from two reads and their
+// sysUpTime is exactly the rate of the port's profile.
 namespace nx596 {
 
 // The counters the model keeps per port, each as a 64-bit total; the 32-bit columns of the
@@ -63,39 +64,39 @@ class TrafficModel {
  public:
   static constexpr std::uint32_t kPorts = 26;
 
-  TrafficModel(const TrafficOptions& options, std::uint32_t now);
+  TrafficModel(const TrafficOptions& options, std::uint64_t now);
 
   // Once a second: a link that comes and goes may change, and each linked port decides whether
   // its activity LED is lit. The sequence is pseudo-random from a fixed seed: every run is alike.
-  void Step(std::uint32_t now);
+  void Step(std::uint64_t now);
   // A disabled port has no link, whatever its partner does.
-  void SetEnabled(std::uint32_t port, bool enabled, std::uint32_t now);
+  void SetEnabled(std::uint32_t port, bool enabled, std::uint64_t now);
 
   bool LinkUp(std::uint32_t port) const;
   bool Active(std::uint32_t port) const;
-  std::uint32_t LastChange(std::uint32_t port) const;  // uptime of the last link change
-  std::uint64_t Count(std::uint32_t port, PortCounter counter, std::uint32_t now) const;
+  std::uint64_t LastChange(std::uint32_t port) const;  // uptime of the last link change
+  std::uint64_t Count(std::uint32_t port, PortCounter counter, std::uint64_t now) const;
 
   // The value of an instance that follows the traffic: ifOperStatus, ifLastChange and the
   // counters of ifTable and ifXTable; the received traffic in RMON's statistics, the bridge's
   // port frame counts and EtherLike-MIB's FCS errors; the link status and negotiated speed of the
   // device's own port information table. Nullopt for every other instance.
-  std::optional<Value> ValueOf(const Oid& instance, std::uint32_t now) const;
+  std::optional<Value> ValueOf(const Oid& instance, std::uint64_t now) const;
 
  private:
   struct Port {
     bool partner = false;
     bool enabled = true;
     bool active = false;
-    std::uint32_t since = 0;  // when `counted` was last brought up to date
-    std::uint32_t lastChange = 0;
+    std::uint64_t since = 0;  // when `counted` was last brought up to date
+    std::uint64_t lastChange = 0;
     std::array<std::uint64_t, kPortCounterCount> counted = {};
   };
 
   Port& At(std::uint32_t port) { return ports_[port - 1]; }
   const Port& At(std::uint32_t port) const { return ports_[port - 1]; }
   // Brings the counted totals up to `now`, before the link changes.
-  void Settle(std::uint32_t port, std::uint32_t now);
+  void Settle(std::uint32_t port, std::uint64_t now);
   std::uint32_t Next();
 
   std::array<Port, kPorts> ports_;
