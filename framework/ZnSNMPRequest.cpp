@@ -313,12 +313,12 @@ void ZnSNMPRequest::SendAsync(ZnSNMPOperation operation, std::vector<ZnSNMPBindi
   auto ticketHolder = std::make_shared<std::uint64_t>(0);
   std::weak_ptr<bool> alive = alive_;
   const std::uint64_t ticket =
-      ZnSNMPExchangeAsync(target, operation, bindings,
-                          [this, alive, ticketHolder, read, callback = std::move(callback),
-                           owner](const ZnSNMPAnswer& answer) {
-                            if (alive.expired() || !*alive.lock()) return;
-                            Complete(*ticketHolder, answer, read, callback, owner);
-                          });
+      Send(target, operation, bindings,
+           [this, alive, ticketHolder, read, callback = std::move(callback),
+            owner](const ZnSNMPAnswer& answer) {
+             if (alive.expired() || !*alive.lock()) return;
+             Complete(*ticketHolder, answer, read, callback, owner);
+           });
   *ticketHolder = ticket;
   tickets_.insert(ticket);
   ++Outstanding;

@@ -26,6 +26,11 @@ struct ZnSNMPError {
 using ZnSNMPCallback =
     std::function<void(void* owner, const ZnSNMPError& result, ZnSNMPVarList& list)>;
 
+// Sends one asynchronous exchange and returns its ticket; the completion later carries the answer.
+using ZnSNMPSender = std::function<std::uint64_t(const ZnSNMPTarget&, ZnSNMPOperation,
+                                                 const std::vector<ZnSNMPBinding>&,
+                                                 ZnSNMPCompletion)>;
+
 // One exchange unit over a variable list: a read of a scalar group with one get, a read of one
 // table row with one get-next over all readable columns, a write of all writable variables with
 // one set; synchronous or asynchronous. It owns its list and a copy of the connection settings.
@@ -76,6 +81,12 @@ class ZnSNMPRequest {
   ZnSNMPVarList VarList;
   bool Enabled = true;
   std::int32_t Outstanding = 0;
+  // Where asynchronous exchanges go: the session layer. A harness that answers from memory (the
+  // answer-path fuzzer) replaces it; its answers then take the way a network answer takes
+  // (Complete, the list, the callback). A replacement hands out tickets the session layer never
+  // uses, because ZnSNMPCancel is still called with them, and runs each completion later from
+  // its own loop, never inside the call.
+  ZnSNMPSender Send = ZnSNMPExchangeAsync;
 
  private:
   enum class ReadOutcome { Row, NoRow, EndOfTable, Failed };
