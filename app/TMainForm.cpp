@@ -3,6 +3,7 @@
 #include "TAboutForm.h"
 #include "TConfigForm.h"
 #include "TNX596PanelForm.h"
+#include "TTrafficForm.h"
 #include "ZnCatalogue.h"
 #include "ZnCatalogueDialog.h"
 #include "ZnException.h"
@@ -374,8 +375,11 @@ void TMainForm::About1Click() {
 
 void TMainForm::closeEvent(QCloseEvent* event) {
   if (ZnNotifier().Message(this, QStringLiteral("Exit"), QStringLiteral("Are you sure to exit?"),
-                           ZnUserNotifier::Buttons::YesNo, ZnUserNotifier::Icon::Question))
+                           ZnUserNotifier::Buttons::YesNo, ZnUserNotifier::Icon::Question)) {
+    // The ports' traffic windows go with the window they were opened from.
+    TTrafficForm::CloseAll();
     event->accept();
+  }
   else
     event->ignore();
 }

@@ -1,15 +1,19 @@
 #include "TNX596PanelForm.h"
 
 #include "TConfigForm.h"
+#include "TTrafficForm.h"
 #include "ZnCatalogue.h"
 #include "ZnException.h"
+#include "ZnPortTips.h"
 #include "ZnSNMPRequest2Edits.h"
 #include "ZnSNMPRequest2Leds.h"
 
 #include <QEvent>
 #include <QFrame>
 #include <QKeyEvent>
+#include <QContextMenuEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QToolButton>
 
@@ -86,6 +90,46 @@ bool IsOpenRequest(QEvent* event) {
 
 void ReportTo(QLabel* statusPanel, const std::exception& error) {
   if (statusPanel) statusPanel->setText(QString::fromUtf8(error.what()));
+}
+
+// The context menu of a port or module button (right click or the menu key), for the port the
+// button selected. The actions run once the menu has closed.
+void PopupPortMenu(QToolButton* button, const QPoint& globalPos, const ZnPanelHost& host) {
+  auto* menu = new QMenu(button);
+  menu->setObjectName(QStringLiteral("PortMenu"));
+  menu->setAttribute(Qt::WA_DeleteOnClose);
+  const QPointer<QLabel> status = host.statusPanel;
+  const QString address = host.deviceAddress;
+  const int port = Tag(button);
+  QAction* control = menu->addAction(QStringLiteral("Port Control…"));
+  QObject::connect(
+      control, &QAction::triggered, button,
+      [button, status, address] {
+        try {
+          ZnOpenPortDialog(button->window(), address);
+        } catch (const std::exception& error) {
+          ReportTo(status, error);
+        }
+      },
+      Qt::QueuedConnection);
+  QAction* traffic = menu->addAction(QStringLiteral("Traffic…"));
+  QObject::connect(
+      traffic, &QAction::triggered, button,
+      [button, address, port] { TTrafficForm::Open(port, address, button->window()); },
+      Qt::QueuedConnection);
+  menu->popup(globalPos);
+}
+
+bool IsMenuRequest(QEvent* event) {
+  return event->type() == QEvent::ContextMenu;
+}
+
+QPoint MenuPosition(QToolButton* button, QEvent* event) {
+  auto* request = static_cast<QContextMenuEvent*>(event);
+  // The menu key has no pointer position: the menu opens below the button.
+  if (request->reason() == QContextMenuEvent::Keyboard)
+    return button->mapToGlobal(QPoint(0, button->height()));
+  return request->globalPos();
 }
 
 }  // namespace
@@ -180,6 +224,11 @@ void TModulePanelForm::SpeedButton1DblClick() {
 }
 
 bool TModulePanelForm::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == button_ && IsMenuRequest(event)) {
+    SpeedButton1Click();
+    PopupPortMenu(button_, MenuPosition(button_, event), host_);
+    return true;
+  }
   if (watched == button_ && IsOpenRequest(event)) {
     if (event->type() == QEvent::KeyPress) SpeedButton1Click();
     try {
@@ -243,6 +292,8 @@ TNX596PanelForm::TNX596PanelForm(const ZnPanelHost& host, QWidget* parent)
     connect(button, &QToolButton::clicked, this, [this, button] { SB_Port1Click(button); });
     ports_[static_cast<size_t>(port - 1)] = button;
   }
+  tips_ = new ZnPortTips(this);
+  for (QToolButton* button : ports_) tips_->Watch(button);
   powerLed_ = Holder(mainPanel_, "PowerLedPanel", ZnPowerLedRect());
   consoleLed_ = Holder(mainPanel_, "ConsoleLedPanel", ZnConsoleLedRect());
   for (int group = 1; group <= 3; ++group)
@@ -350,6 +401,7 @@ TModulePanelForm* TNX596PanelForm::BuildModule(int slot, QLabel* type, QFrame* h
       break;
   }
   module->move(0, 0);
+  tips_->Watch(module->SpeedButton1());
   holder->show();
   module->show();
   return module;
@@ -374,6 +426,11 @@ bool TNX596PanelForm::eventFilter(QObject* watched, QEvent* event) {
     return false;
   }
   auto* button = qobject_cast<QToolButton*>(watched);
+  if (button && IsMenuRequest(event)) {
+    SB_Port1Click(button);
+    PopupPortMenu(button, MenuPosition(button, event), host_);
+    return true;
+  }
   if (button && IsOpenRequest(event)) {
     if (event->type() == QEvent::KeyPress) SB_Port1Click(button);
     try {

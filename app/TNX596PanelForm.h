@@ -14,6 +14,7 @@ class ZnSNMPLedColorMapList;
 struct ZnSNMPVarDef;
 class ZnSNMPRequest2Edits;
 class ZnSNMPRequest2Leds;
+class ZnPortTips;
 
 // The port last clicked on the front panel: 1..24 for the front ports, 25 and 26 for the module
 // buttons of uplink slots 1 and 2. Double-clicking opens that port's settings.
@@ -92,6 +93,9 @@ class TPanel1XM73Form : public TModulePanelForm {
 // The device's front panel: 24 port buttons over the picture of the switch, the power, console
 // and link LEDs read from the device every 3 seconds, and the modules in the two uplink slots.
 // Clicking a port selects it; double-clicking (or Enter on a selected port) opens its settings.
+// Every port and module button has a tooltip with the port's description, link and current
+// rates, read in the background, and a context menu (right click or the menu key) with
+// "Port Control…" and "Traffic…", the port's live traffic chart.
 class TNX596PanelForm : public QWidget {
   Q_OBJECT
 
@@ -109,6 +113,8 @@ class TNX596PanelForm : public QWidget {
   QLabel* ST_Module(int slot) const { return slot == 1 ? stModule1_ : stModule2_; }
   ZnSNMPRequest2Leds* LedBinding() const { return leds_; }
   QLabel* Image1() const { return image_; }
+  // The live tooltips of the port and module buttons.
+  ZnPortTips* Tips() const { return tips_; }
 
   void SB_Port1Click(QToolButton* button);
   void SB_Port1DblClick(QToolButton* button);
@@ -140,4 +146,5 @@ class TNX596PanelForm : public QWidget {
   QPointer<QToolButton> pressed_;
   ZnSNMPRequest2Leds* leds_ = nullptr;
   ZnSNMPRequest2Edits* moduleTypes_ = nullptr;
+  ZnPortTips* tips_ = nullptr;
 };

@@ -10,6 +10,7 @@
 #include "TSNMPEditorPanel.h"
 #include "TSNMPListViewPanel.h"
 #include "TSNMPPanel.h"
+#include "TTrafficForm.h"
 #include "WhenModal.h"
 #include "ZnCatalogue.h"
 #include "ZnRegistry.h"
@@ -724,6 +725,23 @@ TEST_F(MainFormTest, ExitIsConfirmedAndHelpFailuresAreToldNotHidden) {
 
   notifier_.answer = true;
   EXPECT_TRUE(form->close());
+}
+
+TEST_F(MainFormTest, ClosingTheWindowClosesThePortsTrafficWindows) {
+  WriteProfile(1);
+  auto form = Open();
+  form->show();
+  ASSERT_TRUE(Await([&] { return form->FrontPanel() != nullptr; }));
+  TTrafficForm::Open(3, form->DeviceAddress(), form.get());
+  TTrafficForm::Open(26, form->DeviceAddress(), form.get());
+  ASSERT_EQ(TTrafficForm::OpenForms().size(), 2);
+  notifier_.answer = false;  // exit declined: everything stays
+  EXPECT_FALSE(form->close());
+  EXPECT_EQ(TTrafficForm::OpenForms().size(), 2);
+  notifier_.answer = true;
+  EXPECT_TRUE(form->close());
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(TTrafficForm::OpenForms().isEmpty());
 }
 
 TEST_F(MainFormTest, WithoutParametersTheUserIsToldAndTheProgramEnds) {
