@@ -35,6 +35,7 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QProcess>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -66,8 +67,11 @@ QString StatusOf(QWidget* dialog) {
     const QString text = memo->toPlainText().trimmed();
     if (!text.isEmpty()) return text.section(QLatin1Char('\n'), -1);
   }
-  if (const QLabel* panel = dialog->findChild<QLabel*>(QStringLiteral("StatusPanel")))
-    return panel->text();
+  for (const QStatusBar* bar : dialog->findChildren<QStatusBar*>()) {
+    if (!bar->currentMessage().isEmpty()) return bar->currentMessage();
+    for (const QLabel* panel : bar->findChildren<QLabel*>())
+      if (!panel->text().isEmpty()) return panel->text();
+  }
   return QString();
 }
 
