@@ -1,12 +1,19 @@
 // nx596-gallery: opens every catalogue dialog against an agent, waits for its first read, and
 // saves a picture of each as <component>.png, then every hand-made dialog as <class>.png — to
-// look at layouts the way a user sees them.
+// look at layouts the way a user sees them. With --traffic-port it pictures instead the front
+// panel with the live tooltip of that port and the port's traffic window after some minutes of
+// live traffic (start the agent with --leds-live).
 //
 //   nx596-gallery --port PORT [--address ADDR] [--out DIR] [--version 0|1]
+//   nx596-gallery --port PORT --traffic-port N [--traffic-minutes M] [--out DIR]
 #include "TConfigForm.h"
+#include "TNX596PanelForm.h"
+#include "TTrafficForm.h"
 #include "ZnCatalogue.h"
 #include "ZnCatalogueDialog.h"
 #include "ZnHandMadeDialogs.h"
+#include "ZnPortReader.h"
+#include "ZnPortTips.h"
 #include "ZnSNMPRequest2Edits.h"
 #include "ZnUserNotifier.h"
 
@@ -15,7 +22,13 @@
 #include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QHelpEvent>
+#include <QLabel>
+#include <QPainter>
 #include <QPixmap>
+#include <QScreen>
+#include <QToolButton>
+#include <QToolTip>
 #include <QTabWidget>
 #include <QTemporaryDir>
 
@@ -52,6 +65,79 @@ void WaitForHandMadeRead() {
   while (waited.elapsed() < 2000) QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
 }
 
+void RunFor(qint64 ms) {
+  QElapsedTimer waited;
+  waited.start();
+  while (waited.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+}
+
+// The front panel with the tooltip of `port` once its rates are known, and the port's traffic
+// window after `minutes` of reads. Under a window system the tooltip picture is what the screen
+// shows; elsewhere the panel and the tooltip are drawn one above the other.
+int TrafficPictures(int port, double minutes, const QDir& out) {
+  QLabel status;
+  TNX596PanelForm panel(ZnPanelHost{&status, ZnSNMPGlobalDevice.Address}, nullptr);
+  panel.move(0, 0);
+  panel.show();
+  TTrafficForm* traffic =
+      TTrafficForm::Open(port, ZnSNMPGlobalDevice.Address, &panel);
+  traffic->move(0, panel.frameGeometry().bottom() + 40);
+  const qint64 span = static_cast<qint64>(minutes * 60000);
+  QElapsedTimer waited;
+  waited.start();
+  while (waited.elapsed() < span) {
+    RunFor(std::min<qint64>(30000, span - waited.elapsed()));
+    std::fprintf(stderr, "%.0f s: %s\n", waited.elapsed() / 1000.0,
+                 qPrintable(traffic->StatusLine()->text()));
+  }
+  const QString trafficFile = out.filePath(QStringLiteral("TTrafficForm.png"));
+  const bool trafficSaved = traffic->grab().save(trafficFile);
+  std::printf("TTrafficForm\t%dx%d\t%s\n", traffic->width(), traffic->height(),
+              qPrintable(trafficFile));
+  traffic->close();
+
+  QWidget* button = port <= 24 ? static_cast<QWidget*>(panel.Port(port))
+                               : panel.Module(port == 25 ? 1 : 2)
+                                     ? panel.Module(port == 25 ? 1 : 2)->SpeedButton1()
+                                     : nullptr;
+  if (!button) return trafficSaved ? 0 : 1;
+  panel.activateWindow();
+  RunFor(500);
+  const QPoint at = button->rect().center();
+  QHelpEvent hover(QEvent::ToolTip, at, button->mapToGlobal(at));
+  QApplication::sendEvent(button, &hover);
+  // Two reads measure the rates; the tooltip follows each answer.
+  waited.restart();
+  while (waited.elapsed() < 10000 && QToolTip::text().contains(QStringLiteral("…")))
+    RunFor(100);
+  RunFor(300);
+  QWidget* tip = nullptr;
+  for (QWidget* widget : QApplication::topLevelWidgets())
+    if (widget->inherits("QTipLabel") && widget->isVisible()) tip = widget;
+  if (!tip) {
+    std::fprintf(stderr, "the tooltip closed before it could be pictured\n");
+    return 1;
+  }
+  const QRect around = panel.frameGeometry().united(tip->frameGeometry()).adjusted(-8, -8, 8, 8);
+  QPixmap shot;
+  if (QGuiApplication::platformName() == QLatin1String("xcb"))
+    shot = panel.screen()->grabWindow(0, around.x(), around.y(), around.width(), around.height());
+  if (shot.isNull()) {
+    const qreal ratio = panel.devicePixelRatioF();
+    shot = QPixmap(around.size() * ratio);
+    shot.setDevicePixelRatio(ratio);
+    shot.fill(Qt::white);
+    QPainter painter(&shot);
+    painter.drawPixmap(panel.geometry().topLeft() - around.topLeft(), panel.grab());
+    painter.drawPixmap(tip->geometry().topLeft() - around.topLeft(), tip->grab());
+  }
+  const QString tipFile = out.filePath(QStringLiteral("PortTooltip.png"));
+  const bool tipSaved = shot.save(tipFile);
+  std::printf("PortTooltip\t%s\t%s\n", qPrintable(QToolTip::text().replace('\n', " | ")),
+              qPrintable(tipFile));
+  return trafficSaved && tipSaved ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -67,7 +153,11 @@ int main(int argc, char** argv) {
   const QCommandLineOption out("out", "Directory for the pictures (default: gallery).", "dir",
                                "gallery");
   const QCommandLineOption version("version", "0 SNMPv1, 1 SNMPv2c (default 1).", "version", "1");
-  parser.addOptions({port, address, out, version});
+  const QCommandLineOption trafficPort(
+      "traffic-port", "Picture the tooltip and traffic window of this port instead.", "port");
+  const QCommandLineOption trafficMinutes(
+      "traffic-minutes", "Minutes of traffic before the picture (default 3).", "minutes", "3");
+  parser.addOptions({port, address, out, version, trafficPort, trafficMinutes});
   parser.process(app);
   if (!parser.isSet(port)) {
     std::fprintf(stderr, "nx596-gallery: --port is required\n");
@@ -79,6 +169,9 @@ int main(int argc, char** argv) {
                         static_cast<std::uint16_t>(parser.value(port).toUInt())};
   ZnSNMPGlobalSecurity.Version = static_cast<std::uint8_t>(parser.value(version).toUInt());
   QDir().mkpath(parser.value(out));
+  if (parser.isSet(trafficPort))
+    return TrafficPictures(parser.value(trafficPort).toInt(),
+                           parser.value(trafficMinutes).toDouble(), QDir(parser.value(out)));
 
   // One picture per dialog, named after its component; the further pages of a dialog with tabs
   // follow as <component>-2.png and so on, each after its own first read.
