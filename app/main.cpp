@@ -11,6 +11,9 @@
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   QCoreApplication::setApplicationName(QStringLiteral("NX-596"));
+  // Without a screen (offscreen, minimal) the messages go to the standard error instead of
+  // boxes nobody could close, so the program still ends by itself.
+  ZnUseConsoleNotifierWithoutScreen();
   try {
     TMainForm form(QCoreApplication::arguments().mid(1), ZnRegistry());
     if (form.TerminateRequested()) return 0;

@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <QMessageBox>
 
+#include <cstdio>
+
 namespace {
 
 class DefaultNotifier : public ZnUserNotifier {
@@ -47,6 +49,7 @@ class DefaultNotifier : public ZnUserNotifier {
 };
 
 DefaultNotifier gDefault;
+ZnConsoleNotifier gConsole;
 ZnUserNotifier* gNotifier = nullptr;
 
 }  // namespace
@@ -62,4 +65,25 @@ void ZnSetNotifier(ZnUserNotifier* notifier) {
 QString ZnProgramFileName() {
   const QString path = QCoreApplication::applicationFilePath();
   return path.isEmpty() ? QCoreApplication::applicationName() : QFileInfo(path).fileName();
+}
+
+bool ZnConsoleNotifier::Message(QWidget*, const QString& caption, const QString& text,
+                                Buttons buttons, Icon) {
+  // One line per message, whatever line feeds the text has, so a log reads one entry a line.
+  QString line = caption.isEmpty() ? text : caption + QStringLiteral(": ") + text;
+  line.replace(QLatin1Char('\n'), QLatin1Char(' '));
+  std::fprintf(out_, "%s\n", line.toLocal8Bit().constData());
+  std::fflush(out_);
+  return buttons == Buttons::Ok;
+}
+
+bool ZnPlatformHasNoScreen() {
+  const QString platform = QGuiApplication::platformName();
+  return platform == QLatin1String("offscreen") || platform == QLatin1String("minimal");
+}
+
+bool ZnUseConsoleNotifierWithoutScreen() {
+  if (!ZnPlatformHasNoScreen()) return false;
+  ZnSetNotifier(&gConsole);
+  return true;
 }

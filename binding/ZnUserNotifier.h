@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <cstdio>
+
 class QWidget;
 
 // The one seam through which the module talks to the user outside its windows: message boxes
@@ -27,3 +29,24 @@ void ZnSetNotifier(ZnUserNotifier* notifier);
 
 // The program's file name without directory: the caption of error message boxes.
 QString ZnProgramFileName();
+
+// The notifier for a platform without a screen (Qt's offscreen and minimal platforms), where no
+// one could ever answer a message box and the program would wait for ever: every message goes
+// to `out` as "caption: text" on one line, and the answer is the one that changes nothing —
+// OK where OK is the only button, Cancel or No where there is a choice.
+class ZnConsoleNotifier : public ZnUserNotifier {
+ public:
+  explicit ZnConsoleNotifier(std::FILE* out = stderr) : out_(out) {}
+  bool Message(QWidget* parent, const QString& caption, const QString& text,
+               Buttons buttons = Buttons::Ok, Icon icon = Icon::None) override;
+  void Beep() override {}
+
+ private:
+  std::FILE* out_;
+};
+
+// True when the application's platform shows nothing a user could see (offscreen, minimal).
+bool ZnPlatformHasNoScreen();
+// The program's start: installs a console notifier writing to the standard error when the
+// platform has no screen, so that a message box cannot hold the program. True when it did.
+bool ZnUseConsoleNotifierWithoutScreen();

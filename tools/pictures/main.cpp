@@ -3,8 +3,13 @@
 // puts them together — to look at the pictures before they reach a window.
 //
 //   nx596-pictures [--out DIR]
+//   nx596-pictures --icons DIR
+//
+// With --icons it writes only the program's icon, the painted model icon, as an icon theme tree:
+// DIR/<n>x<n>/apps/nx596.png for the sizes desktops ask for.
 //
 // The assembled panel is grabbed at the screen's ratio: run with QT_SCALE_FACTOR=2 for 2×.
+#include "TAboutForm.h"
 #include "ZnPictures.h"
 
 #include <QApplication>
@@ -88,6 +93,20 @@ QPixmap AssembledPanel() {
   return panel.grab();
 }
 
+// The model icon at every size of the icon theme; it is painted 32 × 32, so a size is a ratio.
+bool WriteIcons(const QString& root) {
+  for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+    const QPixmap icon = ZnModelIcon(size / 32.0);
+    const QDir dir(QStringLiteral("%1/%2x%2/apps").arg(root).arg(size));
+    const QString path = dir.filePath(QStringLiteral("nx596.png"));
+    if (icon.size() != QSize(size, size) || !QDir().mkpath(dir.path()) || !icon.save(path)) {
+      std::fprintf(stderr, "nx596-pictures: cannot write %s\n", qPrintable(path));
+      return false;
+    }
+  }
+  return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -100,7 +119,11 @@ int main(int argc, char** argv) {
   const QCommandLineOption out("out", "Directory for the pictures (default: pictures).", "dir",
                                "pictures");
   parser.addOption(out);
+  const QCommandLineOption icons("icons", "Write only the program's icon, as DIR/<n>x<n>/apps/nx596.png.",
+                                 "dir");
+  parser.addOption(icons);
   parser.process(app);
+  if (parser.isSet(icons)) return WriteIcons(parser.value(icons)) ? 0 : 1;
   QDir dir(parser.value(out));
   if (!dir.mkpath(QStringLiteral("."))) {
     std::fprintf(stderr, "nx596-pictures: cannot create %s\n", qPrintable(dir.path()));

@@ -4,6 +4,7 @@
 //
 //   MIB /I127.0.0.1 /Rtamrel /Wvosquin /TMIB_IFTable
 #include "ZnRegistry.h"
+#include "ZnUserNotifier.h"
 #include "ZnViewer.h"
 
 #include <QApplication>
@@ -11,5 +12,6 @@
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   QCoreApplication::setApplicationName(QStringLiteral("NX-596 Viewer"));
+  ZnUseConsoleNotifierWithoutScreen();  // messages to the standard error without a screen
   return ZnRunViewer(QCoreApplication::arguments().mid(1), ZnRegistry());
 }

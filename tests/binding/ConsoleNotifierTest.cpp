@@ -1,0 +1,61 @@
+#include "TestApplication.h"
+#include "ZnUserNotifier.h"
+
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+
+#include <cstdio>
+#include <string>
+
+// The notifier of a program started without a screen: every message is one line on its stream
+// and the answer never agrees to anything the user was asked.
+namespace {
+
+std::string Written(std::FILE* file) {
+  std::rewind(file);
+  std::string text;
+  char buffer[256];
+  while (std::fgets(buffer, sizeof buffer, file)) text += buffer;
+  return text;
+}
+
+struct ConsoleCase {
+  ZnUserNotifier::Buttons buttons;
+  bool answer;
+};
+
+class ConsoleNotifierTest : public ::testing::TestWithParam<ConsoleCase> {};
+
+TEST_P(ConsoleNotifierTest, WritesOneLineAndDeclinesEveryChoice) {
+  std::FILE* out = std::tmpfile();
+  ASSERT_NE(out, nullptr);
+  ZnConsoleNotifier notifier(out);
+  EXPECT_EQ(notifier.Message(nullptr, "nx596", "Reboot the switch?\nAll sessions end.",
+                             GetParam().buttons, ZnUserNotifier::Icon::Question),
+            GetParam().answer);
+  EXPECT_EQ(notifier.Message(nullptr, "", "No parameter input", GetParam().buttons),
+            GetParam().answer);
+  EXPECT_EQ(Written(out), "nx596: Reboot the switch? All sessions end.\nNo parameter input\n");
+  std::fclose(out);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryButtonSet, ConsoleNotifierTest,
+                         ::testing::Values(ConsoleCase{ZnUserNotifier::Buttons::Ok, true},
+                                           ConsoleCase{ZnUserNotifier::Buttons::OkCancel, false},
+                                           ConsoleCase{ZnUserNotifier::Buttons::YesNo, false}));
+
+TEST(ConsoleNotifierStart, TakesOverOnlyWithoutAScreen) {
+  TestApplication();
+  // The tests run on the offscreen platform, which has no screen anyone could see.
+  ASSERT_EQ(QGuiApplication::platformName(), "offscreen");
+  EXPECT_TRUE(ZnPlatformHasNoScreen());
+  ZnUserNotifier* before = &ZnNotifier();
+  EXPECT_TRUE(ZnUseConsoleNotifierWithoutScreen());
+  EXPECT_NE(&ZnNotifier(), before);
+  EXPECT_NE(dynamic_cast<ZnConsoleNotifier*>(&ZnNotifier()), nullptr);
+  ZnSetNotifier(nullptr);
+  EXPECT_EQ(dynamic_cast<ZnConsoleNotifier*>(&ZnNotifier()), nullptr);
+}
+
+}  // namespace
