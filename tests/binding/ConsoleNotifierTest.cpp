@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 
 #include <cstdio>
+#include <ostream>
 #include <string>
 
 // The notifier of a program started without a screen: every message is one line on its stream
@@ -21,9 +22,13 @@ std::string Written(std::FILE* file) {
 }
 
 struct ConsoleCase {
+  const char* name;
   ZnUserNotifier::Buttons buttons;
   bool answer;
 };
+void PrintTo(const ConsoleCase& c, std::ostream* os) {
+  *os << c.name;
+}
 
 class ConsoleNotifierTest : public ::testing::TestWithParam<ConsoleCase> {};
 
@@ -40,12 +45,14 @@ TEST_P(ConsoleNotifierTest, WritesOneLineAndDeclinesEveryChoice) {
   std::fclose(out);
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryButtonSet, ConsoleNotifierTest,
-                         ::testing::Values(ConsoleCase{ZnUserNotifier::Buttons::Ok, true},
-                                           ConsoleCase{ZnUserNotifier::Buttons::OkCancel, false},
-                                           ConsoleCase{ZnUserNotifier::Buttons::YesNo, false}));
+INSTANTIATE_TEST_SUITE_P(
+    EveryButtonSet, ConsoleNotifierTest,
+    ::testing::Values(ConsoleCase{"Ok", ZnUserNotifier::Buttons::Ok, true},
+                      ConsoleCase{"OkCancel", ZnUserNotifier::Buttons::OkCancel, false},
+                      ConsoleCase{"YesNo", ZnUserNotifier::Buttons::YesNo, false}),
+    [](const auto& info) { return std::string(info.param.name); });
 
-TEST(ConsoleNotifierStart, TakesOverOnlyWithoutAScreen) {
+TEST(ConsoleNotifierStart, TakesOverOnTheOffscreenPlatform) {
   TestApplication();
   // The tests run on the offscreen platform, which has no screen anyone could see.
   ASSERT_EQ(QGuiApplication::platformName(), "offscreen");

@@ -119,8 +119,8 @@ int main(int argc, char** argv) {
   const QCommandLineOption out("out", "Directory for the pictures (default: pictures).", "dir",
                                "pictures");
   parser.addOption(out);
-  const QCommandLineOption icons("icons", "Write only the program's icon, as DIR/<n>x<n>/apps/nx596.png.",
-                                 "dir");
+  const QCommandLineOption icons(
+      "icons", "Write only the program's icon, as DIR/<n>x<n>/apps/nx596.png.", "dir");
   parser.addOption(icons);
   parser.process(app);
   if (parser.isSet(icons)) return WriteIcons(parser.value(icons)) ? 0 : 1;
