@@ -115,7 +115,9 @@ TEST(AgentAccess, BadCommandLinesAreRefusedBeforeStarting) {
         QStringList{"--leds", "8 2"}, QStringList{"--leds-live=yes"},
         QStringList{"--leds", "02", "--leds-live"}, QStringList{"--counters-near-wrap"},
         QStringList{"--leds-live", "--counters-near-wrap=0"},
-        QStringList{"--leds-live", "--counters-near-wrap=soon"}}) {
+        QStringList{"--leds-live", "--counters-near-wrap=soon"},
+        QStringList{"--misbehave", "late=0"}, QStringList{"--misbehave", "sulk"},
+        QStringList{"--misbehave", "wrongtype=1.3.x"}}) {
     Nx596Agent agent(arguments);
     ::testing::TestPartResultArray failures;
     {

@@ -91,7 +91,7 @@ bool Nx596Agent::StartOn(quint16 port, bool reportFailure) {
     ADD_FAILURE() << "nx596-agent did not start (" << NX596_AGENT_PATH << " "
                   << arguments.join(' ').toStdString() << "); stdout: \"" << output.toStdString()
                   << "\"; stderr:\n"
-                  << nx596::test::TailOfFile(errorFile).toStdString();
+                  << nx596::test::TailOfFile(errorFile, 80).toStdString();
   }
   return false;
 }

@@ -1,5 +1,7 @@
 #include "AgentOptions.h"
 
+#include "Misbehaviour.h"
+
 #include <array>
 #include <cctype>
 #include <charconv>
@@ -153,6 +155,9 @@ const char* AgentUsage() {
          "                      60) of traffic below 2^32, so 32-bit ones wrap that soon\n"
          "  --octets OID=HEX    an octet-string instance reports these bytes, unchecked\n"
          "                      (may repeat)\n"
+         "  --misbehave MODE[,MODE...]  answers go wrong: wrongtype, oversize, backwards,\n"
+         "                      repeat, fewer, more, generr, toobig, endofmib, nosuchinstance,\n"
+         "                      twice (each =OID: only answers under it), late=MS\n"
          "Prints \"READY <port>\" when it answers requests.\n";
 }
 
@@ -205,6 +210,11 @@ ParsedOptions ParseAgentOptions(const std::vector<std::string>& arguments) {
     } else if (name == "--trace") {
       if (value.empty()) return bad("expected a file");
       options.traceFile = value;
+    } else if (name == "--misbehave") {
+      std::vector<MisbehaveMode> modes;
+      std::string error;
+      if (!ParseMisbehaveModes(value, modes, error)) return bad(error);
+      options.misbehave = value;
     } else if (name == "--delay") {
       if (!ParseNumber(value, options.delayMs)) return bad("expected milliseconds");
     } else if (name == "--drop") {

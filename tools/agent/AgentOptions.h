@@ -40,6 +40,8 @@ struct AgentOptions {
   // Octet-string instances that report these bytes (hexadecimal) whatever their limits, as a
   // switch with other firmware might: the program must cope with values it cannot take apart.
   std::vector<std::pair<std::string, std::string>> octets;
+  // How its answers go wrong (Misbehaviour.h); empty: they don't.
+  std::string misbehave;
 };
 
 struct ParsedOptions {

@@ -180,6 +180,7 @@ int RequestGate::OnPacket(int operation, netsnmp_session* session, int requestId
       gate->Authentic(*pdu)) {
     // Returning 1 tells net-snmp the PDU was handled; it frees it and nothing answers.
     if (!gate->Admit(*pdu)) return 1;
+    if (gate->watch_) gate->watch_(*pdu);
     if (gate->delayMs_) std::this_thread::sleep_for(std::chrono::milliseconds(gate->delayMs_));
   }
   if (operation == NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE && gate->before_) gate->before_();

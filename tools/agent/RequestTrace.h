@@ -38,6 +38,8 @@ class RequestGate {
   // Runs just before net-snmp answers each request it receives, which it does at once: the
   // moment a request reads the live counters at.
   void BeforeEachRequest(std::function<void()> before) { before_ = std::move(before); }
+  // Sees each request that will be answered, after the trace line is written.
+  void WatchRequests(std::function<void(const netsnmp_pdu&)> watch) { watch_ = std::move(watch); }
 
  private:
   static int OnPacket(int operation, netsnmp_session* session, int requestId, netsnmp_pdu* pdu,
@@ -51,6 +53,7 @@ class RequestGate {
   std::uint32_t dropEvery_;
   std::function<bool(const std::string&)> knownCommunity_;
   std::function<void()> before_;
+  std::function<void(const netsnmp_pdu&)> watch_;
   std::FILE* trace_ = nullptr;
   std::uint64_t received_ = 0;
   netsnmp_session* session_ = nullptr;

@@ -11,6 +11,7 @@
 #include "DeviceParts.h"
 #include "DeviceSeed.h"
 #include "LiveTraffic.h"
+#include "Misbehaviour.h"
 #include "ModelHandler.h"
 #include "NetSnmp.h"
 #include "RequestTrace.h"
@@ -298,6 +299,7 @@ int Run(const nx596::AgentOptions& options) {
   int status = 0;
   {
     nx596::ModelHandler handler(*model);
+    nx596::Misbehaviour misbehaviour(options.misbehave);
     bool registered = true;
     for (const char* subtree : nx596::AllSubtrees(nx596::DeviceParts())) {
       auto root = *nx596::ParseOid(subtree);
@@ -313,7 +315,12 @@ int Run(const nx596::AgentOptions& options) {
     } else if (!port || !gate.Install(main_session)) {
       std::cerr << "nx596-agent: cannot listen on udp:127.0.0.1:" << options.port << "\n";
       status = 1;
+    } else if (!misbehaviour.Install(main_session)) {
+      std::cerr << "nx596-agent: cannot take over the answers' way out\n";
+      status = 1;
     } else {
+      gate.WatchRequests(
+          [&misbehaviour](const netsnmp_pdu& request) { misbehaviour.NoteRequest(request); });
       FillEngineId(*model, LocalEngineId());
       communities.emplace(*model, LocalEngineId());
       // Engine boots and engine ID are on disk before the first request, so even a killed
@@ -339,6 +346,8 @@ int Run(const nx596::AgentOptions& options) {
       // net-snmp frees what it holds of the communities when it shuts down.
       communities.reset();
     }
+    gate.WatchRequests(nullptr);
+    misbehaviour.Uninstall();
     gate.Uninstall();
     handler.UnregisterAll();
   }
