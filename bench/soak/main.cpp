@@ -209,16 +209,19 @@ int main(int argc, char** argv) {
       if (c == 1) before = OpenDescriptors();
       if (c == 100) residentAt100 = ResidentKiB();
       if (c % 100 == 0) {
-        std::printf("  cycle %4d: %.0f s, resident %ld KiB\n", c, wall.elapsed() / 1000.0,
-                    ResidentKiB());
+        std::printf("  cycle %4d: %.0f s, resident %ld KiB, %lld widgets, %lld objects under the "
+                    "main window\n",
+                    c, wall.elapsed() / 1000.0, ResidentKiB(),
+                    static_cast<long long>(QApplication::allWidgets().size()),
+                    static_cast<long long>(form.findChildren<QObject*>().size()));
         std::fflush(stdout);
       }
     }
-    // Let the LED poll run once more, then count what is open. The LEDs kept polling when
-    // their reads kept completing: at least half the polls of a 3 s interval, one of them at
-    // the end.
+    // Let the LED poll run on, then count what is open. The LEDs kept polling when their reads
+    // kept completing: at least half the polls of a 3 s interval, and one more at the end (within
+    // 11 s: a dropped poll waits out the panel's 5 s time-out before its retry).
     const int pollsBefore = polls;
-    RunUntil([] { return false; }, 3500);
+    RunUntil([&] { return polls > pollsBefore; }, 11000);
     const int expectedPolls = static_cast<int>(wall.elapsed() / 3000);
     const bool ledsPolled = polls > pollsBefore && polls >= expectedPolls / 2;
     const long residentAtEnd = ResidentKiB();
