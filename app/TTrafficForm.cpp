@@ -95,7 +95,7 @@ TTrafficForm::TTrafficForm(int port, const QString& deviceAddress, QWidget* owne
   layout->addWidget(rates_, 3);
   layout->addWidget(errors_, 2);
   layout->addLayout(buttons);
-  resize(760, 560);
+  resize(760, 640);
   pause_->setFocus();
 
   connect(&reader_, &ZnPortReader::Reading, this, &TTrafficForm::Show);

@@ -89,8 +89,6 @@ QLineSeries* ZnRateChart::NewSegment(LineState& line) {
 }
 
 void ZnRateChart::Append(qint64 msecs, const QList<std::optional<double>>& values) {
-  bool rescale = false;
-  const double top = shownTop_ * factor_;
   for (size_t k = 0; k < lines_.size(); ++k) {
     LineState& line = lines_[k];
     const std::optional<double> value =
@@ -102,9 +100,9 @@ void ZnRateChart::Append(qint64 msecs, const QList<std::optional<double>>& value
     const double v = std::max(0.0, *value);
     QLineSeries* series = line.broken ? NewSegment(line) : line.segments.back();
     series->append(static_cast<qreal>(msecs), v / factor_);
-    if (v > top) rescale = true;
   }
-  if (rescale) Rescale();
+  // A scan of a few hundred points; the axis itself changes only when its top does.
+  Rescale();
 }
 
 void ZnRateChart::Break() {
@@ -181,10 +179,15 @@ void ZnRateChart::Rescale() {
   if (shown != shownTop_) {
     shownTop_ = shown;
     valueAxis_->setRange(0, shown);
-    // Four or five intervals on round numbers: 0, 2.5, 5, 7.5, 10 or 0, 0.5, ..., 2.
-    const double mantissa = shown / std::pow(10.0, std::floor(std::log10(shown)));
-    valueAxis_->setTickCount(mantissa == 2.5 || mantissa == 5 ? 6 : 5);
-    valueAxis_->setLabelFormat(shown >= 10 ? QStringLiteral("%.0f") : QStringLiteral("%.2g"));
+    // Four or five intervals on round numbers, labelled with as many decimals as the step
+    // needs: 0, 2, 4, ..., 10; 0, 5, ..., 20; 0, 0.5, ..., 2.5; 0, 1, ..., 5.
+    const double power = std::pow(10.0, std::floor(std::log10(shown)));
+    const double mantissa = shown / power;
+    const int ticks = std::abs(mantissa - 2) < 1e-9 ? 5 : 6;
+    const double step = shown / (ticks - 1);
+    const int decimals = std::max(0, static_cast<int>(std::ceil(-std::log10(step) - 1e-9)));
+    valueAxis_->setTickCount(ticks);
+    valueAxis_->setLabelFormat(QStringLiteral("%.%1f").arg(decimals));
   }
   valueAxis_->setTitleText(unit);
 }
