@@ -10,6 +10,8 @@
 namespace {
 
 const QString kSection = QStringLiteral("Program Information");
+// More rows than fit in one datagram gain nothing: the agent cuts the answer short.
+constexpr int kMaxBulkRepetitions = 1000;
 
 // A decimal integer, or a clear failure that says where the text came from: a bare "is not a
 // valid integer" would leave an administrator guessing which of a dozen values is wrong.
@@ -102,6 +104,15 @@ void ZnLaunch::ApplyProfile(const QString& fileName) {
     security.PrivPassword = texts.PrivPassword = pass;
     flags.PrivPasswordGiven = true;
   }
+  // Absent means get-next walks, as before the key existed.
+  const QString repetitions = read("BulkRepetitions");
+  ZnSNMPBulkRepetitions =
+      repetitions.isEmpty() ? 0 : Number(repetitions, where("BulkRepetitions"));
+  if (ZnSNMPBulkRepetitions < 0 || ZnSNMPBulkRepetitions > kMaxBulkRepetitions)
+    throw ZnException(QStringLiteral("%1: \"%2\" is not 0 to %3 rows.")
+                          .arg(where("BulkRepetitions"), repetitions)
+                          .arg(kMaxBulkRepetitions),
+                      0);
 }
 
 void ZnLaunch::ProcessParameter(const QString& parameter) {

@@ -39,6 +39,7 @@ struct SnmpEventProcessor::Private {
     } else {
       for (auto& [key, connection] : Connections())
         if (connection->Asynchronous) snmp_sess_timeout(connection->Session);
+      DeliverKnownAnswers();
     }
     Owner->dispatching_ = false;
     Resume();
@@ -75,6 +76,7 @@ struct SnmpEventProcessor::Private {
       const long ms = timeout.tv_sec * 1000 + (timeout.tv_usec + 999) / 1000;
       if (earliestMs < 0 || ms < earliestMs) earliestMs = ms;
     }
+    if (HasKnownAnswers()) earliestMs = 0;
     if (earliestMs < 0)
       Timer.stop();
     else

@@ -10,6 +10,8 @@
 #include <cstdint>
 #include <cstdlib>
 #include <unordered_map>
+#include <utility>
+#include <vector>
 
 using namespace ZnSNMPSessionDetail;
 
@@ -34,6 +36,12 @@ std::uint64_t gNextTicket = 1;
 std::unordered_map<std::uint64_t, Exchange>& Exchanges() {
   static std::unordered_map<std::uint64_t, Exchange> exchanges;
   return exchanges;
+}
+
+// Exchanges whose answer is already known, waiting for the pump, with their answers.
+std::vector<std::pair<std::uint64_t, ZnSNMPAnswer>>& KnownAnswers() {
+  static std::vector<std::pair<std::uint64_t, ZnSNMPAnswer>> known;
+  return known;
 }
 
 void Finish(std::uint64_t ticket, ZnSNMPAnswer answer);
@@ -234,6 +242,20 @@ void WaitFor(Connection& connection, std::uint64_t ticket) {
 
 }  // namespace
 
+namespace ZnSNMPSessionDetail {
+
+bool HasKnownAnswers() {
+  return !KnownAnswers().empty();
+}
+
+void DeliverKnownAnswers() {
+  std::vector<std::pair<std::uint64_t, ZnSNMPAnswer>> due;
+  due.swap(KnownAnswers());
+  for (auto& [ticket, answer] : due) Finish(ticket, std::move(answer));
+}
+
+}  // namespace ZnSNMPSessionDetail
+
 void ZnSNMPCheckTarget(const ZnSNMPTarget& target) {
   OpenConnection(target, false);
 }
@@ -257,6 +279,16 @@ std::uint64_t ZnSNMPExchangeAsync(const ZnSNMPTarget& target, ZnSNMPOperation op
   Connection& connection = OpenConnection(target, true);
   PduPtr pdu = BuildPdu(target, operation, bindings);
   const std::uint64_t ticket = Start(connection, target, std::move(pdu), std::move(completion));
+  RearmPump();
+  return ticket;
+}
+
+std::uint64_t ZnSNMPCompleteLater(ZnSNMPAnswer answer, ZnSNMPCompletion completion) {
+  const std::uint64_t ticket = gNextTicket++;
+  Exchange& exchange = Exchanges()[ticket];
+  exchange.Completion = std::move(completion);
+  exchange.Device = {answer.AgentAddress, answer.AgentPort};
+  KnownAnswers().emplace_back(ticket, std::move(answer));
   RearmPump();
   return ticket;
 }

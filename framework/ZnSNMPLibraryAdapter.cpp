@@ -288,8 +288,13 @@ PduPtr BuildPdu(const ZnSNMPTarget& target, ZnSNMPOperation operation,
                 const std::vector<ZnSNMPBinding>& bindings) {
   const int command = operation == ZnSNMPOperation::Get       ? SNMP_MSG_GET
                       : operation == ZnSNMPOperation::GetNext ? SNMP_MSG_GETNEXT
+                      : operation == ZnSNMPOperation::GetBulk ? SNMP_MSG_GETBULK
                                                               : SNMP_MSG_SET;
   PduPtr pdu(snmp_pdu_create(command));
+  if (command == SNMP_MSG_GETBULK) {
+    pdu->non_repeaters = 0;
+    pdu->max_repetitions = std::max(1, target.MaxRepetitions);
+  }
   for (const ZnSNMPBinding& binding : bindings) AddVariable(pdu.get(), binding);
   const ZnSNMPSecurity& s = target.Security;
   if (s.Version == 3) {

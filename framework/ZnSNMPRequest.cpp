@@ -84,6 +84,7 @@ void ZnSNMPRequest::ReloadSettings() {
   Scope = ZnSNMPGlobalScope;
   Security = ZnSNMPGlobalSecurity;
   Timeout = ZnSNMPDefaultTimeout;
+  BulkRepetitions = ZnSNMPBulkRepetitions;
 }
 
 ZnSNMPTarget ZnSNMPRequest::BuildTarget() const {
@@ -214,11 +215,16 @@ ZnSNMPRequest::ReadOutcome ZnSNMPRequest::ProcessRead(const std::vector<ZnSNMPBi
 
 bool ZnSNMPRequest::Get(bool first) {
   if (!Enabled) return false;
+  if (first) ForgetBulk();
   const ZnSNMPOperation operation =
       VarList.IsTable() ? ZnSNMPOperation::GetNext : ZnSNMPOperation::Get;
   std::vector<ZnSNMPBinding> bindings = ReadBindings(first);
   const ZnSNMPTarget target = BuildTarget();
-  const ZnSNMPAnswer answer = ZnSNMPExchange(target, operation, bindings);
+  ZnSNMPAnswer answer;
+  if (!UsesBulk())
+    answer = ZnSNMPExchange(target, operation, bindings);
+  else if (!AnswerFromBulk(bindings, answer))
+    answer = ExchangeBulk(target, bindings);
   const ZnMappedError mapped = ZnSNMPMapError(answer.Status);
   if (mapped.Code != 0 && !(mapped.Code == kNoSuchName && VarList.IsTable()))
     throw ZnException(mapped.Message, mapped.Code);
@@ -234,11 +240,123 @@ bool ZnSNMPRequest::Get(bool first) {
 
 void ZnSNMPRequest::GetAsync(ZnSNMPCallback callback, void* owner, bool first) {
   if (!Enabled) return;
+  if (first) ForgetBulk();
   const ZnSNMPOperation operation =
       VarList.IsTable() ? ZnSNMPOperation::GetNext : ZnSNMPOperation::Get;
   std::vector<ZnSNMPBinding> bindings = ReadBindings(first);
   const ZnSNMPTarget target = BuildTarget();
-  SendAsync(operation, std::move(bindings), true, std::move(callback), owner, target);
+  if (!UsesBulk()) {
+    SendAsync(operation, std::move(bindings), true, std::move(callback), owner, target);
+    return;
+  }
+  ZnSNMPAnswer row;
+  if (!AnswerFromBulk(bindings, row)) {
+    SendBulkAsync(std::move(bindings), std::move(callback), owner, target);
+    return;
+  }
+  Launch([&](ZnSNMPCompletion completion) {
+           return ZnSNMPCompleteLater(std::move(row), std::move(completion));
+         },
+         [this, callback = std::move(callback), owner](std::uint64_t ticket,
+                                                        const ZnSNMPAnswer& answer) {
+           Complete(ticket, answer, true, callback, owner);
+         });
+}
+
+// ---------------------------------------------------------------------------------------------
+// Bulk walks
+
+bool ZnSNMPRequest::UsesBulk() const {
+  const bool bulkVersion = Security.Version == 1 || Security.Version == 3;  // not SNMPv1
+  return BulkRepetitions > 0 && bulkVersion && VarList.IsTable() && !bulkRefused_;
+}
+
+void ZnSNMPRequest::ForgetBulk() {
+  bulkNext_.clear();
+  bulkRefused_ = false;
+}
+
+bool ZnSNMPRequest::AnswerFromBulk(const std::vector<ZnSNMPBinding>& requested,
+                                   ZnSNMPAnswer& row) const {
+  if (bulkNext_.isEmpty() || requested.empty()) return false;
+  row = ZnSNMPAnswer{};
+  row.AgentAddress = bulkAgentAddress_;
+  row.AgentPort = bulkAgentPort_;
+  row.Bindings.reserve(requested.size());
+  for (const ZnSNMPBinding& asked : requested) {
+    const auto next = bulkNext_.constFind(asked.Oid);
+    if (next == bulkNext_.cend()) return false;
+    row.Bindings.push_back(*next);
+  }
+  return true;
+}
+
+bool ZnSNMPRequest::AcceptBulk(const std::vector<ZnSNMPBinding>& requested,
+                               const ZnSNMPAnswer& answer, ZnSNMPAnswer& row) {
+  bulkNext_.clear();
+  if (answer.Status > 0) {  // an error status in the agent's response, tooBig included
+    bulkRefused_ = true;
+    return false;
+  }
+  if (answer.Status != 0) {  // no answer: the same failure a get-next would have met
+    row = answer;
+    return true;
+  }
+  // The answer is row by row: binding k follows the one a row before it, or for the first row
+  // the OID asked about. Where chains meet, they name the same next OID.
+  const size_t columns = requested.size();
+  bulkNext_.reserve(static_cast<qsizetype>(answer.Bindings.size()));
+  for (size_t k = 0; k < answer.Bindings.size(); ++k) {
+    const QString& previous = k < columns ? requested[k].Oid : answer.Bindings[k - columns].Oid;
+    if (!bulkNext_.contains(previous)) bulkNext_.insert(previous, answer.Bindings[k]);
+  }
+  bulkAgentAddress_ = answer.AgentAddress;
+  bulkAgentPort_ = answer.AgentPort;
+  return AnswerFromBulk(requested, row);  // false for an answer cut short before the first row
+}
+
+ZnSNMPAnswer ZnSNMPRequest::ExchangeBulk(const ZnSNMPTarget& target,
+                                         const std::vector<ZnSNMPBinding>& requested) {
+  ZnSNMPTarget bulk = target;
+  bulk.MaxRepetitions = BulkRepetitions;
+  ZnSNMPAnswer row;
+  if (AcceptBulk(requested, ZnSNMPExchange(bulk, ZnSNMPOperation::GetBulk, requested), row))
+    return row;
+  return ZnSNMPExchange(target, ZnSNMPOperation::GetNext, requested);
+}
+
+void ZnSNMPRequest::SendBulkAsync(std::vector<ZnSNMPBinding> requested, ZnSNMPCallback callback,
+                                  void* owner, const ZnSNMPTarget& target) {
+  ZnSNMPTarget bulk = target;
+  bulk.MaxRepetitions = BulkRepetitions;
+  Launch(
+      [&](ZnSNMPCompletion completion) {
+        return Send(bulk, ZnSNMPOperation::GetBulk, requested, std::move(completion));
+      },
+      [this, requested, target, callback = std::move(callback), owner](
+          std::uint64_t ticket, const ZnSNMPAnswer& answer) {
+        ZnSNMPAnswer row;
+        if (AcceptBulk(requested, answer, row)) {
+          Complete(ticket, row, true, callback, owner);
+          return;
+        }
+        // The same row again with get-next; the caller hears of it once, from that exchange.
+        try {
+          SendAsync(ZnSNMPOperation::GetNext, requested, true, callback, owner, target);
+        } catch (const ZnException& e) {
+          ZnSNMPError result;
+          result.Code = e.Code();
+          result.Message = e.Message();
+          result.AgentAddress = answer.AgentAddress;
+          result.AgentPort = answer.AgentPort;
+          result.Done = true;
+          tickets_.erase(ticket);
+          Deliver(ticket, result, callback, owner);
+          return;
+        }
+        tickets_.erase(ticket);
+        --Outstanding;
+      });
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -291,6 +409,7 @@ void ZnSNMPRequest::Set(const QString& mapping, const QStringList* valueSource) 
   if (!Enabled) return;
   ZnSNMPTarget target;
   const std::vector<ZnSNMPBinding> bindings = PrepareWrite(mapping, valueSource, target);
+  bulkNext_.clear();  // rows kept from before the write may no longer be the agent's
   const ZnSNMPAnswer answer = ZnSNMPExchange(target, ZnSNMPOperation::Set, bindings);
   const ZnMappedError mapped = ZnSNMPMapError(answer.Status);
   if (mapped.Code != 0) throw ZnException(mapped.Message, mapped.Code);
@@ -301,6 +420,7 @@ void ZnSNMPRequest::SetAsync(ZnSNMPCallback callback, void* owner, const QString
   if (!Enabled) return;
   ZnSNMPTarget target;
   std::vector<ZnSNMPBinding> bindings = PrepareWrite(mapping, valueSource, target);
+  bulkNext_.clear();
   SendAsync(ZnSNMPOperation::Set, std::move(bindings), false, std::move(callback), owner, target);
 }
 
@@ -310,15 +430,25 @@ void ZnSNMPRequest::SetAsync(ZnSNMPCallback callback, void* owner, const QString
 void ZnSNMPRequest::SendAsync(ZnSNMPOperation operation, std::vector<ZnSNMPBinding> bindings,
                               bool read, ZnSNMPCallback callback, void* owner,
                               const ZnSNMPTarget& target) {
+  Launch(
+      [&](ZnSNMPCompletion completion) {
+        return Send(target, operation, bindings, std::move(completion));
+      },
+      [this, read, callback = std::move(callback), owner](std::uint64_t ticket,
+                                                           const ZnSNMPAnswer& answer) {
+        Complete(ticket, answer, read, callback, owner);
+      });
+}
+
+void ZnSNMPRequest::Launch(const std::function<std::uint64_t(ZnSNMPCompletion)>& start,
+                           AnswerHandler handler) {
   auto ticketHolder = std::make_shared<std::uint64_t>(0);
   std::weak_ptr<bool> alive = alive_;
   const std::uint64_t ticket =
-      Send(target, operation, bindings,
-           [this, alive, ticketHolder, read, callback = std::move(callback),
-            owner](const ZnSNMPAnswer& answer) {
-             if (alive.expired() || !*alive.lock()) return;
-             Complete(*ticketHolder, answer, read, callback, owner);
-           });
+      start([alive, ticketHolder, handler = std::move(handler)](const ZnSNMPAnswer& answer) {
+        if (alive.expired() || !*alive.lock()) return;
+        handler(*ticketHolder, answer);
+      });
   *ticketHolder = ticket;
   tickets_.insert(ticket);
   ++Outstanding;
@@ -360,6 +490,11 @@ void ZnSNMPRequest::Complete(std::uint64_t ticket, const ZnSNMPAnswer& answer, b
       result.Done = true;
     }
   }
+  Deliver(ticket, result, callback, owner);
+}
+
+void ZnSNMPRequest::Deliver(std::uint64_t ticket, const ZnSNMPError& result,
+                            const ZnSNMPCallback& callback, void* owner) {
   std::weak_ptr<bool> alive = alive_;
   dispatching_ = ticket;
   if (callback) callback(owner, result, VarList);

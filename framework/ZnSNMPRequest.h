@@ -4,6 +4,7 @@
 #include "ZnSNMPSettings.h"
 #include "ZnSNMPVarList.h"
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -34,6 +35,13 @@ using ZnSNMPSender = std::function<std::uint64_t(const ZnSNMPTarget&, ZnSNMPOper
 // One exchange unit over a variable list: a read of a scalar group with one get, a read of one
 // table row with one get-next over all readable columns, a write of all writable variables with
 // one set; synchronous or asynchronous. It owns its list and a copy of the connection settings.
+//
+// With BulkRepetitions above 0 over SNMPv2c or SNMPv3, a table walk asks for that many rows in
+// one GETBULK and answers the get-nexts of the following rows from it: the caller still gets one
+// row per Get or GetAsync completion, the same rows in the same order as a get-next walk, since
+// each is what the agent named as the next of the OIDs the row asks about. A row the kept answer
+// does not reach is asked for with the next GETBULK. An agent that answers a GETBULK with an
+// error status (tooBig, genErr, ...) has that row and the rest of the walk read with get-next.
 class ZnSNMPRequest {
  public:
   ZnSNMPRequest();
@@ -75,6 +83,7 @@ class ZnSNMPRequest {
 
   std::int32_t Timeout = 100;
   std::int32_t Retries = 1;
+  std::int32_t BulkRepetitions = 0;
   ZnSNMPDevice Device;
   ZnSNMPScope Scope;
   ZnSNMPSecurity Security;
@@ -97,12 +106,39 @@ class ZnSNMPRequest {
   QString Instance();
   void SendAsync(ZnSNMPOperation operation, std::vector<ZnSNMPBinding> bindings, bool read,
                  ZnSNMPCallback callback, void* owner, const ZnSNMPTarget& target);
+  // Counts an asynchronous exchange that `start` begins as this request's until `handler` has
+  // its answer; an answer that arrives after the request is gone is dropped.
+  using AnswerHandler = std::function<void(std::uint64_t ticket, const ZnSNMPAnswer& answer)>;
+  void Launch(const std::function<std::uint64_t(ZnSNMPCompletion)>& start, AnswerHandler handler);
   void Complete(std::uint64_t ticket, const ZnSNMPAnswer& answer, bool read,
                 const ZnSNMPCallback& callback, void* owner);
+  void Deliver(std::uint64_t ticket, const ZnSNMPError& result, const ZnSNMPCallback& callback,
+               void* owner);
+
+  // Bulk walks.
+  bool UsesBulk() const;
+  void ForgetBulk();
+  // What a get-next of `requested` would answer, from the kept GETBULK answer; false when the
+  // next of some OID is not known.
+  bool AnswerFromBulk(const std::vector<ZnSNMPBinding>& requested, ZnSNMPAnswer& row) const;
+  // Takes a GETBULK answer: true with the row to hand on (or the failure to report); false when
+  // the row has to be read with get-next instead.
+  bool AcceptBulk(const std::vector<ZnSNMPBinding>& requested, const ZnSNMPAnswer& answer,
+                  ZnSNMPAnswer& row);
+  ZnSNMPAnswer ExchangeBulk(const ZnSNMPTarget& target,
+                            const std::vector<ZnSNMPBinding>& requested);
+  void SendBulkAsync(std::vector<ZnSNMPBinding> requested, ZnSNMPCallback callback, void* owner,
+                     const ZnSNMPTarget& target);
   // Prepares a write (selection, substitution, derived values), builds its bindings and restores
   // the list, whatever happens.
   std::vector<ZnSNMPBinding> PrepareWrite(const QString& mapping, const QStringList* valueSource,
                                           ZnSNMPTarget& target);
+
+  // Of the last GETBULK answer: each OID asked about or named, and the binding that follows it.
+  QHash<QString, ZnSNMPBinding> bulkNext_;
+  QString bulkAgentAddress_;
+  std::uint16_t bulkAgentPort_ = 0;
+  bool bulkRefused_ = false;  // the agent refused a GETBULK of this walk
 
   std::set<std::uint64_t> tickets_;
   std::uint64_t dispatching_ = 0;

@@ -10,6 +10,7 @@ ZnSNMPDevice ZnSNMPGlobalDevice;
 ZnSNMPScope ZnSNMPGlobalScope;
 ZnSNMPSecurity ZnSNMPGlobalSecurity;
 std::int32_t ZnSNMPDefaultTimeout = 0;
+std::int32_t ZnSNMPBulkRepetitions = 0;
 
 using namespace ZnSNMPSessionDetail;
 
@@ -45,5 +46,6 @@ void ZnSNMPOpenSession(const QString& bootCounterDirectory) {
                                         1,
                                         1};
   ZnSNMPDefaultTimeout = 100;
+  ZnSNMPBulkRepetitions = 0;
   pump.Start();
 }

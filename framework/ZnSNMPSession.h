@@ -33,9 +33,11 @@ struct ZnSNMPTarget {
   ZnSNMPSecurity Security;
   std::int32_t Timeout = 100;  // hundredths of a second per try
   std::int32_t Retries = 1;
+  std::int32_t MaxRepetitions = 0;  // of a GetBulk (non-repeaters are always 0)
 };
 
-enum class ZnSNMPOperation { Get, GetNext, Set };
+// GetBulk is for SNMPv2c and SNMPv3 agents only.
+enum class ZnSNMPOperation { Get, GetNext, Set, GetBulk };
 
 struct ZnSNMPBinding {
   QString Oid;
@@ -67,6 +69,10 @@ using ZnSNMPCompletion = std::function<void(const ZnSNMPAnswer&)>;
 std::uint64_t ZnSNMPExchangeAsync(const ZnSNMPTarget& target, ZnSNMPOperation operation,
                                   const std::vector<ZnSNMPBinding>& bindings,
                                   ZnSNMPCompletion completion);
+// Delivers an answer that is already known (a row kept from an earlier answer) the way an
+// asynchronous exchange's answer is delivered: later, from the event pump, never inside another
+// completion, cancellable by its ticket.
+std::uint64_t ZnSNMPCompleteLater(ZnSNMPAnswer answer, ZnSNMPCompletion completion);
 // The completion of this ticket will never run (its owner is gone).
 void ZnSNMPCancel(std::uint64_t ticket);
 

@@ -117,7 +117,13 @@ void ClearEngineId(netsnmp_session* s);
 int SocketOf(const Connection& connection);
 // Lets the pump handle an asynchronous connection's answers as soon as they arrive.
 void WatchConnection(Connection& connection);
-// Sets the pump's timer to the earliest retransmission or time-out.
+// Sets the pump's timer to the earliest retransmission or time-out, or to now while answers
+// that are already known wait to be delivered.
 void RearmPump();
+
+// Answers that are already known (ZnSNMPExchanges.cpp): whether some wait, and delivering those
+// that waited when the call began (what their completions post waits for the next round).
+bool HasKnownAnswers();
+void DeliverKnownAnswers();
 
 }  // namespace ZnSNMPSessionDetail

@@ -42,3 +42,5 @@ extern ZnSNMPScope ZnSNMPGlobalScope;
 extern ZnSNMPSecurity ZnSNMPGlobalSecurity;
 // Time-out of one try, in hundredths of a second.
 extern std::int32_t ZnSNMPDefaultTimeout;
+// Rows asked for in one GETBULK by table walks over SNMPv2c and SNMPv3; 0 walks with get-next.
+extern std::int32_t ZnSNMPBulkRepetitions;

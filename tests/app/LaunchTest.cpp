@@ -174,3 +174,29 @@ TEST_F(LaunchTest, NumbersThatAreNotNumbersNameTheirPlace) {
 }
 
 }  // namespace
+
+// The walk's GETBULK repetitions come from the profile alone; absent or 0 walks with get-next.
+TEST_F(LaunchTest, BulkRepetitionsComeFromTheProfile) {
+  const struct {
+    QByteArray key;
+    int repetitions;  // -1: the start stops with a message naming the key
+  } cases[] = {{"", 0}, {"BulkRepetitions=0\n", 0}, {"BulkRepetitions=25\n", 25},
+               {"BulkRepetitions=1000\n", 1000}, {"BulkRepetitions=-1\n", -1},
+               {"BulkRepetitions=1001\n", -1}, {"BulkRepetitions=ten\n", -1}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.key.toStdString());
+    ZnSNMPBulkRepetitions = 7;  // whatever a previous device left
+    Profile("10.1.1.20", V3Profile("1") + c.key);
+    if (c.repetitions < 0) {
+      try {
+        Launch({"/I10.1.1.20", "/Rtamrel"});
+        ADD_FAILURE() << "accepted";
+      } catch (const ZnException& e) {
+        EXPECT_TRUE(e.Message().contains("\"BulkRepetitions\"")) << e.Message().toStdString();
+      }
+      continue;
+    }
+    Launch({"/I10.1.1.20", "/Rtamrel"});
+    EXPECT_EQ(ZnSNMPBulkRepetitions, c.repetitions);
+  }
+}

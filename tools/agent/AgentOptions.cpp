@@ -143,6 +143,7 @@ const char* AgentUsage() {
          "  --delay MS          answer each request only after MS milliseconds\n"
          "  --drop N            drop every N-th request without an answer\n"
          "  --fdb-rows N        rows of the bridge forwarding table (default 50)\n"
+         "  --refuse-bulk genErr|tooBig  answer every GETBULK with this error status\n"
          "  --vlans N           static VLANs, 3 to 4094 (default 3)\n"
          "  --slot1 N           module type in uplink slot 1: 0 none, 1 XM-71, 2 XM-73,\n"
          "                      3 XM-72, 4 COMBA (default 0)\n"
@@ -225,6 +226,13 @@ ParsedOptions ParseAgentOptions(const std::vector<std::string>& arguments) {
       if (!ParseNumber(value, options.fdbRows) || options.fdbRows > 1000000) {
         return bad("expected 0 to 1000000 rows");
       }
+    } else if (name == "--refuse-bulk") {
+      if (value == "genErr")
+        options.refuseBulk = 5;  // genErr
+      else if (value == "tooBig")
+        options.refuseBulk = 1;  // tooBig
+      else
+        return bad("expected genErr or tooBig");
     } else if (name == "--vlans") {
       if (!ParseNumber(value, options.vlans) || options.vlans < 3 || options.vlans > 4094) {
         return bad("expected 3 to 4094 VLANs");

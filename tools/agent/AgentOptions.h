@@ -26,6 +26,9 @@ struct AgentOptions {
   std::uint32_t delayMs = 0;
   std::uint32_t dropEvery = 0;  // 0: answer everything
   std::uint32_t fdbRows = 50;
+  // 0: GETBULK is answered; otherwise the error status every GETBULK is answered with
+  // (5 genErr or 1 tooBig), as an agent that cannot do it might.
+  std::int32_t refuseBulk = 0;
   std::uint32_t vlans = 3;  // static VLANs; beyond the three it starts with, "VLANn" without ports
   // Module types of the uplink slots (swL2Module-1-Type, -2-Type): 0 none, 1 XM-71, 2 XM-73,
   // 3 XM-72, 4 COMBA.

@@ -122,6 +122,7 @@ RequestGate::RequestGate(const AgentOptions& options,
     : traceFile_(options.traceFile),
       delayMs_(options.delayMs),
       dropEvery_(options.dropEvery),
+      refuseBulk_(options.refuseBulk),
       knownCommunity_(std::move(knownCommunity)) {}
 
 RequestGate::~RequestGate() {
@@ -173,6 +174,25 @@ bool RequestGate::Admit(const netsnmp_pdu& pdu) {
   return !drop;
 }
 
+namespace {
+
+// Answers a GETBULK with an error status and, for tooBig, no bindings. The answer is a copy of
+// the request, so it carries the request's ID, address and SNMPv3 security state.
+void RefuseBulk(netsnmp_session* session, const netsnmp_pdu& request, std::int32_t status) {
+  netsnmp_pdu* answer = snmp_clone_pdu(const_cast<netsnmp_pdu*>(&request));
+  if (!answer) return;
+  answer->command = SNMP_MSG_RESPONSE;
+  answer->errstat = status;  // the same field as non-repeaters
+  answer->errindex = status == SNMP_ERR_TOOBIG ? 0 : 1;
+  if (status == SNMP_ERR_TOOBIG) {
+    snmp_free_varbind(answer->variables);
+    answer->variables = nullptr;
+  }
+  if (snmp_send(session, answer) == 0) snmp_free_pdu(answer);
+}
+
+}  // namespace
+
 int RequestGate::OnPacket(int operation, netsnmp_session* session, int requestId, netsnmp_pdu* pdu,
                           void* magic) {
   auto* gate = static_cast<RequestGate*>(magic);
@@ -182,6 +202,10 @@ int RequestGate::OnPacket(int operation, netsnmp_session* session, int requestId
     if (!gate->Admit(*pdu)) return 1;
     if (gate->watch_) gate->watch_(*pdu);
     if (gate->delayMs_) std::this_thread::sleep_for(std::chrono::milliseconds(gate->delayMs_));
+    if (pdu->command == SNMP_MSG_GETBULK && gate->refuseBulk_ != 0) {
+      RefuseBulk(session, *pdu, gate->refuseBulk_);
+      return 1;
+    }
   }
   if (operation == NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE && gate->before_) gate->before_();
   return gate->forward_(operation, session, requestId, pdu, gate->forwardMagic_);

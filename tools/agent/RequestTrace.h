@@ -11,7 +11,7 @@
 #include <vector>
 
 // Sees every request PDU the agent receives, once, before it is answered: writes the trace
-// line, drops every N-th request, delays the answer. It sits in front of net-snmp's own packet
+// line, drops every N-th request, delays the answer, refuses GETBULK if asked to. It sits in front of net-snmp's own packet
 // handler on the agent's listening session, so a PDU reaches it only after net-snmp has decoded
 // it and, for SNMPv3, authenticated and decrypted it.
 namespace nx596 {
@@ -51,6 +51,7 @@ class RequestGate {
   std::string traceFile_;
   std::uint32_t delayMs_;
   std::uint32_t dropEvery_;
+  std::int32_t refuseBulk_;
   std::function<bool(const std::string&)> knownCommunity_;
   std::function<void()> before_;
   std::function<void(const netsnmp_pdu&)> watch_;
