@@ -2,9 +2,11 @@
 // learned stations (or the counts given), while a 1 ms timer watches the event loop. For each
 // size it prints the time until every row is in the list, the longest time the event loop was
 // blocked during the walk, and, once the table is read, the longest time one keystroke in the
-// find box took to narrow (or widen) the list, over MAC and port searches typed key by key.
+// find box took to narrow (or widen) the list, over MAC and port searches typed key by key. Then
+// the same walk again with the profile key BulkRepetitions (default 50): the dialog's total time
+// with and without GETBULK.
 //
-//   QT_QPA_PLATFORM=offscreen bench_fdb_find [rows...]
+//   QT_QPA_PLATFORM=offscreen bench_fdb_find [--bulk N] [rows...]
 #include "BenchAgent.h"
 #include "TForwarding_Table.h"
 #include "ZnFoundRowsModel.h"
@@ -104,7 +106,8 @@ Typing TypeSearches(TForwarding_Table& form, const QStringList& searches) {
   return typing;
 }
 
-bool Run(int rows) {
+// `repetitions` 0 walks with get-next, as without the profile key; `type` also times the find box.
+bool Run(int rows, int repetitions, bool type) {
   QProcess agent;
   const int port = StartBenchAgent(agent, {"--fdb-rows", QString::number(rows)});
   if (port == 0) {
@@ -113,6 +116,7 @@ bool Run(int rows) {
   }
   ZnSNMPGlobalDevice = {"127.0.0.1", static_cast<std::uint16_t>(port)};
   ZnSNMPGlobalSecurity.Version = 1;
+  ZnSNMPBulkRepetitions = repetitions;  // what the profile key sets; the dialog's request copies it
 
   BlockWatch walkWatch;
   QElapsedTimer clock;
@@ -126,10 +130,17 @@ bool Run(int rows) {
   const double total = clock.nsecsElapsed() / 1e9;
   walkWatch.Stop();
   const int shown = form.FoundRows()->rowCount();
+  const QString mode = repetitions ? QStringLiteral("BulkRepetitions=%1").arg(repetitions)
+                                    : QStringLiteral("get-next (no key)");
   std::printf(
-      "%6d rows: all in the list after %.3f s (%.0f rows/s), longest event-loop block "
+      "%6d rows, %s: all in the list after %.3f s (%.0f rows/s), longest event-loop block "
       "during the walk %.1f ms\n",
-      shown, total, shown / total, walkWatch.LongestMs());
+      shown, qPrintable(mode), total, shown / total, walkWatch.LongestMs());
+  if (!type) {
+    agent.terminate();
+    agent.waitForFinished(3000);
+    return shown == rows;
+  }
 
   form.ED_Find->setFocus();
   const Typing typing =
@@ -149,12 +160,21 @@ bool Run(int rows) {
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   std::vector<int> sizes;
-  for (int k = 1; k < argc; ++k) sizes.push_back(std::max(1, std::atoi(argv[k])));
+  int repetitions = 50;
+  for (int k = 1; k < argc; ++k) {
+    if (QByteArray(argv[k]) == "--bulk" && k + 1 < argc)
+      repetitions = std::max(1, std::atoi(argv[++k]));
+    else
+      sizes.push_back(std::max(1, std::atoi(argv[k])));
+  }
   if (sizes.empty()) sizes = {10000, 50000};
   QTemporaryDir state;
   ZnSNMPOpenSession(state.path());
   std::printf("forwarding table dialog: asynchronous walk into the list, then the find box\n");
   bool complete = true;
-  for (int rows : sizes) complete = Run(rows) && complete;
+  for (int rows : sizes) {
+    complete = Run(rows, 0, true) && complete;
+    complete = Run(rows, repetitions, false) && complete;
+  }
   return complete ? 0 : 1;
 }
