@@ -2,6 +2,7 @@
 
 #include "ZnDateTime.h"
 #include "ZnEditConstraint.h"
+#include "ZnListExport.h"
 #include "ZnNumList.h"
 #include "ZnOptionControls.h"
 #include "ZnOptionList.h"
@@ -482,6 +483,7 @@ void ZnSNMPRequest2Edits::AttachListView(QTreeWidget* view, bool autoEnable) {
                      " border-bottom: 1px solid palette(midlight); }"
                      " QTreeView::item:selected { background: palette(highlight);"
                      " color: palette(highlighted-text); }"));
+  ZnEquipListView(view);
   QObject::connect(view, &QTreeWidget::itemSelectionChanged, this, [this] {
     if (!listView_) return;
     const QList<QTreeWidgetItem*> selected = listView_->selectedItems();

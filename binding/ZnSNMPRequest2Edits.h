@@ -28,7 +28,8 @@ class ZnSNMPRequest2Edits : public ZnSNMPRequest2Controls {
   explicit ZnSNMPRequest2Edits(QWidget* owner);
   ~ZnSNMPRequest2Edits() override;
 
-  // The list view shows the table: read-only, whole rows selected, grid lines; with
+  // The list view shows the table: read-only, whole rows selected, grid lines, Ctrl+C and the
+  // context menu's Copy and Export as CSV (ZnEquipListView); with
   // `autoEnable` the bound controls are disabled after a read of an MVT_FMV list until a row is
   // selected.
   void AttachListView(QTreeWidget* view, bool autoEnable = true);

@@ -1,6 +1,7 @@
 #include "ZnUserNotifier.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 
@@ -53,6 +54,17 @@ ZnConsoleNotifier gConsole;
 ZnUserNotifier* gNotifier = nullptr;
 
 }  // namespace
+
+QString ZnUserNotifier::SaveFileName(QWidget* parent, const QString& caption,
+                                     const QString& suggestedName, const QString& filter) {
+  QFileDialog dialog(parent, caption, suggestedName, filter);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  // A name typed without an extension gets the one of the suggested name.
+  dialog.setDefaultSuffix(QFileInfo(suggestedName).suffix());
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return dialog.selectedFiles().constFirst();
+}
 
 ZnUserNotifier& ZnNotifier() {
   return gNotifier ? *gNotifier : gDefault;

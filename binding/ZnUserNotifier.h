@@ -6,9 +6,9 @@
 
 class QWidget;
 
-// The one seam through which the module talks to the user outside its windows: message boxes
-// and beeps. Nothing else calls QMessageBox or QApplication::beep, so tests can replace it and
-// read the exact texts and answers.
+// The one seam through which the module talks to the user outside its windows: message boxes,
+// beeps and the file dialog of a save. Nothing else calls QMessageBox, QApplication::beep or
+// QFileDialog, so tests can replace it and read the exact texts and answers.
 class ZnUserNotifier {
  public:
   enum class Buttons { Ok, OkCancel, YesNo };
@@ -20,6 +20,12 @@ class ZnUserNotifier {
                        Buttons buttons = Buttons::Ok, Icon icon = Icon::None) = 0;
   // The short warning beep of a rejected keystroke (1000 Hz for 200 ms where the platform can).
   virtual void Beep() = 0;
+  // Asks where to save a file: a modal save dialog titled `caption` that starts at
+  // `suggestedName`, offering the file types of `filter` (QFileDialog's notation) and confirming
+  // an overwrite; a name typed without an extension gets the suggested name's. The chosen path, or empty when the user cancelled. The default is Qt's file
+  // dialog; a test's notifier answers instead.
+  virtual QString SaveFileName(QWidget* parent, const QString& caption,
+                               const QString& suggestedName, const QString& filter);
 };
 
 // The notifier in use: message boxes and the platform's beep unless a test installed another.

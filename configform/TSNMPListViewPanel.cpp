@@ -3,6 +3,7 @@
 #include "TConfigForm.h"
 #include "TCtrlBtnPanel.h"
 #include "ZnException.h"
+#include "ZnListExport.h"
 #include "ZnSNMPRequest2Edits.h"
 #include "ZnUserNotifier.h"
 
@@ -41,6 +42,9 @@ TListViewPanel::TListViewPanel(QWidget* parent) : QWidget(parent), view_(new QTr
   layout->addWidget(view_);
   view_->viewport()->installEventFilter(this);
   view_->setMouseTracking(true);
+  // Equipped here as well as by the binding: the list offers copy and export even before a
+  // binding is attached.
+  ZnEquipListView(view_);
 }
 
 // Eight pixels per character of the column captions, at most 450 — but never narrower than the

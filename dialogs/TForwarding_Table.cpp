@@ -5,6 +5,7 @@
 #include "ZnException.h"
 #include "ZnForwardingQuery.h"
 #include "ZnFoundRowsModel.h"
+#include "ZnListExport.h"
 #include "ZnOptionList.h"
 #include "ZnSNMPRequest2Edits.h"
 #include "ZnSNMPVarList.h"
@@ -84,6 +85,8 @@ TForwarding_Table::TForwarding_Table(const QString& deviceAddress, QWidget* pare
   LV_Forwarding->horizontalHeader()->setHighlightSections(false);
   LV_Forwarding->horizontalHeader()->setStretchLastSection(true);
   LV_Forwarding->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  // The binding equips the list it fills (FdbRows, never shown); this view shows it.
+  ZnEquipListView(LV_Forwarding);
 
   auto* buttons = new TButtonColumn(this);
   BT_Get = buttons->AddButton(QStringLiteral("Refresh"), QStringLiteral("BT_Get"));

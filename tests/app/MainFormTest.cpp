@@ -1,6 +1,7 @@
 // The main window against the simulated switch: its menu, the dispatch of its items, the device
 // actions and the RMON logic, with message boxes answered through the recording seam.
 #include "AgentSuite.h"
+#include "ListViewChecks.h"
 #include "QtPrinters.h"
 #include "TAboutForm.h"
 #include "TConfigForm.h"
@@ -602,8 +603,8 @@ TEST_F(MainFormTest, SaveChangesAsksThenOpensItsDialogWithALongTimeOut) {
 
 // Every dialog of the catalogue whose menu item passes `wanted`, opened from that item as a user
 // would: the caption follows the entry's rule and every page reads without an error, so every
-// object the catalogue names is served by the switch with the type the catalogue gives it.
-// Returns how many dialogs it opened.
+// object the catalogue names is served by the switch with the type the catalogue gives it; every
+// list view of it offers Ctrl+C, Copy and Export as CSV. Returns how many dialogs it opened.
 int OpenEveryItemAndReadEveryPage(TMainForm& form,
                                   const std::function<bool(QAction* item)>& wanted) {
   int dialogs = 0;
@@ -616,10 +617,11 @@ int OpenEveryItemAndReadEveryPage(TMainForm& form,
     const QString titleBefore = form.CurrentTitle();
     bool opened = false;
     QString caption;
-    QStringList statusLines, unread;
+    QStringList statusLines, unread, withoutExport;
     WhenModal([&](QWidget* modal) {
       opened = true;
       caption = modal->windowTitle();
+      withoutExport = ListViewsWithoutCopyAndExport(*modal);
       auto* dialog = qobject_cast<TConfigForm*>(modal);
       if (dialog == nullptr) return true;
       const int pages = static_cast<int>(entry.pages.size());
@@ -654,6 +656,7 @@ int OpenEveryItemAndReadEveryPage(TMainForm& form,
           << "page " << page << ": " << qPrintable(statusLines[page]);
     }
     EXPECT_TRUE(unread.isEmpty()) << qPrintable(unread.join('\n'));
+    EXPECT_TRUE(withoutExport.isEmpty()) << qPrintable(withoutExport.join('\n'));
   }
   return dialogs;
 }

@@ -7,7 +7,8 @@
 #include <vector>
 
 // Stands in for the user: records every message box and beep that would have been shown, and
-// answers with `answer` (OK/Yes when true).
+// answers with `answer` (OK/Yes when true); a save dialog is answered with `saveAs` (empty: the
+// user cancelled) and its suggested name recorded.
 class RecordingNotifier : public ZnUserNotifier {
  public:
   struct Shown {
@@ -23,6 +24,11 @@ class RecordingNotifier : public ZnUserNotifier {
     return answer;
   }
   void Beep() override { ++beeps; }
+  QString SaveFileName(QWidget*, const QString&, const QString& suggestedName,
+                       const QString&) override {
+    suggestedNames << suggestedName;
+    return saveAs;
+  }
 
   QStringList Texts() const {
     QStringList texts;
@@ -38,4 +44,6 @@ class RecordingNotifier : public ZnUserNotifier {
   std::vector<Shown> shown;
   int beeps = 0;
   bool answer = true;
+  QString saveAs;
+  QStringList suggestedNames;
 };

@@ -4,6 +4,7 @@
 // its page and ends when its dialog closes.
 
 #include "AgentSuite.h"
+#include "ListViewChecks.h"
 #include "QtPrinters.h"
 #include "TConfigForm.h"
 #include "TSNMPListViewPanel.h"
@@ -68,6 +69,9 @@ TEST_F(ViewerAgentTest, EveryPageReadsRowsFromTheSwitch) {
     ZnViewerStart start = ZnOpenViewer({"/I127.0.0.1", "/Rtamrel", "/Wvosquin", argument}, "");
     ASSERT_NE(start.form, nullptr) << argument.toStdString();
     start.form->show();
+    // Every list of the viewer offers Ctrl+C, Copy and Export as CSV, as the program's do.
+    EXPECT_TRUE(ListViewsWithoutCopyAndExport(*start.form).isEmpty())
+        << qPrintable(ListViewsWithoutCopyAndExport(*start.form).join('\n'));
     for (int k = 0; k < static_cast<int>(page.dialog.pages.size()); ++k) {
       ReadPage(*start.form, k);
       EXPECT_TRUE(Status(*start.form, k).startsWith("Get: Ok."))
