@@ -89,6 +89,14 @@ bool ZnConsoleNotifier::Message(QWidget*, const QString& caption, const QString&
   return buttons == Buttons::Ok;
 }
 
+QString ZnConsoleNotifier::SaveFileName(QWidget*, const QString& caption,
+                                        const QString& suggestedName, const QString&) {
+  std::fprintf(out_, "%s: %s not saved: no screen to choose a file on\n",
+               caption.toLocal8Bit().constData(), suggestedName.toLocal8Bit().constData());
+  std::fflush(out_);
+  return {};
+}
+
 bool ZnPlatformHasNoScreen() {
   const QString platform = QGuiApplication::platformName();
   return platform == QLatin1String("offscreen") || platform == QLatin1String("minimal");

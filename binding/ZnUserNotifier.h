@@ -22,8 +22,9 @@ class ZnUserNotifier {
   virtual void Beep() = 0;
   // Asks where to save a file: a modal save dialog titled `caption` that starts at
   // `suggestedName`, offering the file types of `filter` (QFileDialog's notation) and confirming
-  // an overwrite; a name typed without an extension gets the suggested name's. The chosen path, or empty when the user cancelled. The default is Qt's file
-  // dialog; a test's notifier answers instead.
+  // an overwrite; a name typed without an extension gets the suggested name's. The chosen path,
+  // or empty when the user cancelled. The default is Qt's file dialog; a test's notifier
+  // answers instead.
   virtual QString SaveFileName(QWidget* parent, const QString& caption,
                                const QString& suggestedName, const QString& filter);
 };
@@ -39,13 +40,15 @@ QString ZnProgramFileName();
 // The notifier for a platform without a screen (Qt's offscreen and minimal platforms), where no
 // one could ever answer a message box and the program would wait for ever: every message goes
 // to `out` as "caption: text" on one line, and the answer is the one that changes nothing —
-// OK where OK is the only button, Cancel or No where there is a choice.
+// OK where OK is the only button, Cancel or No where there is a choice; a save is cancelled.
 class ZnConsoleNotifier : public ZnUserNotifier {
  public:
   explicit ZnConsoleNotifier(std::FILE* out = stderr) : out_(out) {}
   bool Message(QWidget* parent, const QString& caption, const QString& text,
                Buttons buttons = Buttons::Ok, Icon icon = Icon::None) override;
   void Beep() override {}
+  QString SaveFileName(QWidget* parent, const QString& caption, const QString& suggestedName,
+                       const QString& filter) override;
 
  private:
   std::FILE* out_;

@@ -45,6 +45,16 @@ TEST_P(ConsoleNotifierTest, WritesOneLineAndDeclinesEveryChoice) {
   std::fclose(out);
 }
 
+// No one could pick a file: the save is cancelled (a file dialog would wait for ever) and says so.
+TEST(ConsoleNotifierSave, CancelsAndSaysSo) {
+  std::FILE* out = std::tmpfile();
+  ASSERT_NE(out, nullptr);
+  ZnConsoleNotifier notifier(out);
+  EXPECT_EQ(notifier.SaveFileName(nullptr, "Export as CSV", "Hosts.csv", "CSV files (*.csv)"), "");
+  EXPECT_EQ(Written(out), "Export as CSV: Hosts.csv not saved: no screen to choose a file on\n");
+  std::fclose(out);
+}
+
 INSTANTIATE_TEST_SUITE_P(
     EveryButtonSet, ConsoleNotifierTest,
     ::testing::Values(ConsoleCase{"Ok", ZnUserNotifier::Buttons::Ok, true},
