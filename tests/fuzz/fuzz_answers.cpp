@@ -7,7 +7,7 @@
 // its row). The request's sender is replaced by one that answers from the input instead of a
 // network, so no answer is ever produced by the program itself.
 //
-// Input: bytes 0-1 pick the dialog page; the rest is read as the answers of one read, answer by
+// Input: bytes 0-1 pick the dialog page (the top bit: walks ask in bulk); the rest is read as the answers of one read, answer by
 // answer as the request asks: a status byte (most values mean success), a varbind count byte
 // (most values mean "as many as asked"), then per varbind an OID form, its instance parts, a type
 // byte (most values mean "the variable's own type") and the value's content. When the input runs
@@ -15,7 +15,8 @@
 //
 // Properties: every read ends (no request left outstanding, the binding no longer busy, the
 // done event exactly once); a read reported as succeeded received only successful answers; the
-// rows shown are no more than the answers received; the list view shows every row counted.
+// rows shown are no more than the answers received could hold; the list view shows every row
+// counted.
 
 #include "FuzzSupport.h"
 #include "TConfigForm.h"
@@ -31,6 +32,7 @@
 #include <QTabWidget>
 #include <QTreeWidget>
 
+#include <algorithm>
 #include <cstdlib>
 #include <deque>
 #include <map>
@@ -311,7 +313,8 @@ ZnSNMPAnswer Answer(Reader& in, const Pending& pending, const ZnSNMPVarList& lis
 // What the end of the input answers: endOfMibView for a walk, a time-out otherwise.
 ZnSNMPAnswer EndAnswer(const Pending& pending) {
   ZnSNMPAnswer answer;
-  if (pending.operation != ZnSNMPOperation::GetNext) {
+  if (pending.operation != ZnSNMPOperation::GetNext &&
+      pending.operation != ZnSNMPOperation::GetBulk) {
     answer.Status = -5;
     return answer;
   }
@@ -338,10 +341,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   static const std::vector<Target> targets = BuildTargets();
   if (size < 2 || targets.empty()) return 0;
   Reader in(data, size);
-  const size_t index = in.Word(2) % targets.size();
+  // The top bit of the pick makes table walks ask for rows in bulk (a few repetitions).
+  const std::uint32_t pick = in.Word(2);
+  const size_t index = (pick & 0x7fff) % targets.size();
   const Target& target = targets[index];
   Dialog& dialog = DialogOf(index, target);
   ZnSNMPRequest2Edits& binding = *dialog.binding;
+  binding.Request().BulkRepetitions = pick & 0x8000 ? 1 + static_cast<int>(pick % 5) : 0;
 
   int done = 0;
   ZnSNMPError last;
@@ -389,7 +395,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FUZZ_CHECK(last.Code != 0 || lastStatus == 0 || endedBySnmpV1,
              where + QStringLiteral(": reported success after an answer with status %1")
                          .arg(lastStatus));
-  FUZZ_CHECK(binding.RowCount() <= succeeded,
+  // A bulk answer holds up to its repetitions of rows.
+  const int rowsPerAnswer = std::max(1, binding.Request().BulkRepetitions);
+  FUZZ_CHECK(binding.RowCount() <= succeeded * rowsPerAnswer,
              where + QStringLiteral(": %1 rows shown from %2 successful answers")
                          .arg(binding.RowCount())
                          .arg(succeeded));
