@@ -164,6 +164,91 @@ std::vector<ZnSNMPBinding> ZnSNMPRequest::ReadBindings(bool first) {
   return bindings;
 }
 
+namespace {
+
+// Status numbers (SNMP++ numbering) that name what is wrong with an answer.
+constexpr int kInvalidPdu = -11;
+constexpr int kWrongType = 7;
+constexpr int kWrongLength = 8;
+constexpr int kDisplayStringMax = 255;
+
+bool IsBytes(std::uint8_t tag) {
+  return tag == ZnSNMPValue::OctetString || tag == ZnSNMPValue::Opaque ||
+         tag == ZnSNMPValue::IpAddress;
+}
+
+bool IsNumber(std::uint8_t tag) {
+  return tag == ZnSNMPValue::Integer || tag == ZnSNMPValue::Counter32 ||
+         tag == ZnSNMPValue::Gauge32 || tag == ZnSNMPValue::TimeTicks ||
+         tag == ZnSNMPValue::UInteger32 || tag == ZnSNMPValue::Counter64;
+}
+
+// Whether a value of this type can be a value of the syntax; syntaxes whose values come in more
+// than one form (partial data, Opaque) take any.
+bool TypeFits(std::uint32_t syntax, std::uint8_t tag) {
+  switch (syntax) {
+    case ZnSyntax::OctetString:
+    case ZnSyntax::DisplayString:
+    case ZnSyntax::MacAddress:
+    case ZnSyntax::IpAddress:
+    case ZnSyntax::Ipv6Address:
+    case ZnSyntax::DateTime:
+    case ZnSyntax::BcDateTime:
+    case ZnSyntax::BitString:
+    case ZnSyntax::NsapAddress:
+      return IsBytes(tag);
+    case ZnSyntax::Boolean:
+    case ZnSyntax::Integer:
+    case ZnSyntax::Counter:
+    case ZnSyntax::Gauge:
+    case ZnSyntax::TimeTicks:
+    case ZnSyntax::UInteger:
+    case ZnSyntax::Counter64:
+      return IsNumber(tag);
+    case ZnSyntax::ObjectId:
+      return tag == ZnSyntax::ObjectId;
+    default:
+      return true;
+  }
+}
+
+[[noreturn]] void RefuseAnswer(int status) {
+  const ZnMappedError mapped = ZnSNMPMapError(status);
+  throw ZnException(mapped.Message, mapped.Code);
+}
+
+}  // namespace
+
+// A switch may answer with something other than what was asked: fewer or more varbinds, an OID
+// it was not asked for, a get-next OID that does not move on, a value of another type or longer
+// than the variable can be. Such an answer is refused whole, before any of it reaches the list,
+// so that nothing the switch did not really say is shown as read or written back later.
+void ZnSNMPRequest::CheckAnswer(const std::vector<int>& readable,
+                                const std::vector<ZnSNMPBinding>& answer) {
+  if (answer.size() != readable.size()) RefuseAnswer(kInvalidPdu);
+  const bool table = VarList.IsTable();
+  for (size_t k = 0; k < readable.size(); ++k) {
+    const ZnSNMPVar& var = VarList.Item(readable[k]);
+    const ZnSNMPBinding& got = answer[k];
+    if (table) {
+      // What ReadBindings asked: the column for a first row, the current row's OID after it.
+      const QString& asked = var.CurrentOid.isEmpty() ? var.Oid : var.CurrentOid;
+      const bool endOfView = got.Value.Type == ZnSNMPValue::EndOfMibView && got.Oid == asked;
+      if (!endOfView && CompareOids(got.Oid, asked) <= 0) RefuseAnswer(kInvalidPdu);
+    } else if (got.Oid != var.Oid + QStringLiteral(".0")) {
+      RefuseAnswer(kInvalidPdu);
+    }
+    // Exceptions and NULL say there is no value; they are no value of a wrong type. A column
+    // that has ended answers with the next column's object, whatever its type.
+    if (got.Value.Type == ZnSNMPValue::Null || got.Value.Type >= ZnSNMPValue::NoSuchObject)
+      continue;
+    if (table && IsEndOfColumn(var.Oid, var.CurrentOid, got.Oid)) continue;
+    if (!TypeFits(var.Syntax, got.Value.Type)) RefuseAnswer(kWrongType);
+    if (var.Syntax == ZnSyntax::DisplayString && got.Value.Bytes.size() > kDisplayStringMax)
+      RefuseAnswer(kWrongLength);
+  }
+}
+
 ZnSNMPRequest::ReadOutcome ZnSNMPRequest::ProcessRead(const std::vector<ZnSNMPBinding>& answer,
                                                       int code) {
   std::vector<int> readable;
@@ -178,11 +263,15 @@ ZnSNMPRequest::ReadOutcome ZnSNMPRequest::ProcessRead(const std::vector<ZnSNMPBi
     return ReadOutcome::Failed;
   }
 
+  if (code == 0) CheckAnswer(readable, answer);
+
   std::vector<bool> ended(readable.size());
   size_t endedCount = 0;
   for (size_t k = 0; k < readable.size(); ++k) {
     const ZnSNMPVar& var = VarList.Item(readable[k]);
-    ended[k] = k >= answer.size() || IsEndOfColumn(var.Oid, var.CurrentOid, answer[k].Oid);
+    // endOfMibView: the switch has nothing after the OID asked, whatever OID it puts beside it.
+    ended[k] = k >= answer.size() || answer[k].Value.Type == ZnSNMPValue::EndOfMibView ||
+               IsEndOfColumn(var.Oid, var.CurrentOid, answer[k].Oid);
     endedCount += ended[k];
   }
   if (endedCount == readable.size()) return ReadOutcome::NoRow;

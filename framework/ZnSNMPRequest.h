@@ -103,6 +103,8 @@ class ZnSNMPRequest {
   std::vector<ZnSNMPBinding> ReadBindings(bool first);
   std::vector<ZnSNMPBinding> WriteBindings();
   ReadOutcome ProcessRead(const std::vector<ZnSNMPBinding>& answer, int code);
+  // Raises the status that names what is wrong when an answer does not answer the read.
+  void CheckAnswer(const std::vector<int>& readable, const std::vector<ZnSNMPBinding>& answer);
   QString Instance();
   void SendAsync(ZnSNMPOperation operation, std::vector<ZnSNMPBinding> bindings, bool read,
                  ZnSNMPCallback callback, void* owner, const ZnSNMPTarget& target);
