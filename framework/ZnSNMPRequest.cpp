@@ -235,8 +235,9 @@ void ZnSNMPRequest::CheckAnswer(const std::vector<int>& readable,
       const QString& asked = var.CurrentOid.isEmpty() ? var.Oid : var.CurrentOid;
       const bool endOfView = got.Value.Type == ZnSNMPValue::EndOfMibView && got.Oid == asked;
       if (!endOfView && CompareOids(got.Oid, asked) <= 0) RefuseAnswer(kInvalidPdu);
-    } else if (got.Oid != var.Oid + QStringLiteral(".0")) {
-      RefuseAnswer(kInvalidPdu);
+    } else if (got.Oid != (VarList.ItemType == ZnItemType::SVT_SV ? var.Oid + QStringLiteral(".0")
+                                                                  : var.Oid)) {
+      RefuseAnswer(kInvalidPdu);  // a get is answered for exactly the OIDs ReadBindings asked
     }
     // Exceptions and NULL say there is no value; they are no value of a wrong type. A column
     // that has ended answers with the next column's object, whatever its type.
