@@ -30,7 +30,7 @@ struct Case {
 };
 
 TEST(AgentMisbehave, EachModeSpoilsTheAnswersUntilItIsSwitchedOff) {
-  Nx596Agent agent;
+  Nx596Agent agent({"--misbehave", ""});
   ASSERT_TRUE(agent.Start());
   NetSnmpTools tools(agent.Address());
   const ToolRun truth = tools.Run("snmpget", V2c("tamrel"), {kSysName, kSysLocation});
@@ -99,12 +99,17 @@ TEST(AgentMisbehave, EachModeSpoilsTheAnswersUntilItIsSwitchedOff) {
   EXPECT_EQ(tools.Run("snmpget", V2c("tamrel"), {kControl}).Find(kControl).value, "");
 }
 
-// The modes given on the command line are in force from the first answer.
+// The modes given on the command line are in force from the first answer; a switch started
+// without them has no control object.
 TEST(AgentMisbehave, TheCommandLineSetsTheFirstModes) {
   Nx596Agent agent({"--misbehave", "wrongtype=1.3.6.1.2.1.1.5,twice"});
   ASSERT_TRUE(agent.Start());
   NetSnmpTools tools(agent.Address());
   EXPECT_EQ(tools.Run("snmpget", V2c("tamrel"), {kSysName}).Find(kSysName).type, "INTEGER");
+  Nx596Agent plain;
+  ASSERT_TRUE(plain.Start());
+  const ToolRun control = NetSnmpTools(plain.Address()).Run("snmpget", V2c("tamrel"), {kControl});
+  EXPECT_TRUE(control.output.contains("No Such Object")) << control;
 }
 
 }  // namespace

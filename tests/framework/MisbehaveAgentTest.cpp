@@ -106,7 +106,7 @@ class MisbehaveAgentTest : public ::testing::TestWithParam<int> {
                     "1.3.6.1.4.1.8072.9999.9999.596.1.0", "s", modes});
     ASSERT_EQ(status, 0) << qPrintable(modes);
   }
-  Nx596Agent agent_;
+  Nx596Agent agent_{{"--misbehave", ""}};
 };
 
 // Modes under the table's Description column, the system group's name, or everywhere.

@@ -158,7 +158,8 @@ const char* AgentUsage() {
          "                      (may repeat)\n"
          "  --misbehave MODE[,MODE...]  answers go wrong: wrongtype, oversize, backwards,\n"
          "                      repeat, fewer, more, generr, toobig, endofmib, nosuchinstance,\n"
-         "                      twice (each =OID: only answers under it), late=MS\n"
+         "                      twice (each =OID: only answers under it), late=MS; also\n"
+         "                      written at run time (\"\" to start with none)\n"
          "Prints \"READY <port>\" when it answers requests.\n";
 }
 
@@ -216,6 +217,7 @@ ParsedOptions ParseAgentOptions(const std::vector<std::string>& arguments) {
       std::string error;
       if (!ParseMisbehaveModes(value, modes, error)) return bad(error);
       options.misbehave = value;
+      options.misbehaveControl = true;
     } else if (name == "--delay") {
       if (!ParseNumber(value, options.delayMs)) return bad("expected milliseconds");
     } else if (name == "--drop") {

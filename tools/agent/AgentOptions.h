@@ -43,8 +43,10 @@ struct AgentOptions {
   // Octet-string instances that report these bytes (hexadecimal) whatever their limits, as a
   // switch with other firmware might: the program must cope with values it cannot take apart.
   std::vector<std::pair<std::string, std::string>> octets;
-  // How its answers go wrong (Misbehaviour.h); empty: they don't.
+  // How its answers go wrong (Misbehaviour.h), and whether the run-time control object is there
+  // at all: only when --misbehave is given (an empty list: answers go right until it is written).
   std::string misbehave;
+  bool misbehaveControl = false;
 };
 
 struct ParsedOptions {

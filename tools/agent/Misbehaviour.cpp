@@ -190,12 +190,13 @@ bool Misbehaviour::SetModes(const std::string& text, std::string& error) {
   return true;
 }
 
-bool Misbehaviour::Install(netsnmp_session* session) {
+bool Misbehaviour::Install(netsnmp_session* session, bool control) {
   transport_ = session ? snmp_sess_transport(snmp_sess_pointer(session)) : nullptr;
   if (!transport_ || gInstance) return false;
   gInstance = this;
   send_ = transport_->f_send;
   transport_->f_send = &Misbehaviour::Send;
+  if (!control) return true;
 
   const std::vector<oid> name = OidOf(kMisbehaveObject);
   control_ = netsnmp_create_handler_registration("nx596Misbehave", &Misbehaviour::ControlHandler,

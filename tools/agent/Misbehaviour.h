@@ -17,7 +17,8 @@
 //
 // The modes are a comma-separated list, from the command line (--misbehave) or, at run time, by
 // writing the same text to the control object kMisbehaveObject with the write community (reading
-// it gives the list in force; an empty string ends the misbehaviour).
+// it gives the list in force; an empty string ends the misbehaviour). The control object exists
+// only in an agent started with --misbehave, so a well-behaved switch's MIB is only the device's.
 namespace nx596 {
 
 // In net-snmp's playpen subtree, outside every object of the device.
@@ -54,8 +55,9 @@ class Misbehaviour {
   Misbehaviour(const Misbehaviour&) = delete;
   Misbehaviour& operator=(const Misbehaviour&) = delete;
 
-  // Wraps the send of the session's transport and registers the control object.
-  bool Install(netsnmp_session* session);
+  // Wraps the send of the session's transport and, with `control`, registers the control object
+  // (a switch started without misbehaviour has no object beyond its own).
+  bool Install(netsnmp_session* session, bool control);
   void Uninstall();
   // The request an answer will answer, so that get-next answers can go backwards.
   void NoteRequest(const netsnmp_pdu& request);

@@ -315,7 +315,7 @@ int Run(const nx596::AgentOptions& options) {
     } else if (!port || !gate.Install(main_session)) {
       std::cerr << "nx596-agent: cannot listen on udp:127.0.0.1:" << options.port << "\n";
       status = 1;
-    } else if (!misbehaviour.Install(main_session)) {
+    } else if (!misbehaviour.Install(main_session, options.misbehaveControl)) {
       std::cerr << "nx596-agent: cannot take over the answers' way out\n";
       status = 1;
     } else {
