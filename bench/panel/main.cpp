@@ -9,6 +9,8 @@
 //
 //   QT_QPA_PLATFORM=offscreen bench_panel_idle [idle seconds, 60] [silent seconds, 30]
 #include "BenchAgent.h"
+#include "BenchHost.h"
+#include "BenchLoop.h"
 #include "TMainForm.h"
 #include "TNX596PanelForm.h"
 #include "ZnRegistry.h"
@@ -32,30 +34,6 @@
 
 namespace {
 
-double CpuSeconds() {
-  rusage usage{};
-  getrusage(RUSAGE_SELF, &usage);
-  return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
-         static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
-
-// Runs the event loop for `ms` and returns the longest gap between two 10 ms ticks; without
-// `watch` there is no ticking timer (it would cost CPU of its own) and the result is 0.
-qint64 RunWatched(int ms, bool watch = true) {
-  QElapsedTimer beat;
-  qint64 worst = 0;
-  QTimer heartbeat;
-  heartbeat.setTimerType(Qt::PreciseTimer);
-  heartbeat.setInterval(10);
-  QObject::connect(&heartbeat, &QTimer::timeout, [&] { worst = std::max(worst, beat.restart()); });
-  beat.start();
-  if (watch) heartbeat.start();
-  QEventLoop loop;  // sleeps between events, as the program's own loop does
-  QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-  loop.exec();
-  return worst;
-}
-
 bool AllBlack(const ZnSNMPRequest2Leds& leds) {
   for (int i = 0; i < leds.LedCount(); ++i)
     if (leds.Led(i).Colour != ZnLedColors::Black) return false;
@@ -77,23 +55,9 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "nx596-agent did not start\n");
     return 1;
   }
-  QDir(host.path()).mkpath(QStringLiteral("bin"));
-  QDir(host.path()).mkpath(QStringLiteral("Conf/MBF"));
-  QFile registry(host.filePath(QStringLiteral("registry.ini")));
-  registry.open(QIODevice::WriteOnly);
-  registry.write(QStringLiteral("[\\SOFTWARE\\Orvane\\Korlin5.1\\ExePath]\nPath=%1/bin/\n")
-                     .arg(host.path())
-                     .toUtf8());
-  registry.close();
-  QFile profile(host.filePath(QStringLiteral("Conf/MBF/127.0.0.1.cfg")));
-  profile.open(QIODevice::WriteOnly);
-  profile.write(QStringLiteral("[Program Information]\nAgentPort=%1\nVersion=1\nSecurityModel=3\n"
-                               "SecurityLevel=0\nAuthProtocol=0\nPrivProtocol=0\n")
-                    .arg(port)
-                    .toUtf8());
-  profile.close();
+  const QString registry = LayOutBenchHost(host, port);
 
-  TMainForm form({"/I127.0.0.1", "/Rtamrel", "/Wvosquin"}, ZnRegistry(registry.fileName()));
+  TMainForm form({"/I127.0.0.1", "/Rtamrel", "/Wvosquin"}, ZnRegistry(registry));
   form.FormCreate();
   form.show();
   RunWatched(1000);  // start-up: the panel is built and the first polls are answered
