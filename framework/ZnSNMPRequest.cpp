@@ -168,9 +168,29 @@ namespace {
 
 // Status numbers (SNMP++ numbering) that name what is wrong with an answer.
 constexpr int kInvalidPdu = -11;
+constexpr int kNoSuchNameStatus = 2;
 constexpr int kWrongType = 7;
 constexpr int kWrongLength = 8;
 constexpr int kDisplayStringMax = 255;
+
+// The most bytes a value of a fixed-size syntax has: a longer one would be shown cut to its
+// first bytes, as if the switch had sent those alone. Shorter ones are left to the conversion.
+qsizetype MaxBytes(std::uint32_t syntax) {
+  switch (syntax) {
+    case ZnSyntax::IpAddress:
+      return 4;
+    case ZnSyntax::MacAddress:
+      return 6;
+    case ZnSyntax::DateTime:
+      return 11;
+    case ZnSyntax::Ipv6Address:
+      return 16;
+    case ZnSyntax::DisplayString:
+      return kDisplayStringMax;
+    default:
+      return -1;
+  }
+}
 
 bool IsBytes(std::uint8_t tag) {
   return tag == ZnSNMPValue::OctetString || tag == ZnSNMPValue::Opaque ||
@@ -212,6 +232,22 @@ bool TypeFits(std::uint32_t syntax, std::uint8_t tag) {
   }
 }
 
+// Syntaxes whose text has no form for "no value": a value the switch says it has not would read
+// as an empty string, and the next write would send that empty string as the switch's.
+bool TextCanSayNone(std::uint32_t syntax) {
+  switch (syntax) {
+    case ZnSyntax::BitString:
+    case ZnSyntax::OctetString:
+    case ZnSyntax::Opaque:
+    case ZnSyntax::MacAddress:
+    case ZnSyntax::Ipv6Address:
+    case ZnSyntax::DisplayString:
+      return false;
+    default:
+      return true;
+  }
+}
+
 [[noreturn]] void RefuseAnswer(int status) {
   const ZnMappedError mapped = ZnSNMPMapError(status);
   throw ZnException(mapped.Message, mapped.Code);
@@ -227,26 +263,51 @@ void ZnSNMPRequest::CheckAnswer(const std::vector<int>& readable,
                                 const std::vector<ZnSNMPBinding>& answer) {
   if (answer.size() != readable.size()) RefuseAnswer(kInvalidPdu);
   const bool table = VarList.IsTable();
+  // What ReadBindings asked: the column for a first row, the current row's OID after it.
+  const auto askedOf = [&](size_t k) -> const QString& {
+    const ZnSNMPVar& var = VarList.Item(readable[k]);
+    return var.CurrentOid.isEmpty() ? var.Oid : var.CurrentOid;
+  };
   for (size_t k = 0; k < readable.size(); ++k) {
     const ZnSNMPVar& var = VarList.Item(readable[k]);
     const ZnSNMPBinding& got = answer[k];
     if (table) {
-      // What ReadBindings asked: the column for a first row, the current row's OID after it.
-      const QString& asked = var.CurrentOid.isEmpty() ? var.Oid : var.CurrentOid;
+      const QString& asked = askedOf(k);
       const bool endOfView = got.Value.Type == ZnSNMPValue::EndOfMibView && got.Oid == asked;
       if (!endOfView && CompareOids(got.Oid, asked) <= 0) RefuseAnswer(kInvalidPdu);
+      // A get-next has a next object or the end of the view, never "no such object/instance".
+      if (got.Value.Type == ZnSNMPValue::NoSuchObject ||
+          got.Value.Type == ZnSNMPValue::NoSuchInstance)
+        RefuseAnswer(kInvalidPdu);
+      // The end of the view after an OID while the same answer names a later object is a
+      // contradiction, not a column that ended.
+      if (got.Value.Type == ZnSNMPValue::EndOfMibView) {
+        for (const ZnSNMPBinding& other : answer)
+          if (other.Value.Type != ZnSNMPValue::EndOfMibView && CompareOids(other.Oid, asked) > 0)
+            RefuseAnswer(kInvalidPdu);
+      }
     } else if (got.Oid != (VarList.ItemType == ZnItemType::SVT_SV ? var.Oid + QStringLiteral(".0")
                                                                   : var.Oid)) {
       RefuseAnswer(kInvalidPdu);  // a get is answered for exactly the OIDs ReadBindings asked
+    } else if (got.Value.Type == ZnSNMPValue::EndOfMibView) {
+      RefuseAnswer(kInvalidPdu);  // the end of the view answers get-next, never a get
     }
-    // Exceptions and NULL say there is no value; they are no value of a wrong type. A column
-    // that has ended answers with the next column's object, whatever its type.
-    if (got.Value.Type == ZnSNMPValue::Null || got.Value.Type >= ZnSNMPValue::NoSuchObject)
-      continue;
+    // Exceptions and NULL say there is no value; they are no value of a wrong type, and read as
+    // "(NULL)" where the variable's text can say so. A column that has ended answers with the
+    // next column's object, whatever its type.
+    const bool none = got.Value.Type == ZnSNMPValue::Null ||
+                      got.Value.Type == ZnSNMPValue::NoSuchObject ||
+                      got.Value.Type == ZnSNMPValue::NoSuchInstance;
+    if (got.Value.Type >= ZnSNMPValue::NoSuchObject && !none) continue;
     if (table && IsEndOfColumn(var.Oid, var.CurrentOid, got.Oid)) continue;
+    if (none) {
+      if (!TextCanSayNone(var.Syntax))
+        RefuseAnswer(got.Value.Type == ZnSNMPValue::Null ? kWrongType : kNoSuchNameStatus);
+      continue;
+    }
     if (!TypeFits(var.Syntax, got.Value.Type)) RefuseAnswer(kWrongType);
-    if (var.Syntax == ZnSyntax::DisplayString && got.Value.Bytes.size() > kDisplayStringMax)
-      RefuseAnswer(kWrongLength);
+    const qsizetype most = MaxBytes(var.Syntax);
+    if (most >= 0 && got.Value.Bytes.size() > most) RefuseAnswer(kWrongLength);
   }
 }
 
