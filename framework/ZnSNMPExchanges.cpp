@@ -4,6 +4,8 @@
 
 #include "ZnSNMPSessionInternal.h"
 
+#include <QElapsedTimer>
+
 #include <sys/select.h>
 
 #include <cerrno>
@@ -249,9 +251,17 @@ bool HasKnownAnswers() {
 }
 
 void DeliverKnownAnswers() {
-  std::vector<std::pair<std::uint64_t, ZnSNMPAnswer>> due;
-  due.swap(KnownAnswers());
-  for (auto& [ticket, answer] : due) Finish(ticket, std::move(answer));
+  // Answers that become known while these are delivered (the next rows of a walk that a bulk
+  // answer already holds) go out in the same turn, for a few milliseconds at most, so that the
+  // window still handles its own events between them.
+  constexpr qint64 kTurnNs = 5'000'000;
+  QElapsedTimer turn;
+  turn.start();
+  do {
+    std::vector<std::pair<std::uint64_t, ZnSNMPAnswer>> due;
+    due.swap(KnownAnswers());
+    for (auto& [ticket, answer] : due) Finish(ticket, std::move(answer));
+  } while (HasKnownAnswers() && turn.nsecsElapsed() < kTurnNs);
 }
 
 }  // namespace ZnSNMPSessionDetail

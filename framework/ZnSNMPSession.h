@@ -71,7 +71,8 @@ std::uint64_t ZnSNMPExchangeAsync(const ZnSNMPTarget& target, ZnSNMPOperation op
                                   ZnSNMPCompletion completion);
 // Delivers an answer that is already known (a row kept from an earlier answer) the way an
 // asynchronous exchange's answer is delivered: later, from the event pump, never inside another
-// completion, cancellable by its ticket.
+// completion, cancellable by its ticket. Answers that become known while such answers are
+// delivered go out in the same turn of the event loop, for a few milliseconds at most.
 std::uint64_t ZnSNMPCompleteLater(ZnSNMPAnswer answer, ZnSNMPCompletion completion);
 // The completion of this ticket will never run (its owner is gone).
 void ZnSNMPCancel(std::uint64_t ticket);

@@ -9,7 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QElapsedTimer>
 
 #include <algorithm>
 #include <memory>
@@ -274,19 +273,15 @@ TEST_F(AgentRead, DeviceContextServesTheDeviceModel) {
   EXPECT_TRUE(unknown.TimedOut()) << unknown;
 }
 
-TEST(AgentForwardingTable, TenThousandRowsWalkCompletelyAndQuickly) {
+// How fast such a walk goes is measured by bench/walk, not here.
+TEST(AgentForwardingTable, TenThousandRowsWalkCompletelyInOrder) {
   Nx596Agent agent({QStringLiteral("--fdb-rows"), QStringLiteral("10000")});
   ASSERT_TRUE(agent.Start());
   NetSnmpTools tools(agent.Address());
-  QElapsedTimer clock;
-  clock.start();
   ToolRun run = tools.Run(QStringLiteral("snmpbulkwalk"), V2c(QStringLiteral("tamrel")),
                           {QStringLiteral("1.3.6.1.2.1.17.4.3.1.2")}, {QStringLiteral("-Cr50")});
-  const qint64 elapsedMs = clock.elapsed();
   ASSERT_EQ(run.exitCode, 0) << run;
   ASSERT_EQ(run.varbinds.size(), 10000);
-  // Generous for a sanitizer build; a lookup that scans the table would take minutes.
-  EXPECT_LT(elapsedMs, 30000);
 
   const QString column = QStringLiteral("1.3.6.1.2.1.17.4.3.1.2.");
   EXPECT_EQ(run.varbinds.first().oid, column + "0.28.0.0.0.1");

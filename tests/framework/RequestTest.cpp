@@ -2,10 +2,17 @@
 #include "QtPrinters.h"
 #include "ZnSNMPMessages.h"
 #include "ZnSNMPRequest.h"
+#include "ZnSNMPSession.h"
+#include "TestApplication.h"
 
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
+#include <QTimer>
+
+#include <algorithm>
+#include <functional>
+#include <vector>
 
 // The request engine's decisions that need no agent: what ends a column, what is refused before
 // anything is sent, and that a refused write leaves the list as it was.
@@ -165,6 +172,50 @@ TEST(SessionTest, DamagedOrUnwritableCounterFileStopsTheStart) {
   QTemporaryDir fresh;
   ZnSNMPOpenSession(fresh.path());  // leave the pump running for the other tests
   EXPECT_TRUE(ZnSNMPEventPump().IsRunning());
+}
+
+// Answers already known (a walk's next rows from a bulk answer) go out one after another, never
+// one inside another; one cancelled by an earlier completion does not run; and a chain that
+// never ends still leaves the event loop its turns.
+TEST(SessionTest, KnownAnswersRunInOrderUnnestedCancellableAndNeverHoldTheLoop) {
+  TestApplication();
+  QTemporaryDir dir;
+  ZnSNMPOpenSession(dir.path());
+  std::vector<int> ran;
+  int depth = 0;
+  int deepest = 0;
+  std::uint64_t cancelled = 0;
+  auto note = [&](int n) {
+    return [&, n](const ZnSNMPAnswer&) {
+      deepest = std::max(deepest, ++depth);
+      ran.push_back(n);
+      if (n == 1) ZnSNMPCancel(cancelled);
+      if (n == 3) ZnSNMPCompleteLater({}, [&](const ZnSNMPAnswer&) { ran.push_back(4); });
+      --depth;
+    };
+  };
+  ZnSNMPCompleteLater({}, note(1));
+  cancelled = ZnSNMPCompleteLater({}, note(2));
+  ZnSNMPCompleteLater({}, note(3));
+  EXPECT_TRUE(ran.empty()) << "a known answer ran before the caller returned";
+  ASSERT_TRUE(Await([&] { return ran.size() >= 3; }, 2000));
+  EXPECT_EQ(ran, (std::vector<int>{1, 3, 4}));
+  EXPECT_EQ(deepest, 1);
+
+  // Each completion queues the next, forever; a timer due now must still fire.
+  bool timerFired = false;
+  bool stop = false;
+  long chained = 0;
+  std::function<void(const ZnSNMPAnswer&)> again = [&](const ZnSNMPAnswer&) {
+    ++chained;
+    if (!stop) ZnSNMPCompleteLater({}, again);
+  };
+  ZnSNMPCompleteLater({}, again);
+  QTimer::singleShot(0, [&] { timerFired = true; });
+  EXPECT_TRUE(Await([&] { return timerFired; }, 5000)) << chained << " answers held the loop";
+  stop = true;
+  Await([] { return false; }, 50);
+  EXPECT_GT(chained, 0);
 }
 
 }  // namespace
