@@ -9,6 +9,8 @@
 #include <QElapsedTimer>
 #include <QThread>
 
+#include <algorithm>
+
 namespace {
 
 const QString kNotDone = QStringLiteral("(NOTDONE)");
@@ -339,8 +341,16 @@ ZnSNMPRequest::ReadOutcome ZnSNMPRequest::ProcessRead(const std::vector<ZnSNMPBi
   if (endedCount == readable.size()) return ReadOutcome::NoRow;
 
   const QString previousInstance = VarList.IsTable() ? Instance() : QString();
+  // The row is the instance of the first column that has not ended.
   QString instance;
   bool instanceFound = false;
+  for (size_t k = 0; k < readable.size() && !instanceFound; ++k) {
+    const QString& column = VarList.Item(readable[k]).Oid;
+    if (!ended[k] && answer[k].Oid.size() > column.size()) {
+      instance = answer[k].Oid.mid(column.size() + 1);
+      instanceFound = true;
+    }
+  }
   for (size_t k = 0; k < readable.size(); ++k) {
     const int i = readable[k];
     ZnSNMPVar& var = VarList.Item(i);
@@ -350,12 +360,16 @@ ZnSNMPRequest::ReadOutcome ZnSNMPRequest::ProcessRead(const std::vector<ZnSNMPBi
       var.CurrentOid = column + QLatin1Char('.') + previousInstance;
       continue;  // an ended column's answer belongs to another column: no instance from it
     }
+    if (VarList.IsTable() && instanceFound && answer[k].Oid.mid(column.size() + 1) != instance) {
+      // A column with no object in this row (a sparse table, or a switch that skipped one)
+      // answers with a later row's object: it shows none here, and is asked from this row
+      // again so that its answer lands in its own row.
+      var.Value = kNotDone;
+      var.CurrentOid = column + QLatin1Char('.') + instance;
+      continue;
+    }
     StoreValue(i, answer[k].Value);
     var.CurrentOid = answer[k].Oid;
-    if (!instanceFound && answer[k].Oid.size() > column.size()) {
-      instance = answer[k].Oid.mid(column.size() + 1);
-      instanceFound = true;
-    }
   }
   if (VarList.IsTable())
     ZnDecodeInstance(VarList, instance,
@@ -456,6 +470,15 @@ bool ZnSNMPRequest::AcceptBulk(const std::vector<ZnSNMPBinding>& requested,
   // The answer is row by row: binding k follows the one a row before it, or for the first row
   // the OID asked about. Where chains meet, they name the same next OID.
   const size_t columns = requested.size();
+  if (answer.Bindings.size() > columns * static_cast<size_t>(std::max(1, BulkRepetitions))) {
+    // More rows than asked for answer some other request: refused whole, as a get-next answer
+    // with more varbinds than asked is.
+    row = ZnSNMPAnswer{};
+    row.Status = kInvalidPdu;
+    row.AgentAddress = answer.AgentAddress;
+    row.AgentPort = answer.AgentPort;
+    return true;
+  }
   bulkNext_.reserve(static_cast<qsizetype>(answer.Bindings.size()));
   for (size_t k = 0; k < answer.Bindings.size(); ++k) {
     const QString& previous = k < columns ? requested[k].Oid : answer.Bindings[k - columns].Oid;

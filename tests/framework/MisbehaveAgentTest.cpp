@@ -69,9 +69,11 @@ Outcome ReadSystem() {
   return outcome;
 }
 
-Outcome WalkPorts() {
+// `repetitions` above 0 walks with GETBULK (over SNMPv2c).
+Outcome WalkPortsWith(int repetitions) {
   Outcome outcome;
   ZnSNMPRequest request;
+  request.BulkRepetitions = repetitions;
   request.VarList = ZnSNMPVarList(kPortControl, ZnItemType::MVT_UMV, 1);
   try {
     for (bool first = true; request.Get(first) && outcome.values.size() < 100; first = false) {
@@ -84,7 +86,9 @@ Outcome WalkPorts() {
   return outcome;
 }
 
-class MisbehaveAgentTest : public ::testing::TestWithParam<int> {
+enum class Walk { V1, V2c, V2cBulk };
+
+class MisbehaveAgentTest : public ::testing::TestWithParam<Walk> {
  protected:
   static void SetUpTestSuite() {
     TestApplication();
@@ -94,7 +98,8 @@ class MisbehaveAgentTest : public ::testing::TestWithParam<int> {
   void SetUp() override {
     ASSERT_TRUE(agent_.Start());
     ZnSNMPGlobalDevice = {"127.0.0.1", agent_.Port()};
-    ZnSNMPGlobalSecurity.Version = GetParam();
+    ZnSNMPGlobalSecurity.Version = GetParam() == Walk::V1 ? 0 : 1;
+    repetitions_ = GetParam() == Walk::V2cBulk ? 10 : 0;
     ZnSNMPGlobalSecurity.ReadCommunity = "tamrel";
     ZnSNMPGlobalSecurity.WriteCommunity = "vosquin";
     ZnSNMPDefaultTimeout = 50;
@@ -106,7 +111,10 @@ class MisbehaveAgentTest : public ::testing::TestWithParam<int> {
                     "1.3.6.1.4.1.8072.9999.9999.596.1.0", "s", modes});
     ASSERT_EQ(status, 0) << qPrintable(modes);
   }
+  Outcome WalkPorts() const { return WalkPortsWith(repetitions_); }
+
   Nx596Agent agent_{{"--misbehave", ""}};
+  int repetitions_ = 0;
 };
 
 // Modes under the table's Description column, the system group's name, or everywhere.
@@ -150,14 +158,24 @@ TEST_P(MisbehaveAgentTest, AReadFailsOrGivesTheTrueValuesAndTheNextReadWorks) {
       EXPECT_EQ(ports.values.size(), truePorts.values.size());
     }
     EXPECT_TRUE(Honest(ports.values, truePorts.values))
-        << qPrintable(ports.values.join(' ').left(400));
+        << qPrintable(ports.values.join(' ').left(4000)) << "\ntruth: " << qPrintable(truePorts.values.join(' '));
     Misbehave("");
     EXPECT_EQ(ReadSystem().values, trueSystem.values);
     EXPECT_EQ(WalkPorts().values, truePorts.values);
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Versions, MisbehaveAgentTest, ::testing::Values(0, 1),
-                         [](const auto& info) { return info.param == 0 ? "V1" : "V2c"; });
+INSTANTIATE_TEST_SUITE_P(Versions, MisbehaveAgentTest,
+                         ::testing::Values(Walk::V1, Walk::V2c, Walk::V2cBulk),
+                         [](const auto& info) {
+                           switch (info.param) {
+                             case Walk::V1:
+                               return "V1";
+                             case Walk::V2c:
+                               return "V2c";
+                             default:
+                               return "V2cBulk";
+                           }
+                         });
 
 }  // namespace

@@ -11,7 +11,9 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <deque>
 #include <functional>
+#include <map>
 #include <vector>
 
 // The request engine's decisions that need no agent: what ends a column, what is refused before
@@ -172,6 +174,140 @@ TEST(SessionTest, DamagedOrUnwritableCounterFileStopsTheStart) {
   QTemporaryDir fresh;
   ZnSNMPOpenSession(fresh.path());  // leave the pump running for the other tests
   EXPECT_TRUE(ZnSNMPEventPump().IsRunning());
+}
+
+// A table kept in memory and answered the way a switch answers get-next and GETBULK, through the
+// request's replaceable sender: index, state and name of six rows, where the state has no row 3
+// and the name no row 5 (a sparse table).
+class SparseTable {
+ public:
+  SparseTable() {
+    for (std::uint32_t row = 1; row <= 6; ++row) {
+      objects_[{1, 3, 6, 1, 4, 1, 99999, 1, 1, 1, row}] = ZnSNMPValue::MakeInteger(int(row));
+      if (row != 3)
+        objects_[{1, 3, 6, 1, 4, 1, 99999, 1, 1, 2, row}] = ZnSNMPValue::MakeInteger(int(10 * row));
+      if (row != 5)
+        objects_[{1, 3, 6, 1, 4, 1, 99999, 1, 1, 3, row}] =
+            ZnSNMPValue::MakeBytes(ZnSNMPValue::OctetString, "port " + QByteArray::number(row));
+    }
+  }
+
+  // Walks the table as a table page does; rows as "index|state|name", or the failure's code.
+  QStringList Walk(int repetitions, int& code) {
+    static const ZnSNMPVarDef kColumns[] = {
+        {"1.3.6.1.4.1.99999.1.1.1", "Index", ZnSyntax::Integer, ZnAccess::ReadOnly},
+        {"1.3.6.1.4.1.99999.1.1.2", "State", ZnSyntax::Integer, ZnAccess::ReadWrite},
+        {"1.3.6.1.4.1.99999.1.1.3", "Name", ZnSyntax::DisplayString, ZnAccess::ReadWrite},
+        {},
+    };
+    ZnSNMPRequest request;
+    request.Security.Version = 1;
+    request.BulkRepetitions = repetitions;
+    request.VarList = ZnSNMPVarList(kColumns, ZnItemType::MVT_UMV, 1);
+    request.Send = [this](const ZnSNMPTarget& target, ZnSNMPOperation operation,
+                          const std::vector<ZnSNMPBinding>& asked, ZnSNMPCompletion completion) {
+      ++exchanges;
+      due_.push_back([answer = Answer(target, operation, asked), completion] { completion(answer); });
+      return ++ticket_;
+    };
+    QStringList rows;
+    bool done = false;
+    code = 0;
+    ZnSNMPCallback next = [&](void*, const ZnSNMPError& result, ZnSNMPVarList& list) {
+      if (result.Done) {
+        code = result.Code;
+        done = true;
+        return;
+      }
+      rows << list.Item(0).Value + '|' + list.Item(1).Value + '|' + list.Item(2).Value;
+      request.GetAsync(next, nullptr, false);
+    };
+    request.GetAsync(next, nullptr, true);
+    while (!done && rows.size() < 20) {
+      if (due_.empty()) {
+        QCoreApplication::processEvents();  // rows kept from a bulk answer come from the pump
+        continue;
+      }
+      auto answer = std::move(due_.front());
+      due_.pop_front();
+      answer();
+    }
+    return rows;
+  }
+
+  int exchanges = 0;
+  int extraVarbinds = 0;  // added to every GETBULK answer, as a faulty switch might
+
+ private:
+  using Oid = std::vector<std::uint32_t>;
+
+  static Oid Parse(const QString& text) {
+    Oid oid;
+    for (const QString& part : text.split('.', Qt::SkipEmptyParts)) oid.push_back(part.toUInt());
+    return oid;
+  }
+  static QString Text(const Oid& oid) {
+    QStringList parts;
+    for (std::uint32_t part : oid) parts << QString::number(part);
+    return parts.join('.');
+  }
+
+  ZnSNMPAnswer Answer(const ZnSNMPTarget& target, ZnSNMPOperation operation,
+                      const std::vector<ZnSNMPBinding>& asked) const {
+    ZnSNMPAnswer answer;
+    const bool bulk = operation == ZnSNMPOperation::GetBulk;
+    std::vector<Oid> at;
+    for (const ZnSNMPBinding& binding : asked) at.push_back(Parse(binding.Oid));
+    for (int repetition = 0; repetition < (bulk ? target.MaxRepetitions : 1); ++repetition) {
+      for (Oid& oid : at) {
+        const auto next = objects_.upper_bound(oid);
+        if (next == objects_.end()) {
+          ZnSNMPValue end;
+          end.Type = ZnSNMPValue::EndOfMibView;
+          answer.Bindings.push_back({Text(oid), end});
+          continue;
+        }
+        oid = next->first;
+        answer.Bindings.push_back({Text(oid), next->second});
+      }
+    }
+    if (bulk)
+      for (int k = 0; k < extraVarbinds; ++k) answer.Bindings.push_back(answer.Bindings.back());
+    return answer;
+  }
+
+  std::map<Oid, ZnSNMPValue> objects_;
+  std::deque<std::function<void()>> due_;
+  std::uint64_t ticket_ = std::uint64_t{1} << 62;
+};
+
+// A column without an object in a row shows none in that row and its next object in its own
+// row, whether the rows come one get-next at a time or several to a GETBULK.
+TEST_F(RequestTest, ASparseTableKeepsEveryValueInItsOwnRow) {
+  TestApplication();
+  const QStringList expected = {"1|10|port 1",        "2|20|port 2", "3|(NOTDONE)|port 3",
+                                "4|40|port 4",        "5|50|(NOTDONE)", "6|60|port 6"};
+  for (const int repetitions : {0, 1, 2, 4, 50}) {
+    SCOPED_TRACE(repetitions);
+    SparseTable table;
+    int code = -1;
+    EXPECT_EQ(table.Walk(repetitions, code), expected);
+    EXPECT_EQ(code, 0);
+    if (repetitions >= 4) {
+      EXPECT_LT(table.exchanges, 6) << "the rows a bulk answer held were asked again";
+    }
+  }
+}
+
+// A GETBULK answer with more rows than were asked answers some other request: the walk fails
+// as for a get-next answer with more varbinds than asked, and shows none of it.
+TEST_F(RequestTest, ABulkAnswerWithMoreRowsThanAskedIsRefused) {
+  TestApplication();
+  SparseTable table;
+  table.extraVarbinds = 1;
+  int code = 0;
+  EXPECT_TRUE(table.Walk(2, code).isEmpty());
+  EXPECT_EQ(code, ZnSNMPMapError(-11).Code);
 }
 
 // Answers already known (a walk's next rows from a bulk answer) go out one after another, never
