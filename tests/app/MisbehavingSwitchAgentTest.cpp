@@ -3,6 +3,7 @@
 // a hand-made dialog. Whatever the switch does, the window goes on working, says what went wrong
 // in the catalogue's words, shows nothing it did not receive, writes back nothing it did not
 // receive, and reads normally again once the switch does.
+#include "AgentSuite.h"
 #include "Nx596Agent.h"
 #include "QtPrinters.h"
 #include "RecordingNotifier.h"
@@ -426,31 +427,18 @@ std::unique_ptr<Surface> Make(Kind kind) {
   }
 }
 
-class MisbehavingSwitchAgentTest : public ::testing::TestWithParam<Kind> {
+class MisbehavingSwitchAgentTest : public AgentSuite, public ::testing::WithParamInterface<Kind> {
  protected:
-  static void SetUpTestSuite() {
-    TestApplication();
-    static QTemporaryDir counter;
-    ZnSNMPOpenSession(counter.path());
-    // Started well-behaved, with the control object that switches its misbehaviour.
-    agent_ = new Nx596Agent({"--misbehave", ""});
-    ASSERT_TRUE(agent_->Start());
-  }
-  static void TearDownTestSuite() {
-    delete agent_;
-    agent_ = nullptr;
-  }
+  // Started well-behaved, with the control object that switches its misbehaviour.
+  static void SetUpTestSuite() { StartAgent({"--misbehave", ""}); }
   void SetUp() override {
-    ASSERT_NE(agent_, nullptr);
-    ZnSNMPGlobalDevice = {"127.0.0.1", agent_->Port()};
-    ZnSNMPGlobalSecurity.Version = 1;
+    AgentSuite::SetUp();
     ZnSNMPDefaultTimeout = kTimeout;
-    ZnSetNotifier(&notifier_);
     Misbehave("");
   }
   void TearDown() override {
     Misbehave("");
-    ZnSetNotifier(nullptr);
+    AgentSuite::TearDown();
   }
 
   // Writes the modes to the switch's control object with the write community.
@@ -465,15 +453,6 @@ class MisbehavingSwitchAgentTest : public ::testing::TestWithParam<Kind> {
     request.VarList = ZnSNMPVarList(kControl, ZnItemType::SVT_SV, 0);
     request.VarList.Item(0).Value = modes;
     request.Set();
-  }
-
-  // The varbinds of every SET since the trace was cleared, in order.
-  static QStringList Sets() {
-    QStringList sets;
-    for (const QString& line : agent_->TraceLines())
-      if (line.startsWith("SET\t") && !line.contains("1.3.6.1.4.1.8072.9999.9999.596"))
-        sets << line.section('\t', 4);
-    return sets;
   }
 
   // What Apply writes back after a read; the SMTP dialog needs a server to write at all.
@@ -506,8 +485,6 @@ class MisbehavingSwitchAgentTest : public ::testing::TestWithParam<Kind> {
     request.Set();
   }
 
-  static inline Nx596Agent* agent_ = nullptr;
-  RecordingNotifier notifier_;
 };
 
 TEST_P(MisbehavingSwitchAgentTest, EveryMisbehaviourIsNamedNothingUnreceivedIsKeptAndReadsRecover) {
