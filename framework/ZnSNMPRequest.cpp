@@ -341,9 +341,19 @@ ZnSNMPRequest::ReadOutcome ZnSNMPRequest::ProcessRead(const std::vector<ZnSNMPBi
   if (endedCount == readable.size()) return ReadOutcome::NoRow;
 
   const QString previousInstance = VarList.IsTable() ? Instance() : QString();
-  // The row is the instance of the first column that has not ended.
+  // The row is the lowest instance the columns that have not ended answered with; without one
+  // (no answer names an instance under its column), the instance of the first of them.
   QString instance;
   bool instanceFound = false;
+  for (size_t k = 0; k < readable.size(); ++k) {
+    const QString& column = VarList.Item(readable[k]).Oid;
+    const QString& returned = answer[k].Oid;
+    if (ended[k] || returned.size() <= column.size() + 1 || returned[column.size()] != '.')
+      continue;
+    const QString candidate = returned.mid(column.size() + 1);
+    if (!instanceFound || CompareOids(candidate, instance) < 0) instance = candidate;
+    instanceFound = true;
+  }
   for (size_t k = 0; k < readable.size() && !instanceFound; ++k) {
     const QString& column = VarList.Item(readable[k]).Oid;
     if (!ended[k] && answer[k].Oid.size() > column.size()) {

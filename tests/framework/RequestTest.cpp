@@ -1,9 +1,9 @@
 #include "ErrorCode.h"
 #include "QtPrinters.h"
+#include "TestApplication.h"
 #include "ZnSNMPMessages.h"
 #include "ZnSNMPRequest.h"
 #include "ZnSNMPSession.h"
-#include "TestApplication.h"
 
 #include <gtest/gtest.h>
 
@@ -178,12 +178,13 @@ TEST(SessionTest, DamagedOrUnwritableCounterFileStopsTheStart) {
 
 // A table kept in memory and answered the way a switch answers get-next and GETBULK, through the
 // request's replaceable sender: index, state and name of six rows, where the state has no row 3
-// and the name no row 5 (a sparse table).
+// and the name no row 5 (a sparse table); with `indexHole`, the index column has no row 2 either.
 class SparseTable {
  public:
-  SparseTable() {
+  explicit SparseTable(bool indexHole = false) {
     for (std::uint32_t row = 1; row <= 6; ++row) {
-      objects_[{1, 3, 6, 1, 4, 1, 99999, 1, 1, 1, row}] = ZnSNMPValue::MakeInteger(int(row));
+      if (!indexHole || row != 2)
+        objects_[{1, 3, 6, 1, 4, 1, 99999, 1, 1, 1, row}] = ZnSNMPValue::MakeInteger(int(row));
       if (row != 3)
         objects_[{1, 3, 6, 1, 4, 1, 99999, 1, 1, 2, row}] = ZnSNMPValue::MakeInteger(int(10 * row));
       if (row != 5)
@@ -207,7 +208,8 @@ class SparseTable {
     request.Send = [this](const ZnSNMPTarget& target, ZnSNMPOperation operation,
                           const std::vector<ZnSNMPBinding>& asked, ZnSNMPCompletion completion) {
       ++exchanges;
-      due_.push_back([answer = Answer(target, operation, asked), completion] { completion(answer); });
+      due_.push_back(
+          [answer = Answer(target, operation, asked), completion] { completion(answer); });
       return ++ticket_;
     };
     QStringList rows;
@@ -282,21 +284,24 @@ class SparseTable {
 };
 
 // A column without an object in a row shows none in that row and its next object in its own
-// row, whether the rows come one get-next at a time or several to a GETBULK.
+// row, whether the rows come one get-next at a time or several to a GETBULK. A row the first
+// column lacks is still a row (its index comes from the instance).
 TEST_F(RequestTest, ASparseTableKeepsEveryValueInItsOwnRow) {
   TestApplication();
-  const QStringList expected = {"1|10|port 1",        "2|20|port 2", "3|(NOTDONE)|port 3",
-                                "4|40|port 4",        "5|50|(NOTDONE)", "6|60|port 6"};
-  for (const int repetitions : {0, 1, 2, 4, 50}) {
-    SCOPED_TRACE(repetitions);
-    SparseTable table;
-    int code = -1;
-    EXPECT_EQ(table.Walk(repetitions, code), expected);
-    EXPECT_EQ(code, 0);
-    if (repetitions >= 4) {
-      EXPECT_LT(table.exchanges, 6) << "the rows a bulk answer held were asked again";
+  const QStringList expected = {"1|10|port 1", "2|20|port 2",    "3|(NOTDONE)|port 3",
+                                "4|40|port 4", "5|50|(NOTDONE)", "6|60|port 6"};
+  for (const int repetitions : {0, 1, 2, 4, 50})
+    for (const bool indexHole : {false, true}) {
+      SCOPED_TRACE(qPrintable(
+          QStringLiteral("repetitions %1, index hole %2").arg(repetitions).arg(indexHole)));
+      SparseTable table(indexHole);
+      int code = -1;
+      EXPECT_EQ(table.Walk(repetitions, code), expected);
+      EXPECT_EQ(code, 0);
+      if (repetitions >= 4) {
+        EXPECT_LT(table.exchanges, 6) << "the rows a bulk answer held were asked again";
+      }
     }
-  }
 }
 
 // A GETBULK answer with more rows than were asked answers some other request: the walk fails
