@@ -351,7 +351,8 @@ ZnSNMPRequest::ReadOutcome ZnSNMPRequest::ProcessRead(const std::vector<ZnSNMPBi
     if (ended[k] || returned.size() <= column.size() + 1 || returned[column.size()] != '.')
       continue;
     const QString candidate = returned.mid(column.size() + 1);
-    if (!instanceFound || CompareOids(candidate, instance) < 0) instance = candidate;
+    if (!instanceFound || (candidate != instance && CompareOids(candidate, instance) < 0))
+      instance = candidate;
     instanceFound = true;
   }
   for (size_t k = 0; k < readable.size() && !instanceFound; ++k) {
