@@ -341,19 +341,32 @@ ZnSNMPRequest::ReadOutcome ZnSNMPRequest::ProcessRead(const std::vector<ZnSNMPBi
   if (endedCount == readable.size()) return ReadOutcome::NoRow;
 
   const QString previousInstance = VarList.IsTable() ? Instance() : QString();
-  // The row is the lowest instance the columns that have not ended answered with; without one
-  // (no answer names an instance under its column), the instance of the first of them.
-  QString instance;
-  bool instanceFound = false;
+  // The row is the lowest instance the columns that have not ended answered with, past the
+  // previous row: a column that was asked again from the previous row (it had ended) and now
+  // answers for that row has nothing for this one. Without such an instance (no answer names
+  // one under its column), the row is the instance of the first column that has not ended.
+  std::vector<QString> candidates;
+  bool allEqual = true;
   for (size_t k = 0; k < readable.size(); ++k) {
     const QString& column = VarList.Item(readable[k]).Oid;
     const QString& returned = answer[k].Oid;
     if (ended[k] || returned.size() <= column.size() + 1 || returned[column.size()] != '.')
       continue;
-    const QString candidate = returned.mid(column.size() + 1);
-    if (!instanceFound || (candidate != instance && CompareOids(candidate, instance) < 0))
-      instance = candidate;
+    candidates.push_back(returned.mid(column.size() + 1));
+    allEqual = allEqual && candidates.back() == candidates.front();
+  }
+  QString instance;
+  bool instanceFound = false;
+  if (allEqual && !candidates.empty()) {  // a dense row: nothing to compare
+    instance = candidates.front();
     instanceFound = true;
+  } else {
+    const bool continuing = VarList.IsTable() && !VarList.Item(readable[0]).CurrentOid.isEmpty();
+    for (const QString& candidate : candidates) {
+      if (continuing && CompareOids(candidate, previousInstance) <= 0) continue;
+      if (!instanceFound || CompareOids(candidate, instance) < 0) instance = candidate;
+      instanceFound = true;
+    }
   }
   for (size_t k = 0; k < readable.size() && !instanceFound; ++k) {
     const QString& column = VarList.Item(readable[k]).Oid;
