@@ -117,7 +117,9 @@ TEST(AgentAccess, BadCommandLinesAreRefusedBeforeStarting) {
         QStringList{"--leds-live", "--counters-near-wrap=0"},
         QStringList{"--leds-live", "--counters-near-wrap=soon"},
         QStringList{"--misbehave", "late=0"}, QStringList{"--misbehave", "sulk"},
-        QStringList{"--misbehave", "wrongtype=1.3.x"}}) {
+        QStringList{"--misbehave", "wrongtype=1.3.x"},
+        QStringList{"--misbehave", "wrongtype=1..3"},
+        QStringList{"--misbehave", "twice=1.3.4294967296"}}) {
     Nx596Agent agent(arguments);
     ::testing::TestPartResultArray failures;
     {

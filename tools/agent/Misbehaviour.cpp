@@ -35,30 +35,38 @@ constexpr std::size_t kRememberedRequests = 256;
 
 Misbehaviour* gInstance = nullptr;
 
-std::vector<oid> OidOf(const std::string& text) {
-  std::vector<oid> parts;
-  std::stringstream in(text);
-  std::string part;
-  while (std::getline(in, part, '.')) {
-    if (part.empty() && parts.empty()) continue;  // a leading dot
-    parts.push_back(static_cast<oid>(std::stoul(part)));
-  }
-  return parts;
-}
-
-bool ValidOid(const std::string& text) {
-  if (text.empty()) return false;
-  bool digit = false;
-  for (char c : text) {
-    if (c == '.') {
-      digit = false;
-    } else if (c >= '0' && c <= '9') {
-      digit = true;
+// Dotted sub-identifiers ("1.3.6.1", a leading dot allowed) as an OID. False for anything else:
+// an empty or non-numeric arc, or one beyond the 32 bits an SNMP sub-identifier has.
+bool ParseOid(const std::string& text, std::vector<oid>& parts) {
+  parts.clear();
+  const std::size_t start = !text.empty() && text.front() == '.' ? 1 : 0;
+  if (start == text.size()) return false;
+  std::uint64_t arc = 0;
+  bool digits = false;
+  for (std::size_t i = start; i <= text.size(); ++i) {
+    if (i == text.size() || text[i] == '.') {
+      if (!digits) return false;
+      parts.push_back(static_cast<oid>(arc));
+      arc = 0;
+      digits = false;
+    } else if (text[i] >= '0' && text[i] <= '9') {
+      arc = arc * 10 + static_cast<std::uint64_t>(text[i] - '0');
+      if (arc > 0xFFFFFFFFULL) return false;
+      digits = true;
     } else {
       return false;
     }
   }
-  return digit;
+  return true;
+}
+
+const std::vector<oid>& ControlOid() {
+  static const std::vector<oid> control = [] {
+    std::vector<oid> parts;
+    ParseOid(kMisbehaveObject, parts);
+    return parts;
+  }();
+  return control;
 }
 
 bool Under(const netsnmp_variable_list& vb, const std::vector<oid>& prefix) {
@@ -154,7 +162,7 @@ bool ParseMisbehaveModes(const std::string& text, std::vector<MisbehaveMode>& mo
       error = "unknown misbehave mode '" + name + "'";
       return false;
     }
-    MisbehaveMode mode{known->kind, "", 0};
+    MisbehaveMode mode{known->kind, "", {}, 0};
     if (mode.kind == MisbehaveMode::Kind::Late) {
       char* end = nullptr;
       const unsigned long ms = std::strtoul(argument.c_str(), &end, 10);
@@ -164,7 +172,7 @@ bool ParseMisbehaveModes(const std::string& text, std::vector<MisbehaveMode>& mo
       }
       mode.number = static_cast<std::uint32_t>(ms);
     } else if (!argument.empty()) {
-      if (!ValidOid(argument)) {
+      if (!ParseOid(argument, mode.under)) {
         error = "'" + argument + "' is not an OID";
         return false;
       }
@@ -198,7 +206,7 @@ bool Misbehaviour::Install(netsnmp_session* session, bool control) {
   transport_->f_send = &Misbehaviour::Send;
   if (!control) return true;
 
-  const std::vector<oid> name = OidOf(kMisbehaveObject);
+  const std::vector<oid>& name = ControlOid();
   control_ = netsnmp_create_handler_registration("nx596Misbehave", &Misbehaviour::ControlHandler,
                                                  name.data(), name.size(), HANDLER_CAN_RWRITE);
   if (!control_ || netsnmp_register_instance(control_) != MIB_REGISTERED_OK) {
@@ -305,9 +313,8 @@ int Misbehaviour::Misbehave(netsnmp_transport* transport, const void* data, int 
   }
   // The control object's own answers always go out as they are, so a test can end the
   // misbehaviour whatever it is.
-  const std::vector<oid> control = OidOf(kMisbehaveObject);
   for (auto* vb = answer->variables; vb; vb = vb->next_variable) {
-    if (Under(*vb, control)) {
+    if (Under(*vb, ControlOid())) {
       snmp_free_pdu(answer);
       return send_(transport, data, size, opaque, opaqueLength);
     }
@@ -316,10 +323,11 @@ int Misbehaviour::Misbehave(netsnmp_transport* transport, const void* data, int 
   Apply(*answer, version);
   std::uint32_t lateMs = 0;
   int copies = 1;
+  // One list for the whole search: begin and end must come from the same list.
+  const std::vector<netsnmp_variable_list*> varbinds = Varbinds(*answer);
   for (const MisbehaveMode& mode : modes_) {
-    const std::vector<oid> prefix = OidOf(mode.prefix);
-    const bool touches = std::any_of(Varbinds(*answer).begin(), Varbinds(*answer).end(),
-                                     [&](netsnmp_variable_list* vb) { return Under(*vb, prefix); });
+    const bool touches = std::any_of(varbinds.begin(), varbinds.end(),
+                                     [&](const auto* vb) { return Under(*vb, mode.under); });
     if (mode.kind == MisbehaveMode::Kind::Late) lateMs = mode.number;
     if (mode.kind == MisbehaveMode::Kind::Twice && touches) copies = 2;
   }
@@ -370,11 +378,10 @@ void Misbehaviour::Apply(netsnmp_pdu& answer, long version) {
     return mode.kind != MisbehaveMode::Kind::Oversize;
   });
   for (const MisbehaveMode& mode : ordered) {
-    const std::vector<oid> prefix = OidOf(mode.prefix);
     std::vector<netsnmp_variable_list*> vbs = Varbinds(answer);
     std::vector<std::size_t> chosen;
     for (std::size_t i = 0; i < vbs.size(); ++i)
-      if (Under(*vbs[i], prefix)) chosen.push_back(i);
+      if (Under(*vbs[i], mode.under)) chosen.push_back(i);
     if (chosen.empty()) continue;
     const std::size_t last = chosen.back();
     switch (mode.kind) {

@@ -40,11 +40,13 @@ struct MisbehaveMode {
     Twice,           // the answer is sent twice
   };
   Kind kind;
-  std::string prefix;  // only varbinds under this OID are touched; empty: every varbind
+  std::string prefix;        // only varbinds under this OID are touched; empty: every varbind
+  std::vector<oid> under;    // the prefix as sub-identifiers, checked when the mode is parsed
   std::uint32_t number = 0;  // late: milliseconds; oversize: bytes of each string
 };
 
-// Parses "wrongtype=1.3.6.1.4.1.99917,late=2000,twice"; false with a reason.
+// Parses "wrongtype=1.3.6.1.4.1.99917,late=2000,twice"; false with a reason. An OID must be
+// dotted sub-identifiers of 0 to 4294967295 each, none of them empty.
 bool ParseMisbehaveModes(const std::string& text, std::vector<MisbehaveMode>& modes,
                          std::string& error);
 
