@@ -1,6 +1,7 @@
 // Who may talk to the simulated switch: the built-in SNMPv3 users at every security level, users
 // added on the command line, wrong credentials, and the engine's identity across restarts. Also
-// the plain net-snmp agent that tests use when they need an agent that is not ours.
+// the plain net-snmp agent that tests use when they need an agent that is not ours, and how a
+// crash of the simulated switch fails the test in which it happened.
 
 #include "NetSnmpAgent.h"
 #include "NetSnmpTools.h"
@@ -9,6 +10,15 @@
 
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
+
+#include <QProcess>
+#include <QProcessEnvironment>
+
+#include <sys/resource.h>
+#include <sys/wait.h>
+
+#include <csignal>
+#include <memory>
 
 namespace {
 
@@ -183,6 +193,94 @@ TEST(NetSnmpReferenceAgent, AnswersWithItsOwnMibAndCredentials) {
   ToolRun v3 =
       tools.Run(QStringLiteral("snmpget"), V3Auth("nx-sha", "SHA", "nx-sha-pass"), {sysDescr});
   EXPECT_EQ(v3.Find(sysDescr).value, QStringLiteral("net-snmp reference agent")) << v3;
+}
+
+// Ends the agent the way a crash does, with SIGSEGV (and no core file), and waits until it has.
+void Crash(const Nx596Agent& agent) {
+  const auto pid = static_cast<pid_t>(agent.ProcessId());
+  ASSERT_NE(pid, 0);
+  const rlimit noCore = {0, 0};
+  prlimit(pid, RLIMIT_CORE, &noCore, nullptr);
+  ASSERT_EQ(::kill(pid, SIGSEGV), 0);
+  siginfo_t info = {};
+  waitid(P_PID, static_cast<id_t>(pid), &info, WEXITED | WNOWAIT);  // leaves it to QProcess
+}
+
+// The tests of a run that the crash test below starts: each lets its switch crash and asserts
+// nothing more. They exist only in a run with this variable set, so never on their own.
+constexpr char kCrashRun[] = "NX596_AGENT_CRASH_RUN";
+
+class SharedSwitch : public ::testing::Test {
+ public:
+  static void SetUpTestSuite() {
+    agent_ = std::make_unique<Nx596Agent>();
+    ASSERT_TRUE(agent_->Start());
+  }
+  static void TearDownTestSuite() { agent_.reset(); }
+
+ protected:
+  static inline std::unique_ptr<Nx596Agent> agent_;
+};
+
+class CrashesTheSharedSwitch : public SharedSwitch {
+  void TestBody() override { Crash(*agent_); }
+};
+
+class AsksTheSharedSwitchAfterwards : public SharedSwitch {
+  void TestBody() override {
+    const ToolRun run =
+        NetSnmpTools(agent_->Address()).Run("snmpget", V2c("tamrel"), {kSystemReset});
+    EXPECT_EQ(run.exitCode, 0) << run;
+  }
+};
+
+class OwnSwitch : public ::testing::Test {};
+
+class CrashesItsOwnSwitch : public OwnSwitch {
+  void TestBody() override {
+    Nx596Agent agent;
+    ASSERT_TRUE(agent.Start());
+    Crash(agent);
+  }
+};
+
+[[maybe_unused]] const bool kCrashRunRegistered = [] {
+  if (!qEnvironmentVariableIsSet(kCrashRun)) return false;
+  ::testing::RegisterTest("SharedSwitch", "CrashesTheSharedSwitch", nullptr, nullptr, __FILE__,
+                          __LINE__, []() -> SharedSwitch* { return new CrashesTheSharedSwitch; });
+  ::testing::RegisterTest("SharedSwitch", "AsksTheSharedSwitchAfterwards", nullptr, nullptr,
+                          __FILE__, __LINE__,
+                          []() -> SharedSwitch* { return new AsksTheSharedSwitchAfterwards; });
+  ::testing::RegisterTest("OwnSwitch", "CrashesItsOwnSwitch", nullptr, nullptr, __FILE__, __LINE__,
+                          []() -> OwnSwitch* { return new CrashesItsOwnSwitch; });
+  return true;
+}();
+
+// A switch that crashes fails the test in which it crashed, by name and signal, though the test
+// asserts nothing: a switch of the test's own when the test ends, one a suite shares as soon as
+// the test ends, and the suite's next test meets a running switch again.
+TEST(AgentCrash, FailsTheTestItHappenedInWhateverTheTestAsserts) {
+  QProcess run;
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert(kCrashRun, "1");
+  run.setProcessEnvironment(environment);
+  run.setProcessChannelMode(QProcess::MergedChannels);
+  run.start(QStringLiteral("/proc/self/exe"),
+            {QStringLiteral("--gtest_filter=SharedSwitch.*:OwnSwitch.*")});
+  ASSERT_TRUE(run.waitForFinished(120000));
+  const QString output = QString::fromUtf8(run.readAll());
+  const std::string text = output.toStdString();
+  EXPECT_EQ(run.exitStatus(), QProcess::NormalExit) << text;
+  EXPECT_EQ(run.exitCode(), 1) << text;
+  EXPECT_TRUE(output.contains("[  FAILED  ] SharedSwitch.CrashesTheSharedSwitch (")) << text;
+  EXPECT_TRUE(output.contains("[       OK ] SharedSwitch.AsksTheSharedSwitchAfterwards (")) << text;
+  EXPECT_TRUE(output.contains("[  FAILED  ] OwnSwitch.CrashesItsOwnSwitch (")) << text;
+  EXPECT_EQ(output.count("nx596-agent crashed (signal 11, Segmentation fault) during this test"), 1)
+      << text;
+  EXPECT_EQ(
+      output.count("nx596-agent crashed (signal 11, Segmentation fault) before it was stopped"), 1)
+      << text;
+  EXPECT_TRUE(output.contains("[  FAILED  ] 2 tests")) << text;
 }
 
 }  // namespace

@@ -15,6 +15,11 @@
 //
 // Each agent gets a fresh state directory that survives Restart(), so a restarted agent keeps
 // its engine ID and counts one more boot, and a trace file that TraceLines() reads.
+//
+// An agent that ends by itself (a crash, a sanitizer report) fails the test in which that
+// happened, by name, whatever the test asserts: an agent the test owns when it is stopped at the
+// test's end; one that a suite shares when that test ends, after which it is started again for
+// the rest of the suite.
 class Nx596Agent {
  public:
   explicit Nx596Agent(QStringList extraArguments = {});
@@ -32,6 +37,12 @@ class Nx596Agent {
   // (a crash, a sanitizer report, a hang) fails the test.
   void Stop();
   bool IsRunning() const;
+  // True while the agent runs. One that has ended by itself fails the running test ("nx596-agent
+  // crashed (signal 11, ...)" with its standard error) and is started again; every agent still
+  // alive is checked so whenever a test ends.
+  bool ExpectRunning();
+  // The agent's process ID while it runs, 0 otherwise.
+  qint64 ProcessId() const;
   // The agent falls silent (SIGSTOP) and answers again (SIGCONT): a switch that stops answering
   // in the middle of an exchange.
   void Pause();
