@@ -19,6 +19,7 @@
 
 #include <csignal>
 #include <memory>
+#include <string>
 
 namespace {
 
@@ -178,6 +179,55 @@ TEST(AgentAccess, FixedEngineIdIsTheAgentsEngineId) {
   const QString engineOfTamrel = QStringLiteral("1.3.6.1.6.3.18.1.1.1.4.116.97.109.114.101.108");
   ToolRun community = tools.Run(QStringLiteral("snmpget"), V2c("tamrel"), {engineOfTamrel});
   EXPECT_EQ(community.Find(engineOfTamrel).value, run.Find(kEngineId).value) << community;
+}
+
+// usmUserCloneFrom takes only a pointer to a user's row: a value too short to be one (the
+// zeroDotZero a read gives, the table's own OIDs) names no user and is refused, every time, and
+// the switch answers on. What lies behind such a value in the agent's memory differs from start
+// to start, so several switches are asked. A row made by cloning takes any value as a write that
+// does nothing, and a community that may not write gets no further than the access check.
+TEST(AgentAccess, ACloneFromThatNamesNoUserIsRefusedAndTheSwitchAnswersOn) {
+  const QString cloneFrom = QStringLiteral("1.3.6.1.6.3.15.1.2.2.1.4");
+  const QString securityName = QStringLiteral("1.3.6.1.6.3.15.1.2.2.1.3");
+  const QString status = QStringLiteral("1.3.6.1.6.3.15.1.2.2.1.13");
+  const QStringList shortValues = {"1.3.6.1.6.3.15.1.2.2.1", "0.0", "1.3.6.1.6.3.15.1.2.2.1.3",
+                                   "1.3", "1.3.6.1.6.3.15.1.2.2.1"};
+  for (int start = 0; start < 8; ++start) {
+    SCOPED_TRACE("switch " + std::to_string(start));
+    Nx596Agent agent;
+    ASSERT_TRUE(agent.Start());
+    NetSnmpTools tools(agent.Address());
+    const ToolRun rows = tools.Run(QStringLiteral("snmpwalk"), V2c("tamrel"), {securityName});
+    ASSERT_EQ(rows.varbinds.size(), 7) << rows;
+    const QString index = rows.varbinds[start % 7].oid.mid(securityName.size() + 1);
+    for (const QString& value : shortValues) {
+      SCOPED_TRACE(value.toStdString());
+      const ToolRun set = tools.Run(QStringLiteral("snmpset"), V2c("vosquin"),
+                                    {cloneFrom + '.' + index, "o", value});
+      EXPECT_TRUE(set.errors.contains("inconsistentName")) << set;
+    }
+    const ToolRun v3 =
+        tools.Run(QStringLiteral("snmpget"),
+                  V3Priv("nx-aes", "SHA", "nx-aes-auth", "AES", "nx-aes-priv"), {kSystemReset});
+    EXPECT_EQ(v3.exitCode, 0) << v3;
+    if (start > 0) continue;
+
+    const ToolRun readOnly =
+        tools.Run(QStringLiteral("snmpset"), V2c("tamrel"), {cloneFrom + '.' + index, "o", "0.0"});
+    EXPECT_TRUE(readOnly.errors.contains("noAccess")) << readOnly;
+    // A user "tst" of the same engine, made by cloning this one.
+    const QString engine = index.section('.', 0, index.section('.', 0, 0).toInt());
+    const QString made = engine + ".3.116.115.116";
+    ASSERT_EQ(tools.Run(QStringLiteral("snmpset"), V2c("vosquin"), {status + '.' + made, "i", "5"})
+                  .exitCode,
+              0);
+    const ToolRun cloned = tools.Run(QStringLiteral("snmpset"), V2c("vosquin"),
+                                     {cloneFrom + '.' + made, "o", securityName + '.' + index});
+    ASSERT_EQ(cloned.exitCode, 0) << cloned;
+    const ToolRun again =
+        tools.Run(QStringLiteral("snmpset"), V2c("vosquin"), {cloneFrom + '.' + made, "o", "0.0"});
+    EXPECT_EQ(again.exitCode, 0) << again;
+  }
 }
 
 TEST(NetSnmpReferenceAgent, AnswersWithItsOwnMibAndCredentials) {

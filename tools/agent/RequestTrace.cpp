@@ -1,7 +1,10 @@
 #include "RequestTrace.h"
 
 #include <chrono>
+#include <iterator>
+#include <string>
 #include <thread>
+#include <vector>
 
 namespace nx596 {
 
@@ -94,7 +97,61 @@ bool IsRequest(const netsnmp_pdu& pdu) {
   return !Operation(pdu).empty();
 }
 
+// usmUserCloneFrom, and the length of a usmUserEntry's OID before its index.
+const oid kCloneFromColumn[] = {1, 3, 6, 1, 6, 3, 15, 1, 2, 2, 1, 4};
+constexpr std::size_t kUserEntryPrefix = 12;
+
+// The user a usmUserTable instance names (index: engine ID length, engine ID, name length,
+// name), or none.
+const usmUser* UserOfInstance(const oid* name, std::size_t length) {
+  if (length < kUserEntryPrefix + 2) return nullptr;
+  const oid* index = name + kUserEntryPrefix;
+  const std::size_t indexLength = length - kUserEntryPrefix;
+  const oid engineLength = index[0];
+  if (engineLength + 2 > indexLength) return nullptr;
+  const oid nameLength = index[engineLength + 1];
+  if (engineLength + nameLength + 2 != indexLength) return nullptr;
+  std::vector<u_char> engine;
+  for (oid i = 0; i < engineLength; ++i) {
+    if (index[1 + i] > 255) return nullptr;
+    engine.push_back(static_cast<u_char>(index[1 + i]));
+  }
+  std::string user;
+  for (oid i = 0; i < nameLength; ++i) {
+    // A NUL would cut the name short in the lookup by C string; net-snmp finds no row for such
+    // an index and never reads the value.
+    if (index[engineLength + 2 + i] == 0 || index[engineLength + 2 + i] > 255) return nullptr;
+    user += static_cast<char>(index[engineLength + 2 + i]);
+  }
+  return usm_get_user(engine.data(), engine.size(), user.c_str());
+}
+
 }  // namespace
+
+long ShortCloneFrom(netsnmp_pdu& request) {
+  if (request.command != SNMP_MSG_SET) return 0;
+  long position = 0;
+  for (auto* varbind = request.variables; varbind; varbind = varbind->next_variable) {
+    ++position;
+    if (varbind->name_length <= std::size(kCloneFromColumn) ||
+        snmp_oid_compare(varbind->name, std::size(kCloneFromColumn), kCloneFromColumn,
+                         std::size(kCloneFromColumn)) != 0) {
+      continue;
+    }
+    // A value of another type or not whole sub-identifiers net-snmp refuses before reading it;
+    // one of 12 sub-identifiers or more it reads within itself.
+    if (varbind->type != ASN_OBJECT_ID || varbind->val_len % sizeof(oid) != 0 ||
+        varbind->val_len / sizeof(oid) >= kUserEntryPrefix) {
+      continue;
+    }
+    const usmUser* row = UserOfInstance(varbind->name, varbind->name_length);
+    if (!row || row->cloneFrom) continue;
+    size_t nameLength = varbind->name_length;
+    if (in_a_view(varbind->name, &nameLength, &request, varbind->type) != VACM_SUCCESS) continue;
+    return position;
+  }
+  return 0;
+}
 
 std::string FormatRequest(const netsnmp_pdu& pdu) {
   std::string line = Operation(pdu);
@@ -176,14 +233,14 @@ bool RequestGate::Admit(const netsnmp_pdu& pdu) {
 
 namespace {
 
-// Answers a GETBULK with an error status and, for tooBig, no bindings. The answer is a copy of
-// the request, so it carries the request's ID, address and SNMPv3 security state.
-void RefuseBulk(netsnmp_session* session, const netsnmp_pdu& request, std::int32_t status) {
+// Answers a request with an error status at a varbind and, for tooBig, no bindings. The answer
+// is a copy of the request, so it carries the request's ID, address and SNMPv3 security state.
+void Refuse(netsnmp_session* session, const netsnmp_pdu& request, std::int32_t status, long index) {
   netsnmp_pdu* answer = snmp_clone_pdu(const_cast<netsnmp_pdu*>(&request));
   if (!answer) return;
   answer->command = SNMP_MSG_RESPONSE;
-  answer->errstat = status;  // the same field as non-repeaters
-  answer->errindex = status == SNMP_ERR_TOOBIG ? 0 : 1;
+  answer->errstat = status;  // for GETBULK the same field as non-repeaters
+  answer->errindex = status == SNMP_ERR_TOOBIG ? 0 : index;
   if (status == SNMP_ERR_TOOBIG) {
     snmp_free_varbind(answer->variables);
     answer->variables = nullptr;
@@ -203,7 +260,11 @@ int RequestGate::OnPacket(int operation, netsnmp_session* session, int requestId
     if (gate->watch_) gate->watch_(*pdu);
     if (gate->delayMs_) std::this_thread::sleep_for(std::chrono::milliseconds(gate->delayMs_));
     if (pdu->command == SNMP_MSG_GETBULK && gate->refuseBulk_ != 0) {
-      RefuseBulk(session, *pdu, gate->refuseBulk_);
+      Refuse(session, *pdu, gate->refuseBulk_, 1);
+      return 1;
+    }
+    if (const long position = ShortCloneFrom(*pdu)) {
+      Refuse(session, *pdu, SNMP_ERR_INCONSISTENTNAME, position);
       return 1;
     }
   }

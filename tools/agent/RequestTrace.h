@@ -11,14 +11,26 @@
 #include <vector>
 
 // Sees every request PDU the agent receives, once, before it is answered: writes the trace
-// line, drops every N-th request, delays the answer, refuses GETBULK if asked to. It sits in front of net-snmp's own packet
-// handler on the agent's listening session, so a PDU reaches it only after net-snmp has decoded
-// it and, for SNMPv3, authenticated and decrypted it.
+// line, drops every N-th request, delays the answer, refuses GETBULK if asked to, and refuses a
+// write that net-snmp's own modules would mishandle (ShortCloneFrom). It sits in front of
+// net-snmp's own packet handler on the agent's listening session, so a PDU reaches it only after
+// net-snmp has decoded it and, for SNMPv3, authenticated and decrypted it.
 namespace nx596 {
 
 // The trace line of a request: OP, version, security name (the community for v1 and v2c),
 // context and the varbinds, separated by tabs.
 std::string FormatRequest(const netsnmp_pdu& pdu);
+
+// net-snmp's usmUserCloneFrom takes the first 12 sub-identifiers of the value written to it as
+// the usmUserEntry prefix without checking that the value has them, and reads the user's index
+// beyond a shorter value (zeroDotZero, which a read of the column gives, or the table's own OID):
+// the agent then reads what lies behind the value and may crash. Such a value names no user, so
+// the answer is inconsistentName, as net-snmp gives for any value that names none. Left to
+// net-snmp are a row already cloned (every write to it succeeds and does nothing, decided before
+// the value is read), a row that does not exist, a value of the wrong type or length, and a
+// varbind the requester may not write. Returns the position (from 1) of the first varbind of a
+// SET to be refused so, 0 for none.
+long ShortCloneFrom(netsnmp_pdu& request);
 
 class RequestGate {
  public:
