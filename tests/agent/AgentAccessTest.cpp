@@ -14,7 +14,6 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 
-#include <sys/resource.h>
 #include <sys/wait.h>
 
 #include <csignal>
@@ -245,13 +244,12 @@ TEST(NetSnmpReferenceAgent, AnswersWithItsOwnMibAndCredentials) {
   EXPECT_EQ(v3.Find(sysDescr).value, QStringLiteral("net-snmp reference agent")) << v3;
 }
 
-// Ends the agent the way a crash does, with SIGSEGV (and no core file), and waits until it has.
+// Ends the agent the way a crash does, with a signal (SIGKILL: no handler of a sanitizer build
+// turns it into an exit code, and it leaves no core file), and waits until it has.
 void Crash(const Nx596Agent& agent) {
   const auto pid = static_cast<pid_t>(agent.ProcessId());
   ASSERT_NE(pid, 0);
-  const rlimit noCore = {0, 0};
-  prlimit(pid, RLIMIT_CORE, &noCore, nullptr);
-  ASSERT_EQ(::kill(pid, SIGSEGV), 0);
+  ASSERT_EQ(::kill(pid, SIGKILL), 0);
   siginfo_t info = {};
   waitid(P_PID, static_cast<id_t>(pid), &info, WEXITED | WNOWAIT);  // leaves it to QProcess
 }
@@ -325,10 +323,8 @@ TEST(AgentCrash, FailsTheTestItHappenedInWhateverTheTestAsserts) {
   EXPECT_TRUE(output.contains("[  FAILED  ] SharedSwitch.CrashesTheSharedSwitch (")) << text;
   EXPECT_TRUE(output.contains("[       OK ] SharedSwitch.AsksTheSharedSwitchAfterwards (")) << text;
   EXPECT_TRUE(output.contains("[  FAILED  ] OwnSwitch.CrashesItsOwnSwitch (")) << text;
-  EXPECT_EQ(output.count("nx596-agent crashed (signal 11, Segmentation fault) during this test"), 1)
-      << text;
-  EXPECT_EQ(
-      output.count("nx596-agent crashed (signal 11, Segmentation fault) before it was stopped"), 1)
+  EXPECT_EQ(output.count("nx596-agent crashed (signal 9, Killed) during this test"), 1) << text;
+  EXPECT_EQ(output.count("nx596-agent crashed (signal 9, Killed) before it was stopped"), 1)
       << text;
   EXPECT_TRUE(output.contains("[  FAILED  ] 2 tests")) << text;
 }
