@@ -553,8 +553,11 @@ void ZnEditConstraint::OnChange(QLineEdit* edit) {
   // is put back here, and only when nothing changed the text in between.
   QPointer<QLineEdit> alive(edit);
   QPointer<ZnEditConstraint> self(this);
-  const auto writeBack = [&alive](const Filtered& filtered) {
+  // Filtering the user's typing leaves it the user's: setText would mark it the program's.
+  const bool typed = edit->isModified();
+  const auto writeBack = [&alive, typed](const Filtered& filtered) {
     alive->setText(filtered.Text);
+    if (alive) alive->setModified(typed);
     if (alive && alive->text() == filtered.Text) alive->setCursorPosition(filtered.Cursor);
   };
 
@@ -594,6 +597,13 @@ void ZnEditConstraint::OnExit(QLineEdit* edit) {
   if (IsValuePlaceholder(text)) return;
   const Entry* entry = Find(edit);
   if (!entry) return;
+  // A value the program showed and the user did not touch is the switch's own: passing through
+  // the field with Tab must not be refused (a path cost of 0, "automatic", would hold the
+  // keyboard in the field until the user typed another value).
+  if (!edit->isModified() && !text.isEmpty()) {
+    Accept(edit);
+    return;
+  }
   if (text.isEmpty()) {
     if (entry->Constraint.Flags & EditConstraint_s::NotEmpty)
       Refuse(edit, GeneralText(ZnGeneralText::EmptyNotAllowed));

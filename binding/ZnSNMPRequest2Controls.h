@@ -69,6 +69,8 @@ class ZnSNMPRequest2Controls : public QObject {
 
   // Reports a failure outside an exchange (a row that cannot be shown) like a failed exchange.
   void ReportFailure(const ZnException& failure, Operation operation);
+  // A write is being prepared: a failure reported from now on is the write's ("Set: ...").
+  void BeginWrite() { lastOperation_ = Operation::Write; }
 
   // The owner window is gone: its controls must not be touched again.
   bool OwnerGone() const { return owner_.isNull(); }

@@ -320,6 +320,18 @@ void ZnSNMPRequest2Edits::SetConstraintWindow(QWidget* window) {
   constraint_->SetForm(window);
 }
 
+void ZnSNMPRequest2Edits::ClearControls() {
+  for (const Binding& binding : bindings_) {
+    for (const QPointer<QWidget>& control : binding.controls) {
+      if (!control) continue;
+      if (auto* edit = qobject_cast<QLineEdit*>(control)) edit->clear();
+      else if (auto* box = qobject_cast<QCheckBox*>(control)) box->setChecked(false);
+      else if (auto* combo = qobject_cast<QComboBox*>(control)) combo->setCurrentIndex(-1);
+      else if (auto* label = qobject_cast<QLabel*>(control)) label->clear();
+    }
+  }
+}
+
 void ZnSNMPRequest2Edits::EnableControls(bool enabled) {
   for (const Binding& binding : bindings_)
     for (const QPointer<QWidget>& control : binding.controls)
@@ -594,5 +606,12 @@ void ZnSNMPRequest2Edits::ControlsToValues() {
 void ZnSNMPRequest2Edits::OnSelectItem(QTreeWidgetItem* item) {
   if (autoEnable_) EnableControls(true);
   RowToValues(item);
-  ShowValues(-1);
+  try {
+    ShowValues(-1);
+  } catch (const ZnException&) {
+    // The controls shown before the failure hold this row, the others the row chosen before:
+    // none may be taken for the chosen row's values, so all are emptied.
+    ClearControls();
+    throw;
+  }
 }

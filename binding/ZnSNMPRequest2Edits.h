@@ -54,14 +54,21 @@ class ZnSNMPRequest2Edits : public ZnSNMPRequest2Controls {
   void SetConstraintWindow(QWidget* window);
   ZnEditConstraint& Constraint() { return *constraint_; }
   void EnableControls(bool enabled);
+  // Empties every bound control: edits, labels and combo boxes show nothing, boxes are unticked.
+  void ClearControls();
 
   // Moves values of one variable (or all for -1) into its controls, or back from them.
   void ShowValues(int variable = -1);
   void ReadValues(int variable = -1);
 
   bool AutoEnable() const { return autoEnable_; }
-  // Reads the controls (and the selected list-view row) back into the list, as before a write.
-  void ReadControls() { ControlsToValues(); }
+  // Reads the controls (and the selected list-view row) back into the list, as before a write; a
+  // value that cannot be sent (an address that is none, a number beyond its syntax) is reported
+  // as the write's failure.
+  void ReadControls() {
+    BeginWrite();
+    ControlsToValues();
+  }
 
  protected:
   void BeforeGet() override;

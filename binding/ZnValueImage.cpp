@@ -91,10 +91,11 @@ QByteArray ZnTextToImage(const QString& text, std::uint32_t syntax) {
     case ZnSyntax::Boolean:
       return LittleEndian(text == QLatin1String("true") ? 1 : 0, 4);
     case ZnSyntax::Integer:
+      return LittleEndian(static_cast<std::uint32_t>(ZnLeadingInt64(text)), 4);
     case ZnSyntax::Counter:
     case ZnSyntax::Gauge:
     case ZnSyntax::UInteger:
-      return LittleEndian(static_cast<std::uint32_t>(ZnLeadingInt64(text)), 4);
+      return LittleEndian(ZnUnsigned32Value(text), 4);
     case ZnSyntax::BitString:
     case ZnSyntax::OctetString:
     case ZnSyntax::Opaque:

@@ -47,23 +47,29 @@ void TSNMPEditorPanel::ArrangeEditorButtons(TCtrlBtnPanel& buttons) {
   for (QWidget* hidden : {b->EditButton(), b->AddButton(), b->DeleteButton()}) hidden->hide();
 
   std::vector<QCheckBox*> usable;
+  // Rows ticked for the user and locked so: the key columns and the status of a row being added.
+  // They are written even when no box is left to tick, so the dialog still needs its Set.
+  bool locked = false;
   for (int i = 0; i < editor_->RowCount(); ++i) {
     QCheckBox* check = editor_->RowAt(i).check;
     if (!check->isHidden() && check->isEnabled()) usable.push_back(check);
+    locked = locked || (check->isChecked() && !check->isEnabled());
   }
-  if (usable.empty()) {
+  if (usable.empty() && !locked) {
     b->SetCheckedButton()->hide();
     b->CheckAllButton()->hide();
     b->ClearChecksButton()->hide();
-  } else if (usable.size() == 1) {
+  } else if (usable.size() <= 1) {
     b->CheckAllButton()->hide();
     b->ClearChecksButton()->hide();
     b->SetCheckedButton()->setText(b->SetCheckedButton()->icon().isNull() ? QStringLiteral("Set")
                                                                           : QString());
     b->SetCheckedButton()->setEnabled(true);
-    usable.front()->setChecked(true);
-    // A single checked row needs no check box at all.
-    for (int i = 0; i < editor_->RowCount(); ++i) editor_->RowAt(i).check->hide();
+    if (!usable.empty()) {
+      usable.front()->setChecked(true);
+      // A single checked row needs no check box at all.
+      for (int i = 0; i < editor_->RowCount(); ++i) editor_->RowAt(i).check->hide();
+    }
   }
   b->ArrangeButtons();
 }

@@ -272,6 +272,11 @@ void TSNMPListViewPanel::RunRowDialog(const QString& caption, bool startDisabled
 }
 
 void TSNMPListViewPanel::AddClick() {
+  // The list gives up its row first: losing the selection empties the row editor, which must not
+  // happen after the new row's status is set below.
+  list_->ListView()->clearSelection();
+  Buttons()->EditButton()->setEnabled(false);
+  Buttons()->DeleteButton()->setEnabled(false);
   editor_->ClearValues();
   const ZnSNMPVarList& vars = binding_->VarList();
   editor_->ApplyRowStates(false);
@@ -291,9 +296,6 @@ void TSNMPListViewPanel::AddClick() {
     row.check->setChecked(true);
     row.check->setEnabled(false);
   }
-  list_->ListView()->clearSelection();
-  Buttons()->EditButton()->setEnabled(false);
-  Buttons()->DeleteButton()->setEnabled(false);
   RunRowDialog(HolderCaption() + QStringLiteral(" (Add)"), false);
   RefreshClick();
 }

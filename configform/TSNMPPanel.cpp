@@ -24,6 +24,7 @@ TSNMPPanel::TSNMPPanel(QWidget* parent, ZnSNMPRequest2Edits* binding, QPlainText
   if (ownMemo_) {
     memo_ = new QPlainTextEdit(left);
     memo_->setReadOnly(true);
+    memo_->setTabChangesFocus(true);  // Tab moves on from the messages
     memo_->setMinimumHeight(kMemoHeight);
     left->setStretchFactor(0, 1);
     left->setStretchFactor(1, 0);

@@ -69,6 +69,7 @@ TBOOTCtrlTableForm::TBOOTCtrlTableForm(const QString& deviceAddress, QWidget* pa
   Memo1_ = new QPlainTextEdit(this);
   Memo1_->setObjectName(QStringLiteral("Memo1"));
   Memo1_->setReadOnly(true);
+  Memo1_->setTabChangesFocus(true);
   Memo1_->setFixedHeight(60);
   auto makeButton = [this](const char* caption, const char* name) {
     auto* button = new QPushButton(QString::fromLatin1(caption), this);

@@ -103,6 +103,8 @@ TForwarding_Table::TForwarding_Table(const QString& deviceAddress, QWidget* pare
   content->addLayout(list, 1);
   content->addWidget(buttons);
   ZnLayOutOverStatusBar(this, content, StatusBar1);
+  // Tab leaves the table for the buttons instead of walking its cells.
+  LV_Forwarding->setTabKeyNavigation(false);
   setTabOrder(ED_Find, LV_Forwarding);
   setTabOrder(LV_Forwarding, BT_Get);
 

@@ -98,7 +98,6 @@ TGuestVlanForm::TGuestVlanForm(QWidget* parent) : QDialog(parent) {
   layout->addWidget(StatusBar1);
   resize(680, 210);
 
-  setTabOrder(edtName, BT_Get);
   connect(BT_Get, &QPushButton::clicked, this, &TGuestVlanForm::BT_GetClick);
   connect(SetBtn, &QPushButton::clicked, this, &TGuestVlanForm::SetBtnClick);
   connect(BT_Close, &QPushButton::clicked, this, &TGuestVlanForm::BT_CloseClick);
@@ -127,6 +126,8 @@ void TGuestVlanForm::CreatePortGrids() {
 
 void TGuestVlanForm::FormCreate() {
   CreatePortGrids();
+  ZnChainTabOrder(QList<QWidget*>{edtName} + GuestGrid->TabStops() +
+                  QList<QWidget*>{BT_Get, SetBtn, BT_Close, DelBtn});
   const QString bits = TPortUitForm::PortBitIndexes();
   using Mode = ZnSNMPRequest2Edits::Mode;
   Reporting([&] {
@@ -138,19 +139,40 @@ void TGuestVlanForm::FormCreate() {
     DeleteBinding = MakeBinding(this, kGuestVlanDelete, StatusPanel, Mode::Blocking);
     DeleteBinding->BindComboBox(0, cbxDel);
   });
-  if (GuestBinding) Reporting([&] { GuestBinding->Refresh(); });
+  if (CurrentNameBinding)
+    CurrentNameBinding->OnGetDone = [this](ZnSNMPRequest2Controls*, const ZnSNMPError&) {
+      KeepGuestFailureShown();
+    };
+  ReadGuest();
   if (CurrentNameBinding) Reporting([&] { CurrentNameBinding->Refresh(); });
+}
+
+void TGuestVlanForm::ReadGuest() {
+  guestRead_ = false;
+  guestFailure_.clear();
+  if (GuestBinding) {
+    guestRead_ = Reporting([&] { GuestBinding->Refresh(); });
+    if (!guestRead_) guestFailure_ = StatusPanel->text();
+  }
+  // Ports that were never read must not be written: unticked boxes would take every port out
+  // of the guest VLAN.
+  SetBtn->setEnabled(guestRead_);
+}
+
+void TGuestVlanForm::KeepGuestFailureShown() {
+  if (!guestRead_ && !guestFailure_.isEmpty()) StatusPanel->setText(guestFailure_);
 }
 
 void TGuestVlanForm::BT_GetClick() {
   if (GuestBinding == nullptr || GuestBinding->Busy()) return;
-  Reporting([&] { GuestBinding->Refresh(); });
+  ReadGuest();
   Reporting([&] { CurrentNameBinding->Refresh(); });
   if (!DeleteBinding->Busy()) Reporting([&] { DeleteBinding->Refresh(); });
+  KeepGuestFailureShown();
 }
 
 void TGuestVlanForm::SetBtnClick() {
-  if (GuestBinding == nullptr || GuestBinding->Busy()) return;
+  if (GuestBinding == nullptr || GuestBinding->Busy() || !guestRead_) return;
   ZnSNMPVar& name = GuestBinding->VarList().Item(kName);
   if (!Edit1->text().isEmpty() && edtName->text() == Edit1->text())
     name.Access |= ZnAccess::Invalid;  // unchanged: only the ports are written

@@ -59,6 +59,13 @@ class TGuestVlanForm : public QDialog {
   // Runs `step`; a failure's message goes to the status panel. False after a failure.
   template <typename Step>
   bool Reporting(Step step);
+  // Reads the guest ports and name; Set is offered only once they were read.
+  void ReadGuest();
+  // A failed read of the guest ports stays on the status line over the other reads' "Ok".
+  void KeepGuestFailureShown();
+
+  bool guestRead_ = false;
+  QString guestFailure_;
 };
 
 std::unique_ptr<QDialog> CreateTGuestVlanForm(const QString& deviceAddress, QWidget* parent);

@@ -5,6 +5,7 @@
 #include "ZnLeftOutOfWrite.h"
 #include "ZnOptionList.h"
 #include "ZnSNMPRequest2Edits.h"
+#include "ZnSNMPValueCodec.h"
 #include "ZnUserNotifier.h"
 
 #include <QCheckBox>
@@ -28,6 +29,7 @@ namespace {
 const QString kInvalidIp = QStringLiteral("Please input a valid ip");
 // A misplaced dot has its own message, told apart only by the capitals.
 const QString kInvalidIpDot = QStringLiteral("Please input a valid IP");
+const QString kInvalidMask = QStringLiteral("Please input a valid subnet mask");
 
 // Only the first 15 characters of an address are examined; a longer text is left to the
 // conversion of the value.
@@ -220,11 +222,12 @@ bool THostTableEditForm::CheckAddressSyntax() {
 void THostTableEditForm::SetButtonClick() {
   ZnSNMPRequest2Edits* binding = host_->HostBinding();
   if (binding->Busy()) return;
+  // The address is part of every new entry, ticked or not: an empty one is never sent.
+  if (IpEdit->text().isEmpty()) {
+    Refuse(QStringLiteral("IP Address can't be empty"), IpEdit);
+    return;
+  }
   if (IPCBox->isChecked()) {
-    if (IpEdit->text().isEmpty()) {
-      Refuse(QStringLiteral("IP Address can't be empty"), IpEdit);
-      return;
-    }
     // Both checks show their own message.
     if (CheckReservedAddress()) {
       FocusIfEnabled(IpEdit);
@@ -236,10 +239,20 @@ void THostTableEditForm::SetButtonClick() {
       return;
     }
   }
+  // The checks above look at 15 characters and may be switched off with the box; what is sent
+  // must still be an address, or the switch would be given 0.0.0.0, which trusts every station.
+  if (!ZnIsIpAddressText(IpEdit->text())) {
+    Refuse(kInvalidIp, IpEdit);
+    return;
+  }
   if (IPnetCBox->isChecked() && IPSubnetEdit->text().isEmpty()) {
     // The device's own wording.
     Refuse(QStringLiteral("you have choosed the Trust Host IP Subnet Mask,it can't be empty"),
            IPSubnetEdit);
+    return;
+  }
+  if (IPnetCBox->isChecked() && !ZnIsIpAddressText(IPSubnetEdit->text())) {
+    Refuse(kInvalidMask, IPSubnetEdit);
     return;
   }
   Create();

@@ -58,6 +58,7 @@ THostTableForm::THostTableForm(QWidget* parent) : QDialog(parent) {
   Memo1 = new QPlainTextEdit(this);
   Memo1->setObjectName(QStringLiteral("Memo1"));
   Memo1->setReadOnly(true);
+  Memo1->setTabChangesFocus(true);
 
   auto* splitter = new QSplitter(Qt::Vertical, this);
   splitter->addWidget(ListView1);

@@ -16,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTreeWidget>
 
@@ -68,8 +69,6 @@ TIGMPRouterPortsForm::TIGMPRouterPortsForm(QWidget* parent) : QDialog(parent) {
   Memo1 = ZnLayOutTableDialog(this, ListView1, entry, column, 220, 170);
   resize(680, 520);
 
-  setTabOrder(ListView1, PortPageControl);
-  setTabOrder(PortPageControl, btnGet);
 
   connect(btnGet, &QPushButton::clicked, this, &TIGMPRouterPortsForm::btnGetClick);
   connect(btnSet, &QPushButton::clicked, this, &TIGMPRouterPortsForm::btnSetClick);
@@ -97,6 +96,9 @@ void TIGMPRouterPortsForm::CreatePortGrids() {
 
 void TIGMPRouterPortsForm::FormCreate() {
   CreatePortGrids();
+  ZnChainTabOrder(QList<QWidget*>{ListView1, PortPageControl->tabBar()} + StaticGrid->TabStops() +
+                  DynamicGrid->TabStops() +
+                  QList<QWidget*>{btnGet, btnSet, btnStop, btnClose, Memo1});
   connect(ListView1, &QTreeWidget::itemSelectionChanged, this,
           &TIGMPRouterPortsForm::ListView1Click);
   ZnWatchListClicks(ListView1, this);

@@ -20,6 +20,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QTreeWidget>
@@ -79,11 +80,6 @@ TMulticastFilterInformationForm::TMulticastFilterInformationForm(QWidget* parent
   Memo1 = ZnLayOutTableDialog(this, LV_dot1qStaticMulticastEntry, lower, column, 220, 170);
   resize(800, 520);
 
-  setTabOrder(LV_dot1qStaticMulticastEntry, ED_MulticastVID);
-  setTabOrder(ED_MulticastVID, ED_MACAddress);
-  setTabOrder(ED_MACAddress, Status);
-  setTabOrder(Status, PortPageControl);
-  setTabOrder(PortPageControl, RefreshBtn);
 
   connect(RefreshBtn, &QPushButton::clicked, this,
           &TMulticastFilterInformationForm::RefreshBtnClick);
@@ -110,9 +106,11 @@ void TMulticastFilterInformationForm::CreatePortGrids() {
 
 void TMulticastFilterInformationForm::FormCreate() {
   CreatePortGrids();
+  ZnChainTabOrder(QList<QWidget*>{LV_dot1qStaticMulticastEntry, ED_MulticastVID, ED_MACAddress,
+                                  Status, PortPageControl->tabBar()} +
+                  EgressGrid->TabStops() +
+                  QList<QWidget*>{RefreshBtn, SetBtn, btnDelete, AddBtn, Memo1});
 
-  // Runs before the binding shows a newly selected row: a row that cannot be shown leaves an
-  // empty grid rather than the ticks of the row selected before.
   connect(LV_dot1qStaticMulticastEntry, &QTreeWidget::itemSelectionChanged, this,
           &TMulticastFilterInformationForm::LV_dot1qStaticMulticastEntryClick);
   ZnWatchListClicks(LV_dot1qStaticMulticastEntry, this);
@@ -164,7 +162,6 @@ void TMulticastFilterInformationForm::LV_dot1qStaticMulticastEntryClick() {
     ClearEntry();
     return;
   }
-  EgressGrid->ClearPorts();
   SetBtn->setEnabled(true);
   btnDelete->setEnabled(true);
 }

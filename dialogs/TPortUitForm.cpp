@@ -43,6 +43,10 @@ TPortUitForm::TPortUitForm(QWidget* host) : QWidget(nullptr) {
   UnitPageControl->setObjectName(QStringLiteral("UnitPageControl"));
   UnitPageControl->setDocumentMode(true);
   UnitPageControl->tabBar()->hide();
+  // The unit pages are never chosen by the user (their tabs are hidden): Tab goes straight from
+  // port box to port box instead of stopping at a page control that cannot take the focus.
+  UnitPageControl->setFocusPolicy(Qt::NoFocus);
+  UnitPageControl->tabBar()->setFocusPolicy(Qt::NoFocus);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(UnitPageControl);
@@ -65,6 +69,8 @@ void TPortUitForm::AddUnit(const QString& caption, int firstPort, int portCount,
   sheet->setObjectName(caption);
   auto* scroll = new QScrollArea(sheet);
   scroll->setFrameShape(QFrame::NoFrame);
+  // The keyboard goes from port box to port box; the area around them never holds the focus.
+  scroll->setFocusPolicy(Qt::NoFocus);
   auto* boxes = new QWidget;
   boxes->setObjectName(QStringLiteral("Ports"));
   int right = 0, bottom = 0;
@@ -100,6 +106,10 @@ void TPortUitForm::ShowUnit(int unitNumber, const QString& modelName, int shownP
   sheet->show();
   const int first = (unitNumber - 1) * kBoxesPerUnit;
   for (int k = first; k < first + shownPorts && k < PortBoxes.size(); ++k) PortBoxes[k]->show();
+}
+
+QList<QWidget*> TPortUitForm::TabStops() const {
+  return {PortBoxes.begin(), PortBoxes.end()};
 }
 
 void TPortUitForm::ClearPorts() {

@@ -44,6 +44,8 @@ class TPortUitForm : public QWidget {
   void ShowUnit(int unitNumber, const QString& modelName, int shownPorts);
   // Unticks every box, shown or hidden.
   void ClearPorts();
+  // The port boxes in the keyboard's order, for the dialog's tab order.
+  QList<QWidget*> TabStops() const;
 
   // The front ports of a switch model, by its exact name; 0 for a model not known.
   static int PortCountOfModel(const QString& modelName);

@@ -72,11 +72,6 @@ TUnicastFilterInformationForm::TUnicastFilterInformationForm(QWidget* parent) : 
   Memo1 = ZnLayOutTableDialog(this, LV_dot1qStaticUnicastEntry, lower, column, 220, 150);
   resize(800, 500);
 
-  setTabOrder(LV_dot1qStaticUnicastEntry, ED_UnicastVID);
-  setTabOrder(ED_UnicastVID, UnicastAddress);
-  setTabOrder(UnicastAddress, UStatus);
-  setTabOrder(UStatus, AllowGroup);
-  setTabOrder(AllowGroup, RefreshBtn);
 
   connect(RefreshBtn, &QPushButton::clicked, this, &TUnicastFilterInformationForm::RefreshBtnClick);
   connect(SetBtn, &QPushButton::clicked, this, &TUnicastFilterInformationForm::SetBtnClick);
@@ -97,9 +92,10 @@ void TUnicastFilterInformationForm::CreatePortGrids() {
 
 void TUnicastFilterInformationForm::FormCreate() {
   CreatePortGrids();
+  ZnChainTabOrder(
+      QList<QWidget*>{LV_dot1qStaticUnicastEntry, ED_UnicastVID, UnicastAddress, UStatus} +
+      AllowGrid->TabStops() + QList<QWidget*>{RefreshBtn, SetBtn, DeleteBtn, Memo1});
 
-  // Runs before the binding shows a newly selected row: a row that cannot be shown leaves an
-  // empty grid rather than the tick of the row selected before.
   connect(LV_dot1qStaticUnicastEntry, &QTreeWidget::itemSelectionChanged, this,
           &TUnicastFilterInformationForm::LV_dot1qStaticUnicastEntryClick);
   ZnWatchListClicks(LV_dot1qStaticUnicastEntry, this);
@@ -153,7 +149,6 @@ void TUnicastFilterInformationForm::LV_dot1qStaticUnicastEntryClick() {
     DeleteBtn->setEnabled(false);
     return;
   }
-  AllowGrid->ClearPorts();
   ED_UnicastVID->setText(selected.front()->text(kFilterVid));
   UnicastAddress->setText(selected.front()->text(kFilterMac));
   DeleteBtn->setEnabled(true);

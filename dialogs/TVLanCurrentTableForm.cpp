@@ -14,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTreeWidget>
 
@@ -94,6 +95,9 @@ void TVLanCurrentTableForm::CreatePortGrids() {
 
 void TVLanCurrentTableForm::FormCreate() {
   CreatePortGrids();
+  ZnChainTabOrder(QList<QWidget*>{LV_dot1qVlanCurrentEntry, PortPageControl->tabBar()} +
+                  EgressGrid->TabStops() + UntaggedGrid->TabStops() +
+                  QList<QWidget*>{RefreshBtn, Memo1});
   const QString bits = TPortUitForm::PortBitIndexes();
 
   DeletesBinding = new ZnSNMPRequest2Edits(this);
@@ -106,8 +110,6 @@ void TVLanCurrentTableForm::FormCreate() {
     DeletesBinding->ReportStatus(e.Message());
   }
 
-  // Runs before the binding shows a newly selected row: a row that cannot be shown leaves empty
-  // grids rather than the ticks of the row selected before.
   connect(LV_dot1qVlanCurrentEntry, &QTreeWidget::itemSelectionChanged, this,
           &TVLanCurrentTableForm::LV_dot1qVlanCurrentEntryClick);
   ZnWatchListClicks(LV_dot1qVlanCurrentEntry, this);
@@ -141,12 +143,7 @@ void TVLanCurrentTableForm::ClearEntry() {
 }
 
 void TVLanCurrentTableForm::LV_dot1qVlanCurrentEntryClick() {
-  if (LV_dot1qVlanCurrentEntry->selectedItems().isEmpty()) {
-    ClearEntry();
-    return;
-  }
-  EgressGrid->ClearPorts();
-  UntaggedGrid->ClearPorts();
+  if (LV_dot1qVlanCurrentEntry->selectedItems().isEmpty()) ClearEntry();
 }
 
 void TVLanCurrentTableForm::LV_dot1qVlanCurrentEntryChange() {

@@ -16,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTreeWidget>
 
@@ -93,12 +94,6 @@ TVlanStaticForm::TVlanStaticForm(QWidget* parent) : QDialog(parent) {
   Memo1 = ZnLayOutTableDialog(this, LV_dot1qVlanStaticEntry, entry, column, 240, 190);
   resize(720, 560);
 
-  setTabOrder(LV_dot1qVlanStaticEntry, ED_VLANID);
-  setTabOrder(ED_VLANID, Status);
-  setTabOrder(Status, ED_VLANName);
-  setTabOrder(ED_VLANName, PortPageControl);
-  setTabOrder(PortPageControl, RefreshBtn);
-
   connect(RefreshBtn, &QPushButton::clicked, this, &TVlanStaticForm::RefreshBtnClick);
   connect(SetBtn, &QPushButton::clicked, this, &TVlanStaticForm::SetBtnClick);
   connect(AddBtn, &QPushButton::clicked, this, &TVlanStaticForm::AddBtnClick);
@@ -122,10 +117,12 @@ void TVlanStaticForm::CreatePortGrids() {
 
 void TVlanStaticForm::FormCreate() {
   CreatePortGrids();
+  ZnChainTabOrder(QList<QWidget*>{LV_dot1qVlanStaticEntry, ED_VLANID, Status, ED_VLANName,
+                                  PortPageControl->tabBar()} +
+                  EgressGrid->TabStops() + TaggedGrid->TabStops() + UntaggedGrid->TabStops() +
+                  QList<QWidget*>{RefreshBtn, SetBtn, AddBtn, DeleteBtn, Memo1});
   const QString bits = TPortUitForm::PortBitIndexes();
 
-  // Runs before the binding shows a newly selected row, so that a row that cannot be shown
-  // leaves empty grids rather than the ticks of the row selected before.
   connect(LV_dot1qVlanStaticEntry, &QTreeWidget::itemSelectionChanged, this,
           &TVlanStaticForm::LV_dot1qVlanStaticEntryClick);
   ZnWatchListClicks(LV_dot1qVlanStaticEntry, this);
@@ -192,7 +189,6 @@ void TVlanStaticForm::LV_dot1qVlanStaticEntryClick() {
     ShowButtons(false);
     return;
   }
-  for (TPortUitForm* grid : {EgressGrid, TaggedGrid, UntaggedGrid}) grid->ClearPorts();
   ShowButtons(true);
 }
 

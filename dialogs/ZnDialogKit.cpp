@@ -23,6 +23,10 @@ void ZnReleaseBinding(ZnSNMPRequest2Controls*& binding) {
   binding = nullptr;
 }
 
+void ZnChainTabOrder(const QList<QWidget*>& widgets) {
+  for (qsizetype k = 1; k < widgets.size(); ++k) QWidget::setTabOrder(widgets[k - 1], widgets[k]);
+}
+
 void ZnWatchListClicks(QTreeWidget* view, QObject* filter) {
   view->viewport()->installEventFilter(filter);
 }
@@ -36,14 +40,21 @@ void ZnUnwatchList(QTreeWidget* view, QObject* dialog) {
 bool ZnIsListClick(QTreeWidget* view, QObject* watched, QEvent* event) {
   if (watched != view->viewport() || event->type() != QEvent::MouseButtonRelease) return false;
   const auto* mouse = static_cast<QMouseEvent*>(event);
+  // The right button opens the list's context menu (Copy, Export) and leaves the entry alone.
+  if (mouse->button() != Qt::LeftButton) return false;
   if (view->itemAt(mouse->position().toPoint()) == nullptr) view->clearSelection();
   return true;
 }
 
 QScrollArea* ZnAddGridPage(QTabWidget* pages, const QString& caption, const QString& name) {
+  // The page control's tab bar holds the focus in the dialog's order; the control itself would
+  // hand it back to the bar from further down the order, and Tab would circle there.
+  pages->setFocusPolicy(Qt::NoFocus);
   auto* host = new QScrollArea;
   host->setObjectName(name);
   host->setFrameShape(QFrame::NoFrame);
+  // The port boxes inside take the focus one by one; the area itself would only trap Tab.
+  host->setFocusPolicy(Qt::NoFocus);
   pages->addTab(host, caption);
   return host;
 }
@@ -101,6 +112,8 @@ QPlainTextEdit* ZnLayOutTableDialog(QWidget* dialog, QTreeWidget* list, QWidget*
   auto* memo = new QPlainTextEdit(dialog);
   memo->setObjectName(QStringLiteral("Memo1"));
   memo->setReadOnly(true);
+  // Tab moves on from the messages, as from every other control.
+  memo->setTabChangesFocus(true);
   memo->setFixedHeight(64);
   auto* upper = new QHBoxLayout;
   upper->addWidget(splitter, 1);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QList>
+
 #include <span>
 #include <utility>
 
@@ -36,9 +38,13 @@ void ZnWatchListClicks(QTreeWidget* view, QObject* filter);
 // Ends what ZnWatchListClicks and the dialog's own connections tie `view` to `dialog`: a
 // dialog's destructor calls it, since the view outlives the dialog's own part.
 void ZnUnwatchList(QTreeWidget* view, QObject* dialog);
-// True for a click (mouse release) on `view`; a click on empty space clears the selection
+// True for a left click (mouse release) on `view`; a click on empty space clears the selection
 // first, as a click beside the rows of a list view does on the device's original forms.
 bool ZnIsListClick(QTreeWidget* view, QObject* watched, QEvent* event);
+
+// The keyboard's order through a dialog: Tab goes from each widget to the next, Shift+Tab back.
+// Set once every widget exists: a port grid's boxes come into being after the dialog's frame.
+void ZnChainTabOrder(const QList<QWidget*>& widgets);
 
 // A new page `caption` of `pages` holding a scroll area (named `name`) for a port grid.
 QScrollArea* ZnAddGridPage(QTabWidget* pages, const QString& caption, const QString& name);

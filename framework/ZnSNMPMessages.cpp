@@ -129,6 +129,7 @@ const char* const kFrameworkTexts[] = {
     "(ZnSNMP++) Division by zero in the expression!",
     "(ZnSNMP++) Expression is nested too deeply!",
     "(ZnSNMP++) Number out of range in the expression!",
+    "(ZnSNMP++) Value out of range for the SNMP variable's syntax!",
 };
 const char* const kGeneralTexts[] = {
     "Ok!",

@@ -45,6 +45,7 @@ inline constexpr int BadInstance = -529;
 inline constexpr int DivisionByZero = -530;
 inline constexpr int ExpressionTooDeep = -531;
 inline constexpr int NumberOutOfRange = -532;
+inline constexpr int ValueOutOfRange = -533;
 
 // General-table errors are raised with code = -index.
 inline constexpr int BadLogicOperand = -1;

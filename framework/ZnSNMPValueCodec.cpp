@@ -45,19 +45,43 @@ std::int32_t ClampToInt32(std::int64_t n) {
       n, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
 }
 
-// A strict dotted IPv4 address; anything else is 0.0.0.0.
-QByteArray IpBytes(const QString& text) {
+// The four bytes of a dotted address; false for anything else.
+bool ParseIp(const QString& text, QByteArray& bytes) {
   const QStringList parts = text.trimmed().split(QLatin1Char('.'));
-  QByteArray bytes(4, '\0');
-  if (parts.size() != 4) return bytes;
+  if (parts.size() != 4) return false;
+  bytes = QByteArray(4, '\0');
   for (int k = 0; k < 4; ++k) {
-    int n = -1;
-    if (parts[k].isEmpty() || !ZnParseInt(parts[k], n) || n < 0 || n > 255)
-      return QByteArray(4, '\0');
+    const QString& part = parts[k];
+    if (part.isEmpty() || part.size() > 3) return false;
+    for (QChar c : part)
+      if (c < QLatin1Char('0') || c > QLatin1Char('9')) return false;
+    const int n = part.toInt();
+    if (n > 255) return false;
     bytes[k] = static_cast<char>(n);
   }
+  return true;
+}
+
+// An address to send. A text that is not one is refused: sent as 0.0.0.0, a typing error would
+// stand for every address (a trusted host of all stations, a server nobody runs).
+QByteArray IpBytes(const QString& text) {
+  QByteArray bytes;
+  if (!ParseIp(text, bytes)) throw ZnFrameworkError(ZnCode::InvalidAddress);
   return bytes;
 }
+
+}  // namespace
+
+std::uint32_t ZnUnsigned32Value(const QString& text) {
+  const QString trimmed = text.trimmed();
+  const bool negative = trimmed.startsWith(QLatin1Char('-'));
+  const std::uint64_t magnitude = ZnLeadingUInt64(negative ? trimmed.mid(1) : trimmed);
+  if ((negative && magnitude != 0) || magnitude > 0xFFFFFFFFull)
+    throw ZnFrameworkError(ZnCode::ValueOutOfRange);
+  return static_cast<std::uint32_t>(magnitude);
+}
+
+namespace {
 
 QString IpText(const QByteArray& bytes) {
   QStringList parts;
@@ -278,8 +302,7 @@ ZnSNMPValue ZnLoadValue(const ZnSNMPVarList& list, int i) {
     case ZnSyntax::Counter:
     case ZnSyntax::Gauge:
     case ZnSyntax::UInteger:
-      return ZnSNMPValue::MakeUnsigned(ZnSNMPValue::Gauge32,
-                                       static_cast<std::uint32_t>(ZnLeadingUInt64(text)));
+      return ZnSNMPValue::MakeUnsigned(ZnSNMPValue::Gauge32, ZnUnsigned32Value(text));
     case ZnSyntax::TimeTicks:
       return ZnSNMPValue::MakeUnsigned(ZnSNMPValue::TimeTicks, TextToTicks(text));
     case ZnSyntax::Counter64:
@@ -448,4 +471,9 @@ void ZnDecodeInstance(ZnSNMPVarList& list, const QString& instance,
       list.Item(k).CurrentOid = list.Item(k).Oid + QLatin1Char('.') + instance;
     rest = decodePart ? decodePart(k, rest) : ZnDecodeIndexPart(list, k, rest);
   }
+}
+
+bool ZnIsIpAddressText(const QString& text) {
+  QByteArray bytes;
+  return ParseIp(text, bytes);
 }

@@ -31,6 +31,14 @@ QString ZnEncodeInstance(const ZnSNMPVarList& list,
 void ZnDecodeInstance(ZnSNMPVarList& list, const QString& instance,
                       const std::function<QString(int, const QString&)>& decodePart = {});
 
+// A Counter32, Gauge32 or Unsigned32 value from its text, read by its leading digits as every
+// number is. A value beyond 0 to 4294967295 raises -533 rather than wrapping: 4294967296 would
+// go out as 0, -1 as 4294967295.
+std::uint32_t ZnUnsigned32Value(const QString& text);
+
+// True for an IPv4 address written as four dotted numbers 0 to 255 (blanks around allowed).
+bool ZnIsIpAddressText(const QString& text);
+
 // Dotted decimal OID text <-> sub-identifiers. ParseOid gives false for anything but digits and
 // single dots (one leading dot allowed) or a sub-identifier beyond 32 bits.
 bool ZnParseOid(const QString& text, std::vector<std::uint32_t>& oid);

@@ -12,8 +12,10 @@
 #include "TSNMPListViewPanel.h"
 #include "TSNMPPanel.h"
 #include "TTrafficForm.h"
+#include "UserDriver.h"
 #include "WhenModal.h"
 #include "ZnCatalogue.h"
+#include "ZnMainMenu.h"
 #include "ZnRegistry.h"
 #include "ZnSNMPRequest.h"
 #include "ZnSNMPRequest2Edits.h"
@@ -31,6 +33,9 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
+#include <QSet>
+#include <QTreeWidget>
 #include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -776,3 +781,111 @@ TEST_F(MainFormTest, SnmpV3OpensItsMenuAndNoPasswordReachesAFile) {
 }
 
 }  // namespace
+
+namespace {
+
+// The captions from the menu bar down to each item that opens a dialog.
+std::vector<QStringList> DialogMenuPaths() {
+  std::vector<QStringList> paths;
+  QStringList trail;
+  int hiddenBelow = -1;  // the depth of a hidden submenu whose items are skipped
+  for (const ZnMenuItem& item : ZnMainMenuItems()) {
+    if (hiddenBelow >= 0 && item.depth > hiddenBelow) continue;
+    hiddenBelow = -1;
+    if (item.kind == ZnMenuKind::Separator) continue;
+    if (item.hidden) {
+      hiddenBelow = item.depth;
+      continue;
+    }
+    trail.resize(item.depth);
+    trail << QString::fromUtf8(item.caption);
+    if (item.kind == ZnMenuKind::Catalogue || item.kind == ZnMenuKind::HandMade)
+      paths.push_back(trail);
+  }
+  return paths;
+}
+
+// The buttons a person must reach from the keyboard in every dialog.
+bool MustBeReached(const QPushButton* button) {
+  static const QStringList captions = {"Refresh", "Set", "Set Checked", "Add", "Delete",
+                                       "Edit",    "Close"};
+  return button->isVisible() && button->isEnabled() &&
+         captions.contains(button->text().remove('&'));
+}
+
+}  // namespace
+
+// Every dialog of the menu with the keyboard alone: F10 and the arrows down to the item, Enter;
+// Tab goes round every control a person may use, never resting on a hidden or disabled one, and
+// reaches each of the dialog's buttons; a list's row is chosen with the arrow keys; Space presses
+// Refresh; Escape closes the dialog.
+TEST_F(MainFormTest, EveryDialogIsOpenedAndWorkedWithTheKeyboardAlone) {
+  WriteProfile(1);
+  auto form = Open();
+  form->show();
+  form->activateWindow();
+  ASSERT_TRUE(Await([&] { return form->FrontPanel() != nullptr; }));
+  int dialogs = 0;
+  for (const QStringList& path : DialogMenuPaths()) {
+    const std::string name = path.join(" > ").toStdString();
+    SCOPED_TRACE(name);
+    QAction* item = nullptr;
+    for (const ZnMenuItem& m : ZnMainMenuItems())
+      if (m.caption && QString::fromUtf8(m.caption) == path.back() && !m.hidden)
+        item = form->MenuAction(QString::fromUtf8(m.name));
+    if (item && !item->isEnabled()) continue;
+    bool menuEnabled = true;  // the "SNMP V3" menu is closed over SNMPv1 and SNMPv2c
+    for (QAction* title : form->menuBar()->actions())
+      if (title->text().remove('&') == path.front()) menuEnabled = title->isEnabled();
+    if (!menuEnabled) continue;
+    bool opened = false, closed = false;
+    WhenModal([&](QWidget* dialog) {
+      opened = true;
+      Await([] { return false; }, 200);  // the first reads
+      QSet<QWidget*> reached;
+      QWidget* first = user::FocusWidget();
+      EXPECT_NE(first, nullptr) << "nothing has the focus when the dialog opens";
+      for (int steps = 0; steps < 400; ++steps) {
+        QWidget* focus = user::FocusWidget();
+        if (focus == nullptr) break;
+        EXPECT_TRUE(focus->isVisible() && focus->isEnabled())
+            << "the focus rests on " << qPrintable(focus->objectName()) << " "
+            << focus->metaObject()->className();
+        if (reached.contains(focus) && focus == first) break;
+        reached.insert(focus);
+        if (!user::Tab()) break;
+      }
+      for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
+        if (MustBeReached(button)) {
+          EXPECT_TRUE(reached.contains(button)) << qPrintable(button->text()) << " is never reached";
+        }
+      }
+      for (QTreeWidget* list : dialog->findChildren<QTreeWidget*>()) {
+        if (!list->isVisible() || list->topLevelItemCount() == 0) continue;
+        EXPECT_TRUE(reached.contains(list)) << qPrintable(list->objectName());
+        if (!user::TabTo(list)) continue;
+        EXPECT_TRUE(user::Key(Qt::Key_Down));
+        // A list of one row already has it as its current row: Space chooses it.
+        if (list->selectedItems().isEmpty()) {
+          EXPECT_TRUE(user::Space());
+        }
+        EXPECT_EQ(list->selectedItems().size(), 1) << qPrintable(list->objectName());
+      }
+      for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
+        if (!MustBeReached(button) || button->text().remove('&') != "Refresh") continue;
+        EXPECT_TRUE(user::TabTo(button));
+        EXPECT_TRUE(user::Space());
+        Await([] { return false; }, 200);
+        break;
+      }
+      EXPECT_TRUE(user::Escape());
+      closed = !dialog->isVisible();
+      return !closed;  // a dialog Escape left open is closed for the next one
+    });
+    EXPECT_TRUE(user::ChooseMenuByKeyboard(form->menuBar(), path));
+    EXPECT_TRUE(opened);
+    EXPECT_TRUE(closed) << "Escape did not close it";
+    ++dialogs;
+  }
+  EXPECT_GT(dialogs, 100);
+}

@@ -475,6 +475,7 @@ TEST_F(EditConstraintTest, TooLongTextsAreRefusedWhenTheLimitWasLifted) {
     notifier_.shown.clear();
     Enter(e1());
     e1()->setText(c.text);
+    e1()->setModified(true);  // as if typed: a text shown by the program is not checked
     Leave(e1());
     EXPECT_EQ(notifier_.Texts(), QStringList{c.message}) << c.format;
     EXPECT_EQ(Focused(), e1()) << c.format;
@@ -738,3 +739,22 @@ TEST_F(EditConstraintTest, QueuedMoveIsDroppedWithTheConstraint) {
 }
 
 }  // namespace
+
+// A value the program put into the edit (the switch's own) and the user did not touch is not
+// refused when the user passes through with Tab: a path cost of 0 ("automatic") outside the
+// format's range would otherwise hold the keyboard in the field. Once typed into, it is checked.
+TEST_F(EditConstraintTest, AnUntouchedValueFromTheSwitchIsNotRefusedOnLeaving) {
+  constraint_->Attach("%i{n1x200000000}", e1());
+  e1()->setText("0");
+  Enter(e1());
+  Leave(e1());
+  EXPECT_TRUE(notifier_.shown.empty());
+  EXPECT_EQ(Focused(), e2());
+  EXPECT_EQ(e1()->text(), "0");
+
+  Enter(e1());
+  Type(e1(), "0");
+  Leave(e1());
+  EXPECT_EQ(notifier_.Texts(), QStringList{"Please enter a number between 1 and 200000000!"});
+  EXPECT_EQ(Focused(), e1());
+}

@@ -3,6 +3,7 @@
 #include "QtPrinters.h"
 #include "THostTableEditForm.h"
 #include "THostTableForm.h"
+#include "UserDriver.h"
 #include "WhenModal.h"
 #include "ZnHandMadeDialogs.h"
 #include "ZnSNMPRequest.h"
@@ -282,3 +283,53 @@ TEST_F(THostTableFormAgentTest, TheSwitchRefusesAnEleventhHost) {
 }
 
 }  // namespace
+
+// What a person types into the edit form is never sent as an address it is not: a typo of the
+// address or the mask, a 16th character, or an address left empty with its box unticked would
+// reach the switch as 0.0.0.0, a trusted host of every station. Each is refused with the form's
+// message, the cursor on the field to mend, and nothing is sent.
+TEST_F(THostTableFormAgentTest, AnAddressOrMaskThatIsNoAddressIsRefusedWithTheCursorOnIt) {
+  dialog_->show();
+  struct Case {
+    const char* address;
+    bool addressTicked;
+    const char* mask;  // null: the mask's box unticked
+    const char* message;
+    bool cursorOnMask;
+  };
+  const Case cases[] = {
+      {"10.1.1", true, nullptr, "Please input a valid ip", false},
+      {"111.111.111.111x", true, nullptr, "Please input a valid ip", false},
+      {"10.1.1.9", true, "255.255.0", "Please input a valid subnet mask", true},
+      {"10.1.1.9", true, "255.255.255.0x", "Please input a valid subnet mask", true},
+      {"", false, nullptr, "IP Address can't be empty", false},
+      {"10.1.1", false, nullptr, "Please input a valid ip", false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.address) + " / " + (c.mask ? c.mask : "(no mask)"));
+    notifier_.shown.clear();
+    agent_->ClearTrace();
+    bool stillOpen = false;
+    QWidget* cursor = nullptr;
+    WhenModal([&](QWidget*) {
+      THostTableEditForm* form = Edit();
+      EXPECT_TRUE(user::Retype(form->IpEdit, QLatin1String(c.address)));
+      EXPECT_TRUE(user::Retype(form->IndexEdit, "9"));
+      EXPECT_TRUE(user::Tick(form->IPCBox, c.addressTicked));
+      EXPECT_TRUE(user::Tick(form->IPnetCBox, c.mask != nullptr));
+      if (c.mask) {
+        EXPECT_TRUE(user::Retype(form->IPSubnetEdit, QLatin1String(c.mask)));
+      }
+      EXPECT_TRUE(user::Click(form->SetButton));
+      stillOpen = form->isVisible();
+      cursor = user::FocusWidget();
+      return true;
+    });
+    ASSERT_TRUE(user::Click(dialog_->AddButton));
+    EXPECT_EQ(notifier_.Texts(), QStringList{QLatin1String(c.message)});
+    EXPECT_TRUE(stillOpen);
+    EXPECT_EQ(cursor, c.cursorOnMask ? static_cast<QWidget*>(Edit()->IPSubnetEdit)
+                                     : static_cast<QWidget*>(Edit()->IpEdit));
+    EXPECT_EQ(Sets(), QStringList{});
+  }
+}

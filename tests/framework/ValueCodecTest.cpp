@@ -116,7 +116,6 @@ TEST(LoadValueTest, EverySyntaxFromText) {
   EXPECT_EQ(Loaded(0x05, "anything"), V::MakeNull());
   EXPECT_EQ(Loaded(0x06, "1.3.6.1"), V::MakeOid({1, 3, 6, 1}));
   EXPECT_EQ(Loaded(0x40, "192.168.1.254"), V::MakeBytes(V::IpAddress, B("\xC0\xA8\x01\xFE", 4)));
-  EXPECT_EQ(Loaded(0x40, "192.168.1.300"), V::MakeBytes(V::IpAddress, QByteArray(4, '\0')));
   EXPECT_EQ(Loaded(0x41, "17"), V::MakeUnsigned(V::Gauge32, 17));  // sent as Gauge32
   EXPECT_EQ(Loaded(0x47, "17"), V::MakeUnsigned(V::Gauge32, 17));
   EXPECT_EQ(Loaded(0x43, "1 day 0:00:00.00"), V::MakeUnsigned(V::TimeTicks, 8640000));
@@ -133,6 +132,30 @@ TEST(LoadValueTest, EverySyntaxFromText) {
   EXPECT_EQ(Loaded(0x4c, QStringLiteral("caf\u00e9")), V::MakeBytes(V::OctetString, "caf\xE9"));
   EXPECT_EQ(Loaded(0x4c, "(NULL)"), V::MakeNull());
   EXPECT_EQ(Loaded(0x02, "(NULL)"), V::MakeNull());
+}
+
+// A text that no value of the syntax can stand for is refused before anything is sent, instead
+// of going out as another value: a malformed address as 0.0.0.0, an unsigned number beyond 32
+// bits wrapped around (4294967296 as 0, -1 as 4294967295).
+TEST(LoadValueTest, TextsNoValueCanStandForAreRefusedNotChanged) {
+  EXPECT_EQ(Loaded(0x40, "0.0.0.0"), V::MakeBytes(V::IpAddress, QByteArray(4, '\0')));
+  EXPECT_EQ(Loaded(0x40, " 10.1.1.9 "), V::MakeBytes(V::IpAddress, B("\x0A\x01\x01\x09", 4)));
+  for (const char* address : {"192.168.1.300", "10.1.1", "255.255.0", "111.111.111.111x", "",
+                              "1.2.3.4.5", "1..2.3", "a.b.c.d", "1.2.3.-4", "0001.2.3.4"}) {
+    SCOPED_TRACE(address);
+    EXPECT_EQ(CodeOf([&] { Loaded(0x40, address); }), ZnCode::InvalidAddress);
+    EXPECT_FALSE(ZnIsIpAddressText(address));
+  }
+  for (std::uint32_t syntax : {0x41u, 0x42u, 0x47u}) {  // Counter32, Gauge32, Unsigned32
+    SCOPED_TRACE(syntax);
+    EXPECT_EQ(Loaded(syntax, "4294967295"), V::MakeUnsigned(V::Gauge32, 4294967295u));
+    EXPECT_EQ(Loaded(syntax, "0"), V::MakeUnsigned(V::Gauge32, 0));
+    EXPECT_EQ(Loaded(syntax, "-0"), V::MakeUnsigned(V::Gauge32, 0));
+    for (const char* text : {"4294967296", "-1", "99999999999", "18446744073709551616"})
+      EXPECT_EQ(CodeOf([&] { Loaded(syntax, text); }), ZnCode::ValueOutOfRange) << text;
+  }
+  EXPECT_EQ(ZnFrameworkError(ZnCode::ValueOutOfRange).Message(),
+            "(ZnSNMP++) Value out of range for the SNMP variable's syntax!");
 }
 
 // A table list whose key variables have the given syntaxes (and access bits).

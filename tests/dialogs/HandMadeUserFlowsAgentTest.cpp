@@ -1,0 +1,240 @@
+#include "AgentSuite.h"
+#include "NetSnmpTools.h"
+#include "QtPrinters.h"
+#include "SwitchSnapshot.h"
+#include "TGuestVlanForm.h"
+#include "TPortUitForm.h"
+#include "UserDriver.h"
+#include "ZnHandMadeDialogs.h"
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+
+#include <set>
+
+// The hand-made dialogs used as a person uses them, against the simulated switch: a row chosen
+// with the mouse or the arrow keys, the dialog's Set pressed without a change, a right click for
+// Copy. What the switch holds is read with net-snmp's own tools before and after.
+namespace {
+
+// One hand-made dialog and how a person writes an unchanged row with it: the list whose rows are
+// chosen (none for a dialog of scalars), the caption of the button that writes, and the warning
+// with which the dialog refuses rows it does not write (nothing is sent then).
+struct WritingDialog {
+  const char* name;
+  const char* list;
+  const char* write;
+  const char* refusal = nullptr;
+};
+constexpr WritingDialog kWritingDialogs[] = {
+    {"TVlanStaticForm", "LV_dot1qVlanStaticEntry", "Set"},
+    // Only permanent entries are written here; the others are the switch's own to age out.
+    {"TUnicastFilterInformationForm", "LV_dot1qStaticUnicastEntry", "Add",
+     "Status must be Permanent."},
+    {"TMulticastFilterInformationForm", "LV_dot1qStaticMulticastEntry", "Set"},
+    {"TIGMPRouterPortsForm", "ListView1", "Set"},
+    {"TSTP_Port", "LV_STP_Port", "Set"},
+    {"TSTP_Info", nullptr, "Set"},
+    {"TGuestVlanForm", nullptr, "Set"},
+    {"TLogSaveControlForm", nullptr, "Set"},
+    {"TSMTPControlForm", nullptr, "Set"},
+};
+
+// The lists of the hand-made dialogs, for the right click.
+constexpr std::pair<const char*, const char*> kListDialogs[] = {
+    {"TVlanStaticForm", "LV_dot1qVlanStaticEntry"},
+    {"TVLanCurrentTableForm", "LV_dot1qVlanCurrentEntry"},
+    {"TUnicastFilterInformationForm", "LV_dot1qStaticUnicastEntry"},
+    {"TMulticastFilterInformationForm", "LV_dot1qStaticMulticastEntry"},
+    {"TIGMPRouterPortsForm", "ListView1"},
+    {"TSTP_Port", "LV_STP_Port"},
+    {"THostTableForm", "ListView1"},
+    {"TBOOTCtrlTableForm", "ListView1"},
+};
+
+QPushButton* ButtonCaptioned(QWidget* dialog, const QString& caption) {
+  for (QPushButton* button : dialog->findChildren<QPushButton*>())
+    if (button->isVisible() && button->text().remove('&') == caption) return button;
+  return nullptr;
+}
+
+// Every entry control a person sees: the ticks of boxes, the texts of edits, labels and lists.
+QStringList EntryState(QWidget* dialog) {
+  QStringList state;
+  for (QCheckBox* box : dialog->findChildren<QCheckBox*>())
+    state << box->objectName() + box->text() + (box->isChecked() ? "=1" : "=0");
+  for (QLineEdit* edit : dialog->findChildren<QLineEdit*>())
+    state << edit->objectName() + "=" + edit->text();
+  for (QComboBox* combo : dialog->findChildren<QComboBox*>())
+    state << combo->objectName() + "=" + combo->currentText();
+  return state;
+}
+
+class HandMadeUserFlowsAgentTest : public AgentSuite {
+ protected:
+  std::unique_ptr<QDialog> Open(const char* name) {
+    std::unique_ptr<QDialog> dialog = ZnCreateHandMadeDialog(QLatin1String(name), "127.0.0.1",
+                                                             nullptr);
+    if (dialog) {
+      dialog->show();
+      AwaitQuiet();
+    }
+    return dialog;
+  }
+
+  // Waits until the switch has heard nothing from the dialog for a while: its reads are done.
+  static void AwaitQuiet() {
+    qsizetype heard = -1;
+    while (heard != agent_->TraceLines().size()) {
+      heard = agent_->TraceLines().size();
+      Await([] { return false; }, 300);
+    }
+  }
+
+  // The objects the dialog read since the trace was cleared: what it shows and may write back.
+  static QStringList ObjectsRead() {
+    std::set<QString> objects;
+    for (const QString& line : agent_->TraceLines()) {
+      const QString op = line.section('\t', 0, 0);
+      if (op == "SET") continue;
+      for (const TracedVarbind& varbind : TracedVarbinds(line.section('\t', 4)))
+        objects.insert(varbind.oid);
+    }
+    return {objects.begin(), objects.end()};
+  }
+};
+
+// Choose a row (by mouse, and again with the arrow keys), press the dialog's write button
+// without changing anything: the switch holds what it held, and each value written is the value
+// that was read. A port list wiped by the row's click would show here as a changed port list.
+TEST_F(HandMadeUserFlowsAgentTest, AnUnchangedWriteChangesNothingInAnyDialog) {
+  const nx596::test::NetSnmpTools tools(agent_->Address());
+  const QStringList credentials = nx596::test::V2c("vosquin");
+  int writes = 0;
+  for (const WritingDialog& d : kWritingDialogs) {
+    SCOPED_TRACE(d.name);
+    agent_->ClearTrace();
+    std::unique_ptr<QDialog> dialog = Open(d.name);
+    ASSERT_NE(dialog, nullptr);
+    const QStringList objects = ObjectsRead();
+    ASSERT_FALSE(objects.isEmpty()) << "the dialog read nothing";
+    const SwitchSnapshot before = SwitchSnapshot::Read(tools, credentials, objects);
+    ASSERT_FALSE(before.Failed()) << qPrintable(before.Failure());
+
+    int written = 0;
+    auto writeUnchanged = [&](const QString& what) {
+      SCOPED_TRACE(qPrintable(what));
+      agent_->ClearTrace();
+      QPushButton* write = ButtonCaptioned(dialog.get(), QLatin1String(d.write));
+      ASSERT_TRUE(user::Click(write));
+      AwaitQuiet();
+      QStringList sets;
+      for (const QString& line : agent_->TraceLines())
+        if (line.startsWith("SET\t")) sets << line.section('\t', 4);
+      if (d.refusal && sets.isEmpty() && notifier_.Texts() == QStringList{d.refusal}) {
+        notifier_.shown.clear();
+        return;
+      }
+      ASSERT_EQ(sets.size(), 1) << "one write, then reads";
+      ++written;
+      for (const TracedVarbind& written : TracedVarbinds(sets.front())) {
+        if (!before.Value(written.oid).isNull()) {
+          EXPECT_EQ(written.value, before.Value(written.oid)) << qPrintable(written.oid);
+        }
+      }
+      const SwitchSnapshot after = SwitchSnapshot::Read(tools, credentials, objects);
+      EXPECT_EQ(SwitchSnapshot::Differences(before, after), QStringList{});
+      ++writes;
+    };
+
+    if (d.list == nullptr) {
+      writeUnchanged("the dialog's values");
+      EXPECT_TRUE(notifier_.shown.empty()) << qPrintable(notifier_.Texts().join('\n'));
+      continue;
+    }
+    auto* view = dialog->findChild<QTreeWidget*>(QLatin1String(d.list));
+    ASSERT_NE(view, nullptr);
+    const int rows = view->topLevelItemCount();
+    ASSERT_GT(rows, 0);
+    for (int k = 0; k < rows; ++k) {
+      ASSERT_TRUE(user::ClickItem(view, view->topLevelItem(k)));
+      writeUnchanged(QStringLiteral("row %1 chosen by mouse").arg(k));
+    }
+    // The arrow keys: into the list with Tab, down to the last row, then Tab to the button.
+    view->clearFocus();
+    ASSERT_TRUE(user::TabTo(view));
+    ASSERT_TRUE(user::ChooseRowByKeys(view, rows - 1));
+    ASSERT_TRUE(user::TabTo(ButtonCaptioned(dialog.get(), QLatin1String(d.write))));
+    agent_->ClearTrace();
+    ASSERT_TRUE(user::Space());
+    AwaitQuiet();
+    if (d.refusal) notifier_.shown.clear();
+    EXPECT_GT(written, 0) << "no row was written";
+    const SwitchSnapshot after = SwitchSnapshot::Read(tools, credentials, objects);
+    EXPECT_EQ(SwitchSnapshot::Differences(before, after), QStringList{}) << "by the arrow keys";
+    EXPECT_TRUE(notifier_.shown.empty()) << qPrintable(notifier_.Texts().join('\n'));
+  }
+  EXPECT_GT(writes, 9);
+}
+
+// Copy from a row's context menu is not a choice of the row: the entry stays as it was.
+TEST_F(HandMadeUserFlowsAgentTest, ARightClickForCopyLeavesTheEntryAsItWas) {
+  for (const auto& [name, list] : kListDialogs) {
+    SCOPED_TRACE(name);
+    std::unique_ptr<QDialog> dialog = Open(name);
+    ASSERT_NE(dialog, nullptr);
+    auto* view = dialog->findChild<QTreeWidget*>(QLatin1String(list));
+    ASSERT_NE(view, nullptr);
+    ASSERT_GT(view->topLevelItemCount(), 0);
+    QTreeWidgetItem* row = view->topLevelItem(view->topLevelItemCount() - 1);
+    ASSERT_TRUE(user::ClickItem(view, row));
+    const QStringList chosen = EntryState(dialog.get());
+    ASSERT_TRUE(user::RightClickItemAndChoose(view, row, "Copy"));
+    EXPECT_EQ(EntryState(dialog.get()), chosen);
+    EXPECT_EQ(view->selectedItems(), QList<QTreeWidgetItem*>{row});
+  }
+}
+
+// A guest port list the dialog cannot show (shorter than the grid's four bytes) is a failed
+// read: its message stays on the status line after the other reads answered "Ok", and Set stays
+// unavailable, since unticked boxes would take every port out of the guest VLAN.
+TEST_F(HandMadeUserFlowsAgentTest, AGuestPortListThatCannotBeShownKeepsSetFromWriting) {
+  const nx596::test::NetSnmpTools tools(agent_->Address());
+  const QString ports = "1.3.6.1.4.1.99917.12.30.1.2.0";
+  const nx596::test::ToolRun shortened = tools.Run(
+      "snmpset", nx596::test::V2c("vosquin"), {ports, "x", "000003"});
+  ASSERT_EQ(shortened.exitCode, 0) << shortened;
+
+  std::unique_ptr<QDialog> opened = Open("TGuestVlanForm");
+  auto* dialog = dynamic_cast<TGuestVlanForm*>(opened.get());
+  ASSERT_NE(dialog, nullptr);
+  const QString status = dialog->StatusPanel->text();
+  EXPECT_FALSE(status.startsWith("Get: Ok.")) << qPrintable(status);
+  EXPECT_TRUE(status.contains("Out of range")) << qPrintable(status);
+  EXPECT_FALSE(dialog->SetBtn->isEnabled());
+  EXPECT_FALSE(user::Click(dialog->SetBtn));
+  // Refresh reads again: still the failure, still no Set.
+  agent_->ClearTrace();
+  ASSERT_TRUE(user::Click(dialog->BT_Get));
+  AwaitQuiet();
+  EXPECT_EQ(dialog->StatusPanel->text(), status);
+  EXPECT_FALSE(dialog->SetBtn->isEnabled());
+  EXPECT_EQ(Sets(), QStringList{});
+
+  // Mended on the switch, the next Refresh offers Set again.
+  const nx596::test::ToolRun mended = tools.Run(
+      "snmpset", nx596::test::V2c("vosquin"), {ports, "x", "00000F00"});
+  ASSERT_EQ(mended.exitCode, 0) << mended;
+  ASSERT_TRUE(user::Click(dialog->BT_Get));
+  AwaitQuiet();
+  EXPECT_TRUE(dialog->StatusPanel->text().startsWith("Get: Ok.")) << qPrintable(dialog->StatusPanel->text());
+  EXPECT_TRUE(dialog->SetBtn->isEnabled());
+}
+
+}  // namespace
