@@ -7,6 +7,7 @@
 #include "TSNMPEditorPanel.h"
 #include "TSNMPListViewPanel.h"
 #include "TestApplication.h"
+#include "UserDriver.h"
 #include "ZnSNMPRequest2Edits.h"
 
 #include <gtest/gtest.h>
@@ -55,7 +56,7 @@ TEST_F(ConfigFormAgentTest, SwitchingTabsStopsTheWalkOfThePreviousPage) {
   // The first page starts reading when the dialog's loop runs.
   ASSERT_TRUE(Await([&] { return list->ListPanel()->ListView()->topLevelItemCount() >= 100; }));
   EXPECT_TRUE(table->Busy());
-  form.PageControl()->setCurrentIndex(1);
+  ASSERT_TRUE(user::ClickTab(form.PageControl(), "VLAN"));
   EXPECT_EQ(form.Current(), scalars);
   ASSERT_TRUE(Await([&] { return !table->Busy() && !scalars->Busy(); }));
   const int rowsKept = list->ListPanel()->ListView()->topLevelItemCount();
@@ -72,6 +73,8 @@ TEST_F(ConfigFormAgentTest, ClosingDuringAWalkWaitsAndFreesTheBindings) {
   form->show();
   ASSERT_TRUE(Await([&] { return list->ListPanel()->ListView()->topLevelItemCount() >= 50; }));
   agent_->ClearTrace();
+  // The window's close box belongs to the window manager, which the offscreen platform lacks:
+  // close() is what it sends.
   form->close();
   EXPECT_TRUE(form->Requests().empty());
   const int requests = agent_->TraceLines().size();
@@ -124,6 +127,7 @@ TEST_F(ConfigFormAgentTest, TheHintOverARowListsEveryColumn) {
   window.resize(400, 300);
   window.show();
   const QPoint inside = view->visualItemRect(view->topLevelItem(0)).center();
+  // A pointer resting over the row: Qt's tool tip event after the hover delay, sent at once.
   QHelpEvent over(QEvent::ToolTip, inside, view->viewport()->mapToGlobal(inside));
   QCoreApplication::sendEvent(view->viewport(), &over);
   // Captions padded with a tab per missing character, two blanks, the cell, a line feed.
@@ -139,7 +143,7 @@ TEST_F(ConfigFormAgentTest, AnEmptyFormReadsNothingAndCloses) {
   form.show();
   Await([] { return false; }, 100);
   EXPECT_EQ(form.Current(), nullptr);
-  form.close();
+  form.close();  // the window's close box
   EXPECT_FALSE(form.isVisible());
 }
 

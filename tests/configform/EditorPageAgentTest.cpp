@@ -7,6 +7,7 @@
 #include "TCtrlBtnPanel.h"
 #include "TSNMPEditorPanel.h"
 #include "TestApplication.h"
+#include "UserDriver.h"
 #include "ZnSNMPRequest2Edits.h"
 
 #include <gtest/gtest.h>
@@ -16,7 +17,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QTest>
 
 // The scalar editor page in a configuration dialog against the simulated switch: what the user
 // sees (rows, check boxes, buttons) and exactly what a Set sends (the agent's trace).
@@ -63,10 +63,10 @@ TEST_F(EditorPageAgentTest, OnlyTheTickedRowIsWritten) {
   QPushButton* set = page->Buttons()->SetCheckedButton();
   EXPECT_FALSE(set->isEnabled());
   EXPECT_EQ(set->text(), "Set Checked");
-  mask->setText("255.255.0.0");
-  QTest::mouseClick(editor->RowAt(1).check, Qt::LeftButton);
+  ASSERT_TRUE(user::Retype(mask, "255.255.0.0"));
+  ASSERT_TRUE(user::Tick(editor->RowAt(1).check));
   EXPECT_TRUE(set->isEnabled());
-  QTest::mouseClick(set, Qt::LeftButton);
+  ASSERT_TRUE(user::Click(set));
   EXPECT_EQ(Sets(), QStringList{"1.3.6.1.4.1.99917.11.63.3.2.1.2.3.0=IPADDRESS:255.255.0.0"});
   EXPECT_TRUE(page->Memo()->toPlainText().split('\n').last().startsWith("Set: Ok. Receive at "));
   // The access bits are as before: the next read reads every row again.
@@ -75,21 +75,21 @@ TEST_F(EditorPageAgentTest, OnlyTheTickedRowIsWritten) {
 
   // An empty ticked row stops the whole write.
   agent_->ClearTrace();
-  mask->setText("255.0.0.0");
-  QTest::mouseClick(editor->RowAt(0).check, Qt::LeftButton);
-  qobject_cast<QLineEdit*>(editor->RowAt(0).value)->clear();
-  QTest::mouseClick(set, Qt::LeftButton);
+  ASSERT_TRUE(user::Retype(mask, "255.0.0.0"));
+  ASSERT_TRUE(user::Tick(editor->RowAt(0).check));
+  ASSERT_TRUE(user::Retype(qobject_cast<QLineEdit*>(editor->RowAt(0).value), ""));
+  ASSERT_TRUE(user::Click(set));
   EXPECT_EQ(notifier_.Texts(), QStringList{"Some items are empty!"});
   EXPECT_TRUE(Sets().isEmpty());
   EXPECT_TRUE(editor->RowAt(0).check->isChecked());
-  QTest::mouseClick(editor->RowAt(0).check, Qt::LeftButton);  // untick the empty row
-  QTest::mouseClick(set, Qt::LeftButton);
+  ASSERT_TRUE(user::Tick(editor->RowAt(0).check, false));  // untick the empty row
+  ASSERT_TRUE(user::Click(set));
   EXPECT_EQ(Sets(), QStringList{"1.3.6.1.4.1.99917.11.63.3.2.1.2.3.0=IPADDRESS:255.0.0.0"});
 
   // Check All and Clear Checks.
-  QTest::mouseClick(page->Buttons()->ClearChecksButton(), Qt::LeftButton);
+  ASSERT_TRUE(user::Click(page->Buttons()->ClearChecksButton()));
   EXPECT_FALSE(set->isEnabled());
-  QTest::mouseClick(page->Buttons()->CheckAllButton(), Qt::LeftButton);
+  ASSERT_TRUE(user::Click(page->Buttons()->CheckAllButton()));
   for (int i = 0; i < 3; ++i) EXPECT_TRUE(editor->RowAt(i).check->isChecked()) << i;
 }
 
@@ -103,11 +103,11 @@ TEST_F(EditorPageAgentTest, ASingleWritableRowShowsSetAndNoCheckBoxes) {
   EXPECT_FALSE(Shown(page->Buttons()->CheckAllButton()));
   auto* vlan = qobject_cast<QLineEdit*>(editor->RowAt(1).value);
   const QString old = vlan->text();
-  vlan->setText("7");
-  QTest::mouseClick(set, Qt::LeftButton);
+  ASSERT_TRUE(user::Retype(vlan, "7"));
+  ASSERT_TRUE(user::Click(set));
   EXPECT_EQ(Sets(), QStringList{"1.3.6.1.4.1.99917.11.63.3.2.1.2.5.0=INTEGER:7"});
-  vlan->setText(old);
-  QTest::mouseClick(set, Qt::LeftButton);
+  ASSERT_TRUE(user::Retype(vlan, old));
+  ASSERT_TRUE(user::Click(set));
   // Read-only rows cannot be typed into.
   EXPECT_TRUE(qobject_cast<QLineEdit*>(editor->RowAt(0).value)->isReadOnly());
 }
@@ -128,7 +128,7 @@ TEST_F(EditorPageAgentTest, AReadOnlyPageOffersRefreshAndCloseOnly) {
   // Buttons stack in order without gaps for the hidden ones.
   EXPECT_LT(b->RefreshButton()->geometry().bottom(), b->CloseButton()->geometry().top());
   EXPECT_LE(b->CloseButton()->geometry().top() - b->RefreshButton()->geometry().bottom(), 6);
-  QTest::mouseClick(b->RefreshButton(), Qt::LeftButton);
+  ASSERT_TRUE(user::Click(b->RefreshButton()));
   EXPECT_TRUE(Await([&] { return !page->Binding()->Busy(); }));
   EXPECT_EQ(page->Memo()->toPlainText().count("Get: Ok."), 2);
 }

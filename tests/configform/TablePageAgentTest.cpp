@@ -5,6 +5,8 @@
 #include "TCtrlBtnPanel.h"
 #include "TSNMPListViewPanel.h"
 #include "TestApplication.h"
+#include "UserDriver.h"
+#include "WhenModal.h"
 #include "ZnOptionList.h"
 #include "ZnSNMPRequest2Edits.h"
 
@@ -18,8 +20,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
 
 // The table page against the simulated switch: the list, and the Add, Edit and Delete row
 // dialogs with exactly what each sends (the agent's trace).
@@ -75,13 +75,16 @@ class TablePageAgentTest : public ::testing::Test {
       if (line.startsWith("SET\t")) sets << line.section('\t', 4);
     return sets;
   }
-  // Runs `inside` once the row dialog is open, then returns.
+  // Runs `inside` once the row dialog is open. A dialog that `inside` left open is closed then,
+  // so that a Set that failed to close it fails the test instead of hanging it.
   static void WithDialog(const std::function<void(QWidget*)>& inside) {
-    QTimer::singleShot(0, [inside] {
-      QWidget* dialog = QApplication::activeModalWidget();
-      ASSERT_NE(dialog, nullptr);
+    WhenModal([inside](QWidget* dialog) {
       inside(dialog);
+      return dialog->isVisible();
     });
+  }
+  static QLineEdit* Edit(TEditsPanel* editor, int row) {
+    return qobject_cast<QLineEdit*>(editor->RowAt(row).value);
   }
   static QPushButton* Button(QWidget* dialog, const QString& text) {
     for (QPushButton* b : dialog->findChildren<QPushButton*>())
@@ -106,7 +109,8 @@ TEST_F(TablePageAgentTest, WithoutAddAndDeleteTheListOffersRefreshEditAndClose) 
   EXPECT_TRUE(b->AddButton()->isHidden());
   EXPECT_TRUE(b->DeleteButton()->isHidden());
   EXPECT_TRUE(b->SetCheckedButton()->isHidden());
-  page->ListPanel()->ListView()->setCurrentItem(page->ListPanel()->ListView()->topLevelItem(0));
+  ASSERT_TRUE(user::ClickItem(page->ListPanel()->ListView(),
+                              page->ListPanel()->ListView()->topLevelItem(0)));
   EXPECT_TRUE(b->EditButton()->isEnabled());
 }
 
@@ -119,14 +123,15 @@ TEST_F(TablePageAgentTest, AddWritesTheKeysTheCreateValueAndTheTickedRows) {
     EXPECT_TRUE(editor->RowAt(0).check->isChecked());
     EXPECT_FALSE(editor->RowAt(0).check->isEnabled());
     EXPECT_EQ(qobject_cast<QComboBox*>(editor->RowAt(2).value)->currentText(), "createAndGo");
-    qobject_cast<QLineEdit*>(editor->RowAt(0).value)->setText("10.0.0.9");
-    qobject_cast<QLineEdit*>(editor->RowAt(1).value)->setText("001CF0102009");
-    QTest::mouseClick(editor->RowAt(1).check, Qt::LeftButton);
+    EXPECT_TRUE(user::Retype(Edit(editor, 0), "10.0.0.9"));
+    EXPECT_TRUE(user::Retype(Edit(editor, 1), "001CF0102009"));
+    EXPECT_TRUE(user::Tick(editor->RowAt(1).check));
     QPushButton* set = Button(dialog, "Set Checked");
     ASSERT_NE(set, nullptr);
-    QTest::mouseClick(set, Qt::LeftButton);  // a complete set closes the dialog
+    EXPECT_TRUE(user::Click(set));  // a complete set closes the dialog
+    EXPECT_FALSE(dialog->isVisible());
   });
-  QTest::mouseClick(page->Buttons()->AddButton(), Qt::LeftButton);
+  ASSERT_TRUE(user::Click(page->Buttons()->AddButton()));
   EXPECT_EQ(Sets(), QStringList{"1.3.6.1.4.1.99917.12.23.4.1.1.2.10.0.0.9=STRING:001CF0102009\t"
                                 "1.3.6.1.4.1.99917.12.23.4.1.1.3.10.0.0.9=INTEGER:4"});
   ASSERT_TRUE(Await([&] { return !page->Binding()->Busy(); }));
@@ -145,18 +150,19 @@ TEST_F(TablePageAgentTest, ARefusedAddKeepsTheDialogAndWhatWasTypedUntilTheWrite
   WithDialog([&](QWidget* dialog) {
     auto* ip = qobject_cast<QLineEdit*>(editor->RowAt(0).value);
     auto* mac = qobject_cast<QLineEdit*>(editor->RowAt(1).value);
-    ip->setText("10.0.0.2");  // that row exists: the switch refuses to create it again
-    mac->setText("001CF0102009");
-    QTest::mouseClick(editor->RowAt(1).check, Qt::LeftButton);
-    QTest::mouseClick(Button(dialog, "Set Checked"), Qt::LeftButton);
+    // That row exists: the switch refuses to create it again.
+    EXPECT_TRUE(user::Retype(ip, "10.0.0.2"));
+    EXPECT_TRUE(user::Retype(mac, "001CF0102009"));
+    EXPECT_TRUE(user::Tick(editor->RowAt(1).check));
+    EXPECT_TRUE(user::Click(Button(dialog, "Set Checked")));
     openAfterRefusal = dialog->isVisible();
     typedAfterRefusal = ip->text() + ' ' + mac->text();
     memoAfterRefusal = page->Memo()->toPlainText();
     if (!openAfterRefusal) return;
-    ip->setText("10.0.0.9");
-    QTest::mouseClick(Button(dialog, "Set Checked"), Qt::LeftButton);
+    EXPECT_TRUE(user::Retype(ip, "10.0.0.9"));
+    EXPECT_TRUE(user::Click(Button(dialog, "Set Checked")));
   });
-  QTest::mouseClick(page->Buttons()->AddButton(), Qt::LeftButton);
+  ASSERT_TRUE(user::Click(page->Buttons()->AddButton()));
   EXPECT_TRUE(openAfterRefusal);
   EXPECT_EQ(typedAfterRefusal, "10.0.0.2 001CF0102009");
   EXPECT_TRUE(memoAfterRefusal.contains("Set: ")) << qPrintable(memoAfterRefusal);
@@ -173,18 +179,18 @@ TEST_F(TablePageAgentTest, EditCanNeitherCreateNorDestroyAndPutsTheLabelsBack) {
   QStringList before;
   for (int k = 0; k < status->count(); ++k) before << status->itemText(k);
   QTreeWidget* view = page->ListPanel()->ListView();
-  view->setCurrentItem(view->topLevelItem(1));  // 10.0.0.2
+  ASSERT_TRUE(user::ClickItem(view, view->topLevelItem(1)));  // 10.0.0.2
   WithDialog([&](QWidget* dialog) {
     QStringList during;
     for (int k = 0; k < status->count(); ++k) during << status->itemText(k);
     EXPECT_FALSE(during.contains("createAndGo"));
     EXPECT_FALSE(during.contains("destroy"));
     EXPECT_TRUE(editor->RowAt(0).check->isHidden());  // the key is read-only here
-    qobject_cast<QLineEdit*>(editor->RowAt(3).value)->setText("FF000000");
-    QTest::mouseClick(editor->RowAt(3).check, Qt::LeftButton);
-    QTest::mouseClick(Button(dialog, "Set Checked"), Qt::LeftButton);
+    EXPECT_TRUE(user::Retype(Edit(editor, 3), "FF000000"));
+    EXPECT_TRUE(user::Tick(editor->RowAt(3).check));
+    EXPECT_TRUE(user::Click(Button(dialog, "Set Checked")));
   });
-  QTest::mouseClick(page->Buttons()->EditButton(), Qt::LeftButton);
+  ASSERT_TRUE(user::Click(page->Buttons()->EditButton()));
   EXPECT_EQ(Sets(), QStringList{"1.3.6.1.4.1.99917.12.23.4.1.1.4.10.0.0.2=STRING:FF000000"});
   QStringList after;
   for (int k = 0; k < status->count(); ++k) after << status->itemText(k);
@@ -194,14 +200,14 @@ TEST_F(TablePageAgentTest, EditCanNeitherCreateNorDestroyAndPutsTheLabelsBack) {
 TEST_F(TablePageAgentTest, DeleteAsksAndSendsTheKeysAndTheDestroyValueOnly) {
   TSNMPListViewPanel* page = Open(true);
   QTreeWidget* view = page->ListPanel()->ListView();
-  view->setCurrentItem(view->topLevelItem(2));  // 192.168.1.10
+  ASSERT_TRUE(user::ClickItem(view, view->topLevelItem(2)));  // 192.168.1.10
   notifier_.answer = false;
-  QTest::mouseClick(page->Buttons()->DeleteButton(), Qt::LeftButton);
+  ASSERT_TRUE(user::Click(page->Buttons()->DeleteButton()));
   EXPECT_EQ(notifier_.Texts(), QStringList{"Are you sure to delete it?"});
   EXPECT_TRUE(Sets().isEmpty());
   notifier_.answer = true;
-  view->setCurrentItem(view->topLevelItem(2));
-  QTest::mouseClick(page->Buttons()->DeleteButton(), Qt::LeftButton);
+  ASSERT_TRUE(user::ClickItem(view, view->topLevelItem(2)));
+  ASSERT_TRUE(user::Click(page->Buttons()->DeleteButton()));
   EXPECT_EQ(Sets(), QStringList{"1.3.6.1.4.1.99917.12.23.4.1.1.3.192.168.1.10=INTEGER:6"});
   EXPECT_EQ(view->topLevelItemCount(), 2);
   // The other variables take part in reads again.
