@@ -2,6 +2,7 @@
 #include "QtPrinters.h"
 #include "TIGMPRouterPortsForm.h"
 #include "TPortUitForm.h"
+#include "UserDriver.h"
 #include "ZnHandMadeDialogs.h"
 #include "ZnSNMPRequest2Edits.h"
 
@@ -12,7 +13,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
-#include <QTest>
+#include <QTabWidget>
 #include <QTreeWidget>
 
 // The IGMP router ports dialog against the simulated switch, whose VLANs 1 "default", 20 "lab"
@@ -59,11 +60,12 @@ TEST_F(IGMPRouterPortsAgentTest, RouterPortsShownAndOnlyTheStaticListWritten) {
   ASSERT_NE(dialog, nullptr);
   EXPECT_EQ(dialog->windowTitle(), "IGMP Snooping Router Ports: 10.90.90.90");
   auto& form = static_cast<TIGMPRouterPortsForm&>(*dialog);
+  form.show();
   ASSERT_TRUE(Await([&] { return form.DataComplete(); }));
   EXPECT_EQ(form.ListView1->topLevelItemCount(), 3);
   EXPECT_FALSE(form.btnSet->isEnabled());
 
-  form.ListView1->setCurrentItem(Row(form.ListView1, "1"));
+  ASSERT_TRUE(user::ClickItem(form.ListView1, Row(form.ListView1, "1")));
   EXPECT_TRUE(form.btnSet->isEnabled());
   EXPECT_EQ(form.stVlanID->text(), "1");
   EXPECT_EQ(form.stVlanName->text(), "default");
@@ -71,48 +73,45 @@ TEST_F(IGMPRouterPortsAgentTest, RouterPortsShownAndOnlyTheStaticListWritten) {
   EXPECT_EQ(Ticked(form.DynamicGrid), QList<int>{25});
 
   // The learned ports cannot be clicked; the static ones can.
-  form.show();
-  form.PortPageControl->setCurrentWidget(form.DynamicBox);
+  ASSERT_TRUE(user::ClickTab(form.PortPageControl, "Dynamic Ports"));
   QCheckBox* learned = form.DynamicGrid->PortBoxes[0];
-  QTest::mouseClick(learned, Qt::LeftButton, {}, QPoint(4, learned->height() / 2));
+  EXPECT_FALSE(user::Click(learned));
   EXPECT_FALSE(learned->isChecked());
   EXPECT_FALSE(learned->isEnabled());
-  form.PortPageControl->setCurrentIndex(0);
-  QCheckBox* port1 = form.StaticGrid->PortBoxes[0];
-  QTest::mouseClick(port1, Qt::LeftButton, {}, QPoint(4, port1->height() / 2));
+  ASSERT_TRUE(user::ClickTab(form.PortPageControl, "Static Ports"));
+  ASSERT_TRUE(user::Click(form.StaticGrid->PortBoxes[0]));
   EXPECT_EQ(Ticked(form.StaticGrid), (QList<int>{1, 24}));
 
-  form.btnSet->click();
+  ASSERT_TRUE(user::Click(form.btnSet));
   EXPECT_FALSE(form.DataComplete());
   EXPECT_FALSE(form.btnSet->isEnabled());
   EXPECT_EQ(Ticked(form.StaticGrid), QList<int>{});
   ASSERT_TRUE(Await([&] { return form.DataComplete(); }));
   EXPECT_EQ(Sets(), QStringList{kStatic + "1=STRING:80000100"});
   EXPECT_EQ(Walks(), 2);
-  form.ListView1->setCurrentItem(Row(form.ListView1, "1"));
+  ASSERT_TRUE(user::ClickItem(form.ListView1, Row(form.ListView1, "1")));
   EXPECT_EQ(Ticked(form.StaticGrid), (QList<int>{1, 24}));
   EXPECT_EQ(Ticked(form.DynamicGrid), QList<int>{25});
 
   // A port outside the VLAN is the switch's to refuse; the list shows what it keeps.
   agent_->ClearTrace();
-  form.ListView1->setCurrentItem(Row(form.ListView1, "20"));
-  form.StaticGrid->PortBoxes[0]->setChecked(true);
-  form.btnSet->click();
+  ASSERT_TRUE(user::ClickItem(form.ListView1, Row(form.ListView1, "20")));
+  ASSERT_TRUE(user::Tick(form.StaticGrid->PortBoxes[0]));
+  ASSERT_TRUE(user::Click(form.btnSet));
   ASSERT_TRUE(Await([&] { return form.DataComplete() && Walks() == 1; }));
   EXPECT_EQ(Sets(), QStringList{kStatic + "20=STRING:80000000"});
   EXPECT_TRUE(form.Memo1->toPlainText().contains("Set: ") &&
               form.Memo1->toPlainText().split('\n').last().startsWith("Get: Ok"));
-  form.ListView1->setCurrentItem(Row(form.ListView1, "20"));
+  ASSERT_TRUE(user::ClickItem(form.ListView1, Row(form.ListView1, "20")));
   EXPECT_EQ(Ticked(form.StaticGrid), QList<int>{});
 
   // A click beside the rows empties the entry.
-  QTest::mouseClick(form.ListView1->viewport(), Qt::LeftButton, {},
-                    QPoint(5, form.ListView1->viewport()->height() - 5));
+  ASSERT_TRUE(user::ClickBelowRows(form.ListView1));
   EXPECT_EQ(form.stVlanID->text(), "");
   EXPECT_EQ(form.stVlanName->text(), "");
   EXPECT_EQ(Ticked(form.DynamicGrid), QList<int>{});
   EXPECT_FALSE(form.btnSet->isEnabled());
-  form.btnClose->click();
+  ASSERT_TRUE(user::Click(form.btnClose));
   EXPECT_FALSE(form.isVisible());
   EXPECT_EQ(form.RouterBinding, nullptr);
   EXPECT_TRUE(notifier_.shown.empty());
@@ -126,14 +125,15 @@ class IGMPRouterPortsSlowAgentTest : public IGMPRouterPortsAgentTest {
 
 TEST_F(IGMPRouterPortsSlowAgentTest, RefreshIgnoredSetRefusedAndStopKeepsTheRowsRead) {
   TIGMPRouterPortsForm form;
+  form.show();
   ASSERT_TRUE(Await([&] { return form.ListView1->topLevelItemCount() > 0; }));
   ASSERT_FALSE(form.DataComplete());
-  form.btnGet->click();
-  form.ListView1->setCurrentItem(form.ListView1->topLevelItem(0));
-  form.btnSet->click();
+  ASSERT_TRUE(user::Click(form.btnGet));
+  ASSERT_TRUE(user::ClickItem(form.ListView1, form.ListView1->topLevelItem(0)));
+  ASSERT_TRUE(user::Click(form.btnSet));
   EXPECT_EQ(notifier_.Texts(), QStringList{kNotComplete});
 
-  form.btnStop->click();
+  ASSERT_TRUE(user::Click(form.btnStop));
   ASSERT_TRUE(Await([&] { return form.DataComplete(); }));
   const int kept = form.ListView1->topLevelItemCount();
   EXPECT_GE(kept, 1);
@@ -142,7 +142,7 @@ TEST_F(IGMPRouterPortsSlowAgentTest, RefreshIgnoredSetRefusedAndStopKeepsTheRows
   EXPECT_TRUE(Sets().isEmpty());
   // The boxes take clicks again and the buttons work again.
   EXPECT_TRUE(form.StaticGrid->PortBoxes[0]->isEnabled());
-  form.btnGet->click();
+  ASSERT_TRUE(user::Click(form.btnGet));
   EXPECT_FALSE(form.DataComplete());
   ASSERT_TRUE(Await([&] { return form.DataComplete(); }));
   EXPECT_EQ(form.ListView1->topLevelItemCount(), 3);

@@ -2,6 +2,7 @@
 #include "DialogShot.h"
 #include "QtPrinters.h"
 #include "TSTP_Port.h"
+#include "UserDriver.h"
 #include "ZnHandMadeDialogs.h"
 #include "ZnSNMPRequest2Edits.h"
 
@@ -28,6 +29,7 @@ class TSTP_PortAgentTest : public AgentSuite {
         ZnCreateHandMadeDialog(QStringLiteral("TSTP_Port"), QStringLiteral("127.0.0.1"), nullptr)
             .release()));
     ASSERT_NE(dialog_, nullptr);
+    dialog_->show();
     agent_->ClearTrace();
   }
   void TearDown() override {
@@ -43,9 +45,7 @@ class TSTP_PortAgentTest : public AgentSuite {
     return texts;
   }
   void Choose(int position) {
-    QTreeWidgetItem* item = List()->topLevelItem(position);
-    List()->setCurrentItem(item);
-    emit List()->itemClicked(item, 0);
+    ASSERT_TRUE(user::ClickItem(List(), List()->topLevelItem(position)));
   }
   QString Status() const { return dialog_->StatusPanel->text(); }
 
@@ -77,7 +77,7 @@ TEST_F(TSTP_PortAgentTest, ListsEveryPortOfBothTablesAndChoosingOneFillsTheSetti
   ShootDialog(*dialog_, "TSTP_Port");
 
   // Refresh forgets the choice and empties the two edits; the combo boxes keep their texts.
-  dialog_->BT_GetClick();
+  ASSERT_TRUE(user::Click(dialog_->BT_Get));
   EXPECT_FALSE(dialog_->BT_Set->isEnabled());
   EXPECT_EQ(dialog_->ET_Priority->text(), "");
   EXPECT_EQ(dialog_->ET_PathCost->text(), "");
@@ -87,13 +87,13 @@ TEST_F(TSTP_PortAgentTest, ListsEveryPortOfBothTablesAndChoosingOneFillsTheSetti
 
 TEST_F(TSTP_PortAgentTest, SetWritesTheSixSettingsOfThePortAndChoosesThePositionAgain) {
   Choose(4);
-  dialog_->ET_Priority->setText(QStringLiteral("64"));
-  dialog_->Combo_Status->setCurrentText(QStringLiteral("disabled"));
-  dialog_->Combo_Migration->setCurrentText(QStringLiteral("true"));
-  dialog_->Combo_Edge->setCurrentText(QStringLiteral("true"));
-  dialog_->Combo_P2P->setCurrentText(QStringLiteral("forceTrue"));
-  dialog_->ET_PathCost->setText(QStringLiteral("200000"));
-  dialog_->BT_Set->click();
+  ASSERT_TRUE(user::Retype(dialog_->ET_Priority, "64"));
+  ASSERT_TRUE(user::Choose(dialog_->Combo_Status, "disabled"));
+  ASSERT_TRUE(user::Choose(dialog_->Combo_Migration, "true"));
+  ASSERT_TRUE(user::Choose(dialog_->Combo_Edge, "true"));
+  ASSERT_TRUE(user::Choose(dialog_->Combo_P2P, "forceTrue"));
+  ASSERT_TRUE(user::Retype(dialog_->ET_PathCost, "200000"));
+  ASSERT_TRUE(user::Click(dialog_->BT_Set));
 
   const QStringList sets = Sets();
   EXPECT_EQ(sets, QStringList{"1.3.6.1.2.1.17.2.15.1.2.5=INTEGER:64"
@@ -118,28 +118,29 @@ TEST_F(TSTP_PortAgentTest, SetWritesTheSixSettingsOfThePortAndChoosesThePosition
   // A click on the row still chosen makes Set available again; the port goes back.
   Choose(4);
   EXPECT_TRUE(dialog_->BT_Set->isEnabled());
-  dialog_->ET_Priority->setText(QStringLiteral("128"));
-  dialog_->Combo_Status->setCurrentText(QStringLiteral("enabled"));
-  dialog_->Combo_Edge->setCurrentText(QStringLiteral("false"));
-  dialog_->Combo_P2P->setCurrentText(QStringLiteral("Auto"));
-  dialog_->ET_PathCost->setText(QStringLiteral("0"));
-  dialog_->BT_Set->click();
+  ASSERT_TRUE(user::Retype(dialog_->ET_Priority, "128"));
+  ASSERT_TRUE(user::Choose(dialog_->Combo_Status, "enabled"));
+  ASSERT_TRUE(user::Choose(dialog_->Combo_Edge, "false"));
+  ASSERT_TRUE(user::Choose(dialog_->Combo_P2P, "Auto"));
+  // The field takes 1-200000000; the cost of 0 (the port's speed decides) is an empty field.
+  ASSERT_TRUE(user::Retype(dialog_->ET_PathCost, ""));
+  ASSERT_TRUE(user::Click(dialog_->BT_Set));
   EXPECT_EQ(Row(4),
             (QStringList{"5", "128", "forwarding", "enabled", "false", "false", "Auto", "0"}));
 }
 
 TEST_F(TSTP_PortAgentTest, AnEmptyPriorityIsRefusedAnEmptyPathCostIsNot) {
   Choose(2);
-  dialog_->ET_Priority->clear();
-  dialog_->BT_Set->click();
+  ASSERT_TRUE(user::Retype(dialog_->ET_Priority, ""));
+  ASSERT_TRUE(user::Click(dialog_->BT_Set));
   EXPECT_EQ(Status(), "Please Input Value!");
   EXPECT_TRUE(Sets().isEmpty());
   EXPECT_TRUE(dialog_->BT_Set->isEnabled());
 
   // An empty path cost goes out as 0, which lets the port's speed decide its cost.
-  dialog_->ET_Priority->setText(QStringLiteral("128"));
-  dialog_->ET_PathCost->clear();
-  dialog_->BT_Set->click();
+  ASSERT_TRUE(user::Retype(dialog_->ET_Priority, "128"));
+  ASSERT_TRUE(user::Retype(dialog_->ET_PathCost, ""));
+  ASSERT_TRUE(user::Click(dialog_->BT_Set));
   ASSERT_EQ(Sets().size(), 1);
   EXPECT_TRUE(Sets()[0].endsWith("1.3.6.1.2.1.17.2.19.1.6.3=GAUGE:0")) << Sets()[0].toStdString();
   EXPECT_TRUE(Status().startsWith("Get: Ok. Receive at ")) << Status().toStdString();
@@ -150,6 +151,7 @@ TEST_F(TSTP_PortAgentTest, AnEmptyPriorityIsRefusedAnEmptyPathCostIsNot) {
 // chosen then, and nothing is read past the end of the list.
 TEST_F(TSTP_PortAgentTest, ATableThatComesBackShorterChoosesNothing) {
   Choose(25);
+  // The walk after the write is ended behind the dialog's back, as a stopped request ends it.
   ZnSNMPRequest2Edits* binding = dialog_->PortBinding();
   QTimer stopper;
   stopper.setInterval(0);
@@ -159,7 +161,7 @@ TEST_F(TSTP_PortAgentTest, ATableThatComesBackShorterChoosesNothing) {
       binding->Request().Enabled = false;
   });
   stopper.start();
-  dialog_->BT_Set->click();
+  ASSERT_TRUE(user::Click(dialog_->BT_Set));
   stopper.stop();
 
   EXPECT_EQ(Sets().size(), 1);
@@ -170,7 +172,7 @@ TEST_F(TSTP_PortAgentTest, ATableThatComesBackShorterChoosesNothing) {
   EXPECT_TRUE(Status().startsWith("Get: Ok. Receive at ")) << Status().toStdString();
 
   binding->Request().Enabled = true;
-  dialog_->BT_Get->click();
+  ASSERT_TRUE(user::Click(dialog_->BT_Get));
   EXPECT_EQ(List()->topLevelItemCount(), 26);
 }
 
