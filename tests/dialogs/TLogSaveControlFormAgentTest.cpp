@@ -2,6 +2,7 @@
 #include "DialogShot.h"
 #include "QtPrinters.h"
 #include "TLogSaveControlForm.h"
+#include "UserDriver.h"
 #include "ZnSNMPRequest2Edits.h"
 
 #include <gtest/gtest.h>
@@ -39,32 +40,34 @@ TEST_F(TLogSaveControlFormAgentTest, TheIntervalTravelsOnlyWithTheIntervalMethod
   ShootDialog(*form, "TLogSaveControlForm");
   EXPECT_EQ(form->LogSaveBinding()->mode, ZnSNMPRequest2Controls::Mode::Blocking);
 
-  form->cbxLogSaveMethod->setCurrentText("on-demand");
+  ASSERT_TRUE(user::Choose(form->cbxLogSaveMethod, "on-demand"));
   EXPECT_FALSE(form->EdLogSavetimeInterval->isEnabled());
-  form->EdLogSavetimeInterval->setText("77");  // not the user's to give for this method
+  EXPECT_FALSE(user::Retype(form->EdLogSavetimeInterval, "77"));
+  // Not the user's to give for this method; the program may still hold a text there.
+  form->EdLogSavetimeInterval->setText("77");
   agent_->ClearTrace();
-  form->btnSet->click();
+  ASSERT_TRUE(user::Click(form->btnSet));
   EXPECT_EQ(Sets(), QStringList{kMethod + "=INTEGER:2"});
   EXPECT_TRUE(form->StatusPanel->text().startsWith("Set: Ok."))
       << form->StatusPanel->text().toStdString();
 
-  form->cbxLogSaveMethod->setCurrentText("time-interval");
+  ASSERT_TRUE(user::Choose(form->cbxLogSaveMethod, "time-interval"));
   EXPECT_TRUE(form->EdLogSavetimeInterval->isEnabled());
-  form->EdLogSavetimeInterval->setText("45");
+  ASSERT_TRUE(user::Retype(form->EdLogSavetimeInterval, "45"));
   agent_->ClearTrace();
-  form->btnSet->click();
+  ASSERT_TRUE(user::Click(form->btnSet));
   EXPECT_EQ(Sets(), QStringList{kMethod + "=INTEGER:1\t" + kInterval + "=INTEGER:45"});
 
   // The interval was left out of one write only: reads include it again.
-  form->EdLogSavetimeInterval->clear();
+  ASSERT_TRUE(user::Retype(form->EdLogSavetimeInterval, ""));
   agent_->ClearTrace();
-  form->btnRefresh->click();
+  ASSERT_TRUE(user::Click(form->btnRefresh));
   EXPECT_EQ(form->EdLogSavetimeInterval->text(), "45");
   EXPECT_EQ(agent_->TraceLines().size(), 1);
   EXPECT_TRUE(agent_->TraceLines().value(0).contains(kInterval));
-  form->cbxLogSaveMethod->setCurrentText("log-trigger");
+  ASSERT_TRUE(user::Choose(form->cbxLogSaveMethod, "log-trigger"));
   EXPECT_FALSE(form->EdLogSavetimeInterval->isEnabled());
-  form->btnRefresh->click();
+  ASSERT_TRUE(user::Click(form->btnRefresh));
   EXPECT_EQ(form->cbxLogSaveMethod->currentText(), "time-interval");
   EXPECT_TRUE(form->EdLogSavetimeInterval->isEnabled());
 }
@@ -83,12 +86,19 @@ TEST_F(TLogSaveControlFormAgentTest, MissingInputIsAskedForWithTheFocusOnIt) {
   };
   auto form = Open();
   for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
     notifier_.shown.clear();
-    form->btnRefresh->setFocus();
-    form->cbxLogSaveMethod->setCurrentIndex(c.method);
-    form->EdLogSavetimeInterval->setText(c.interval);
+    if (c.method < 0) {
+      // A combo showing no method (as after a read that brought none) with an interval the
+      // program left in the edit, which no method disables: no person can choose or type that.
+      form->cbxLogSaveMethod->setCurrentIndex(-1);
+      form->EdLogSavetimeInterval->setText(c.interval);
+    } else {
+      ASSERT_TRUE(user::Choose(form->cbxLogSaveMethod, form->cbxLogSaveMethod->itemText(c.method)));
+      ASSERT_TRUE(user::Retype(form->EdLogSavetimeInterval, c.interval));
+    }
     agent_->ClearTrace();
-    form->btnSet->click();
+    ASSERT_TRUE(user::Click(form->btnSet));
     EXPECT_EQ(notifier_.Texts(), QStringList{c.message}) << c.what;
     ASSERT_NE(QApplication::focusWidget(), nullptr) << c.what;
     EXPECT_EQ(QApplication::focusWidget()->objectName(), c.focused) << c.what;
@@ -98,12 +108,10 @@ TEST_F(TLogSaveControlFormAgentTest, MissingInputIsAskedForWithTheFocusOnIt) {
 
 TEST_F(TLogSaveControlFormAgentTest, AnIntervalBeyondItsRangeIsRefusedBeforeAnythingIsSent) {
   auto form = Open();
-  form->cbxLogSaveMethod->setCurrentText("time-interval");
-  form->EdLogSavetimeInterval->setFocus();
-  form->EdLogSavetimeInterval->selectAll();
+  ASSERT_TRUE(user::Choose(form->cbxLogSaveMethod, "time-interval"));
   agent_->ClearTrace();
   // Five digits fill the edit and move the focus on: the way out checks the range.
-  QTest::keyClicks(form->EdLogSavetimeInterval, "65536");
+  ASSERT_TRUE(user::Retype(form->EdLogSavetimeInterval, "65536"));
   Await([&] { return !notifier_.shown.empty(); }, 2000);
   EXPECT_EQ(notifier_.Texts(), QStringList{"Please enter a number between 1 and 65535!"});
   // The refused text is gone: the edit holds its last accepted text (none yet: a value read

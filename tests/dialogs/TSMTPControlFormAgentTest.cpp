@@ -3,6 +3,7 @@
 #include "QtPrinters.h"
 #include "TProgressForm.h"
 #include "TSMTPControlForm.h"
+#include "UserDriver.h"
 #include "WhenModal.h"
 #include "ZnSNMPRequest2Edits.h"
 
@@ -45,12 +46,12 @@ class TSMTPControlFormAgentTest : public AgentSuite {
 
   // The settings of a switch that can send: SMTP on, a server, its port.
   static void FillIn(TSMTPControlForm& form, const QString& subject) {
-    form.CB_Status->setCurrentText("enabled");
-    form.Ed_SourceAddress->setText("10.1.2.3");
-    form.Ed_SourcePort->setText("2525");
-    form.Ed_SelfMailAddress->setText("switch@example.net");
-    form.ED_Subject->setText(subject);
-    form.Ed_Content->setText("Port 3 is up.");
+    ASSERT_TRUE(user::Choose(form.CB_Status, "enabled"));
+    ASSERT_TRUE(user::Retype(form.Ed_SourceAddress, "10.1.2.3"));
+    ASSERT_TRUE(user::Retype(form.Ed_SourcePort, "2525"));
+    ASSERT_TRUE(user::Retype(form.Ed_SelfMailAddress, "switch@example.net"));
+    ASSERT_TRUE(user::Retype(form.ED_Subject, subject));
+    ASSERT_TRUE(user::Retype(form.Ed_Content, "Port 3 is up."));
   }
 
   // The trace lines of every request since the trace was last cleared, once the form is idle
@@ -98,9 +99,9 @@ TEST_F(TSMTPControlFormAgentTest, NoActionWritesTheSixSettingsAndReadsAllSevenBa
   ShootDialog(*form, "TSMTPControlForm");
   EXPECT_EQ(form->SmtpBinding()->Request().Timeout, 500);
   FillIn(*form, "Weekly check");
-  form->CB_SendTest->setCurrentText("noAction");
+  ASSERT_TRUE(user::Choose(form->CB_SendTest, "noAction"));
   agent_->ClearTrace();
-  form->Btn_Set->click();
+  ASSERT_TRUE(user::Click(form->Btn_Set));
   const QStringList trace = TraceAfter(*form, 2);
   ASSERT_EQ(trace.size(), 2) << trace.join('\n').toStdString();
   ASSERT_TRUE(trace[0].startsWith("SET\t"));
@@ -128,11 +129,12 @@ TEST_F(TSMTPControlFormAgentTest, SetRefusesWithoutServerOrWithSmtpDisabled) {
   auto form = Open();
   // A missing server address or port stops Set, even when only the subject changed.
   for (QLineEdit* emptied : {form->Ed_SourcePort, form->Ed_SourceAddress}) {
+    SCOPED_TRACE(emptied->objectName().toStdString());
     FillIn(*form, "Only the subject changed");
-    emptied->clear();
-    form->StatusPanel->clear();
+    ASSERT_TRUE(user::Retype(emptied, ""));
+    form->StatusPanel->clear();  // so that only this Set's message is read below
     agent_->ClearTrace();
-    form->Btn_Set->click();
+    ASSERT_TRUE(user::Click(form->Btn_Set));
     Settle();
     EXPECT_EQ(form->StatusPanel->text(), "Please Input Value!")
         << emptied->objectName().toStdString();
@@ -142,10 +144,10 @@ TEST_F(TSMTPControlFormAgentTest, SetRefusesWithoutServerOrWithSmtpDisabled) {
 
   // A test mail with SMTP disabled: told so, nothing sent, nothing read.
   FillIn(*form, "Test");
-  form->CB_Status->setCurrentText("disabled");
-  form->CB_SendTest->setCurrentText("send");
+  ASSERT_TRUE(user::Choose(form->CB_Status, "disabled"));
+  ASSERT_TRUE(user::Choose(form->CB_SendTest, "send"));
   agent_->ClearTrace();
-  form->Btn_Set->click();
+  ASSERT_TRUE(user::Click(form->Btn_Set));
   Settle();
   EXPECT_EQ(notifier_.Texts(), QStringList{"Enable SMTP first if you want send a mail"});
   EXPECT_TRUE(agent_->TraceLines().isEmpty()) << agent_->TraceLines().join('\n').toStdString();
@@ -154,10 +156,10 @@ TEST_F(TSMTPControlFormAgentTest, SetRefusesWithoutServerOrWithSmtpDisabled) {
 TEST_F(TSMTPControlFormAgentTest, CancelledTestMailWritesNothingButReadsAgain) {
   auto form = Open();
   FillIn(*form, "Not sent");
-  form->CB_SendTest->setCurrentText("send");
+  ASSERT_TRUE(user::Choose(form->CB_SendTest, "send"));
   notifier_.answer = false;
   agent_->ClearTrace();
-  form->Btn_Set->click();
+  ASSERT_TRUE(user::Click(form->Btn_Set));
   const QStringList trace = TraceAfter(*form, 1);
   ASSERT_EQ(notifier_.shown.size(), 1u);
   EXPECT_EQ(notifier_.shown[0].Text,
@@ -176,7 +178,7 @@ TEST_F(TSMTPControlFormAgentTest, CancelledTestMailWritesNothingButReadsAgain) {
 TEST_F(TSMTPControlFormAgentTest, TestMailWritesAllSevenInOneRequestUnderTheProgressWindow) {
   auto form = Open();
   FillIn(*form, "Test from the switch");
-  form->CB_SendTest->setCurrentText("send");
+  ASSERT_TRUE(user::Choose(form->CB_SendTest, "send"));
   agent_->ClearTrace();
   QString caption, prompt;
   QStringList setsWhileUp;
@@ -191,7 +193,7 @@ TEST_F(TSMTPControlFormAgentTest, TestMailWritesAllSevenInOneRequestUnderTheProg
     setsWhileUp = Sets();
     return true;  // the window's full time is covered by the window's own test
   });
-  form->Btn_Set->click();
+  ASSERT_TRUE(user::Click(form->Btn_Set));
   EXPECT_EQ(caption, "Send the mail Progress");
   EXPECT_EQ(prompt, "Send the mail is doing...");
   ASSERT_EQ(setsWhileUp.size(), 1);
@@ -227,11 +229,12 @@ TEST_F(TSMTPControlFormAgentTest, RefusedTestMailClosesTheProgressWindowAtOnce) 
   auto form = Open();
   const QString portBefore = form->Ed_SourcePort->text();
   FillIn(*form, "Refused");
-  form->Ed_SourcePort->setText("0");
-  form->CB_SendTest->setCurrentText("send");
+  ASSERT_TRUE(user::Retype(form->Ed_SourcePort, "0"));
+  ASSERT_TRUE(user::Choose(form->CB_SendTest, "send"));
   agent_->ClearTrace();
   bool closedByTheTest = false;
-  // Far less than the window's own 21 s: it must close itself long before.
+  // Far less than the window's own 21 s: it must close itself long before. A safeguard, not a
+  // person: the test fails when it has to close the window.
   auto* deadline = new QTimer(form.get());
   deadline->setSingleShot(true);
   QObject::connect(deadline, &QTimer::timeout, [&] {
@@ -241,7 +244,7 @@ TEST_F(TSMTPControlFormAgentTest, RefusedTestMailClosesTheProgressWindowAtOnce) 
     }
   });
   deadline->start(8000);
-  form->Btn_Set->click();
+  ASSERT_TRUE(user::Click(form->Btn_Set));
   deadline->stop();
   EXPECT_FALSE(closedByTheTest);
   const QStringList trace = TraceAfter(*form, 2);
