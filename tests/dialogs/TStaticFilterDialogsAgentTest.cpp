@@ -4,11 +4,14 @@
 #include "TMulticastFilterInformationForm.h"
 #include "TPortUitForm.h"
 #include "TUnicastFilterInformationForm.h"
+#include "UserDriver.h"
 #include "ZnHandMadeDialogs.h"
 #include "ZnSNMPMessages.h"
 #include "ZnSNMPRequest2Edits.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -35,9 +38,17 @@ const QString kGroupMac = "01005E000009";
 const QString kGroup = "20.1.0.94.0.0.9.0";
 const QString kNotComplete = "Get data not complete";
 
-void Tick(TPortUitForm* grid, std::initializer_list<int> ports) {
-  grid->ClearPorts();
-  for (int port : ports) grid->PortBoxes[port - 1]->setChecked(true);
+// Clicks the boxes of the grid until exactly `ports` are ticked. A box a person cannot see (a
+// port the model lacks) fails when it would have to change.
+::testing::AssertionResult Tick(TPortUitForm* grid, std::initializer_list<int> ports) {
+  for (int k = 0; k < grid->PortBoxes.size(); ++k) {
+    QCheckBox* box = grid->PortBoxes[k];
+    const bool wanted = std::find(ports.begin(), ports.end(), k + 1) != ports.end();
+    if (box->isChecked() == wanted) continue;
+    if (auto ticked = user::Tick(box, wanted); !ticked)
+      return ticked << " (port " << k + 1 << ")";
+  }
+  return ::testing::AssertionSuccess();
 }
 
 QList<int> Ticked(const TPortUitForm* grid) {
@@ -95,6 +106,7 @@ TEST_F(StaticFilterAgentTest, TheMenuOpensBothDialogsCaptionedForTheDevice) {
 // Each check of "Add" answers with its own message, in its order, and nothing is sent.
 TEST_F(StaticFilterAgentTest, UnicastAddChecksRefuseInTheirOrderAndSendNothing) {
   TUnicastFilterInformationForm form;
+  form.show();
   auto* view = form.LV_dot1qStaticUnicastEntry;
   ASSERT_TRUE(Await([&] { return Settled(form, view, 2); }));
   EXPECT_EQ(form.ST_Count->text(), "2");
@@ -117,21 +129,22 @@ TEST_F(StaticFilterAgentTest, UnicastAddChecksRefuseInTheirOrderAndSendNothing) 
       {{}, "20", "00204A100063", "invalid", "Status must be Permanent."},
   };
   for (const Refusal& refusal : refusals) {
+    SCOPED_TRACE(refusal.message);
     notifier_.shown.clear();
-    Tick(form.AllowGrid, refusal.ports);
-    form.ED_UnicastVID->setText(refusal.vid);
-    form.UnicastAddress->setText(refusal.mac);
-    form.UStatus->setCurrentText(refusal.status);
-    form.SetBtn->click();
+    ASSERT_TRUE(Tick(form.AllowGrid, refusal.ports));
+    ASSERT_TRUE(user::Retype(form.ED_UnicastVID, refusal.vid));
+    ASSERT_TRUE(user::Retype(form.UnicastAddress, refusal.mac));
+    ASSERT_TRUE(user::Choose(form.UStatus, refusal.status));
+    ASSERT_TRUE(user::Click(form.SetBtn));
     EXPECT_EQ(notifier_.Texts(), QStringList{refusal.message}) << refusal.message;
     EXPECT_EQ(form.UStatus->currentText(), refusal.status) << "the combo keeps its status";
   }
   // A MAC address that is not six octets is not cut or padded into another entry's address.
-  Tick(form.AllowGrid, {5});
-  form.ED_UnicastVID->setText("20");
-  form.UnicastAddress->setText("00204A10006");
-  form.UStatus->setCurrentText("permanent");
-  form.SetBtn->click();
+  ASSERT_TRUE(Tick(form.AllowGrid, {5}));
+  ASSERT_TRUE(user::Retype(form.ED_UnicastVID, "20"));
+  ASSERT_TRUE(user::Retype(form.UnicastAddress, "00204A10006"));
+  ASSERT_TRUE(user::Choose(form.UStatus, "permanent"));
+  ASSERT_TRUE(user::Click(form.SetBtn));
   EXPECT_EQ(LastLine(form.Memo1), ZnFrameworkError(ZnCode::BadInstance).Message());
   EXPECT_EQ(Sets(), QStringList{});
 }
@@ -140,13 +153,14 @@ TEST_F(StaticFilterAgentTest, UnicastAddChecksRefuseInTheirOrderAndSendNothing) 
 // and "Add" rewrites it; "Delete" sends its status "invalid" alone.
 TEST_F(StaticFilterAgentTest, UnicastEntryAddedRewrittenAndDeleted) {
   TUnicastFilterInformationForm form;
+  form.show();
   auto* view = form.LV_dot1qStaticUnicastEntry;
   ASSERT_TRUE(Await([&] { return Settled(form, view, 2); }));
 
   // No port ticked: an all-zero port list.
-  form.ED_UnicastVID->setText("20");
-  form.UnicastAddress->setText(kHostMac);
-  form.SetBtn->click();
+  ASSERT_TRUE(user::Retype(form.ED_UnicastVID, "20"));
+  ASSERT_TRUE(user::Retype(form.UnicastAddress, kHostMac));
+  ASSERT_TRUE(user::Click(form.SetBtn));
   EXPECT_TRUE(form.ED_UnicastVID->text().isEmpty() && form.UnicastAddress->text().isEmpty());
   ASSERT_TRUE(Await([&] { return Settled(form, view, 3); }));
   EXPECT_EQ(Sets(), QStringList{kUnicast + "3." + kHost + "=STRING:00000000\t" + kUnicast + "4." +
@@ -154,30 +168,29 @@ TEST_F(StaticFilterAgentTest, UnicastEntryAddedRewrittenAndDeleted) {
   EXPECT_EQ(form.ST_Count->text(), "3");
 
   agent_->ClearTrace();
-  view->setCurrentItem(Row(view, "20", kHostMac));
+  ASSERT_TRUE(user::ClickItem(view, Row(view, "20", kHostMac)));
   EXPECT_EQ(form.ED_UnicastVID->text(), "20");
   EXPECT_EQ(form.UnicastAddress->text(), kHostMac);
   EXPECT_TRUE(form.ED_UnicastVID->isReadOnly() && form.UnicastAddress->isReadOnly());
   EXPECT_TRUE(form.DeleteBtn->isEnabled());
-  Tick(form.AllowGrid, {6});
-  form.SetBtn->click();
+  ASSERT_TRUE(Tick(form.AllowGrid, {6}));
+  ASSERT_TRUE(user::Click(form.SetBtn));
   ASSERT_TRUE(Await([&] { return Settled(form, view, 3) && !Sets().isEmpty(); }));
   EXPECT_EQ(Sets(), QStringList{kUnicast + "3." + kHost + "=STRING:04000000\t" + kUnicast + "4." +
                                 kHost + "=INTEGER:3"});
-  view->setCurrentItem(Row(view, "20", kHostMac));
+  ASSERT_TRUE(user::ClickItem(view, Row(view, "20", kHostMac)));
   EXPECT_EQ(Ticked(form.AllowGrid), QList<int>{6});
 
   // A click beside the rows gives back empty, editable key edits.
-  QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
-                    QPoint(5, view->viewport()->height() - 5));
+  ASSERT_TRUE(user::ClickBelowRows(view));
   EXPECT_TRUE(form.ED_UnicastVID->text().isEmpty() && form.UnicastAddress->text().isEmpty());
   EXPECT_FALSE(form.ED_UnicastVID->isReadOnly() || form.UnicastAddress->isReadOnly());
   EXPECT_FALSE(form.DeleteBtn->isEnabled());
   EXPECT_EQ(Ticked(form.AllowGrid), QList<int>{});
 
   agent_->ClearTrace();
-  view->setCurrentItem(Row(view, "20", kHostMac));
-  form.DeleteBtn->click();
+  ASSERT_TRUE(user::ClickItem(view, Row(view, "20", kHostMac)));
+  ASSERT_TRUE(user::Click(form.DeleteBtn));
   ASSERT_TRUE(Await([&] { return Settled(form, view, 2) && !Sets().isEmpty(); }));
   EXPECT_EQ(Sets(), QStringList{kUnicast + "4." + kHost + "=INTEGER:2"});
   EXPECT_EQ(Row(view, "20", kHostMac), nullptr);
@@ -190,17 +203,18 @@ TEST_F(StaticFilterAgentTest, UnicastEntryAddedRewrittenAndDeleted) {
 // reads the table again.
 TEST_F(StaticFilterAgentTest, MulticastEntryAddedInTwoRequestsChangedAndDeleted) {
   TMulticastFilterInformationForm form;
+  form.show();
   auto* view = form.LV_dot1qStaticMulticastEntry;
   ASSERT_TRUE(Await([&] { return Settled(form, view, 2); }));
   EXPECT_EQ(form.ST_Count->text(), "2");
   EXPECT_FALSE(form.SetBtn->isEnabled() || form.btnDelete->isEnabled());
 
-  form.AddBtn->click();
+  ASSERT_TRUE(user::Click(form.AddBtn));
   EXPECT_EQ(notifier_.Texts(), QStringList{"Some Edit is empty!"});
-  form.ED_MulticastVID->setText("20");
-  form.ED_MACAddress->setText(kGroupMac);
-  Tick(form.EgressGrid, {5, 6});
-  form.AddBtn->click();
+  ASSERT_TRUE(user::Retype(form.ED_MulticastVID, "20"));
+  ASSERT_TRUE(user::Retype(form.ED_MACAddress, kGroupMac));
+  ASSERT_TRUE(Tick(form.EgressGrid, {5, 6}));
+  ASSERT_TRUE(user::Click(form.AddBtn));
   EXPECT_TRUE(form.ED_MulticastVID->text().isEmpty() && Ticked(form.EgressGrid).isEmpty());
   ASSERT_TRUE(Await([&] { return Settled(form, view, 3) && Sets().size() == 2; }));
   EXPECT_EQ(Sets(), (QStringList{kMulticast + "5." + kGroup + "=INTEGER:3",
@@ -210,20 +224,20 @@ TEST_F(StaticFilterAgentTest, MulticastEntryAddedInTwoRequestsChangedAndDeleted)
     EXPECT_FALSE(form.FilterBinding->VarList().Item(variable).Access & ZnAccess::Invalid);
 
   agent_->ClearTrace();
-  view->setCurrentItem(Row(view, "20", kGroupMac));
+  ASSERT_TRUE(user::ClickItem(view, Row(view, "20", kGroupMac)));
   EXPECT_TRUE(form.SetBtn->isEnabled() && form.btnDelete->isEnabled());
   EXPECT_EQ(Ticked(form.EgressGrid), (QList<int>{5, 6}));
   EXPECT_EQ(form.Status->currentText(), "permanent");
-  Tick(form.EgressGrid, {6, 25});
-  form.SetBtn->click();
+  ASSERT_TRUE(Tick(form.EgressGrid, {6, 25}));
+  ASSERT_TRUE(user::Click(form.SetBtn));
   EXPECT_FALSE(form.SetBtn->isEnabled());
   ASSERT_TRUE(Await([&] { return Settled(form, view, 3) && !Sets().isEmpty(); }));
   EXPECT_EQ(Sets(), QStringList{kMulticast + "3." + kGroup + "=STRING:04000080\t" + kMulticast +
                                 "5." + kGroup + "=INTEGER:3"});
 
   agent_->ClearTrace();
-  view->setCurrentItem(Row(view, "20", kGroupMac));
-  form.btnDelete->click();
+  ASSERT_TRUE(user::ClickItem(view, Row(view, "20", kGroupMac)));
+  ASSERT_TRUE(user::Click(form.btnDelete));
   // Back from the click once the switch has answered the delete and the read after it; the
   // table is being read once more.
   EXPECT_EQ(Sets(), QStringList{kMulticast + "5." + kGroup + "=INTEGER:2"});
@@ -239,13 +253,14 @@ TEST_F(StaticFilterAgentTest, MulticastEntryAddedInTwoRequestsChangedAndDeleted)
 // entry without ports, which the memo and the list tell as it is.
 TEST_F(StaticFilterAgentTest, MulticastAddTellsWhatTheSwitchTookAndWhatItRefused) {
   TMulticastFilterInformationForm form;
+  form.show();
   auto* view = form.LV_dot1qStaticMulticastEntry;
   ASSERT_TRUE(Await([&] { return Settled(form, view, 2); }));
 
-  form.ED_MulticastVID->setText("99");
-  form.ED_MACAddress->setText(kGroupMac);
-  Tick(form.EgressGrid, {5});
-  form.AddBtn->click();
+  ASSERT_TRUE(user::Retype(form.ED_MulticastVID, "99"));
+  ASSERT_TRUE(user::Retype(form.ED_MACAddress, kGroupMac));
+  ASSERT_TRUE(Tick(form.EgressGrid, {5}));
+  ASSERT_TRUE(user::Click(form.AddBtn));
   ASSERT_TRUE(Await([&] { return !form.FilterBinding->Busy() && !Sets().isEmpty(); }));
   QTest::qWait(200);  // time for a second request that must not come
   EXPECT_EQ(Sets(), QStringList{kMulticast + "5.99.1.0.94.0.0.9.0=INTEGER:3"});
@@ -255,10 +270,10 @@ TEST_F(StaticFilterAgentTest, MulticastAddTellsWhatTheSwitchTookAndWhatItRefused
   EXPECT_EQ(view->topLevelItemCount(), 2);
 
   agent_->ClearTrace();
-  form.ED_MulticastVID->setText("20");
-  form.ED_MACAddress->setText(kGroupMac);
-  Tick(form.EgressGrid, {1, 5});
-  form.AddBtn->click();
+  ASSERT_TRUE(user::Retype(form.ED_MulticastVID, "20"));
+  ASSERT_TRUE(user::Retype(form.ED_MACAddress, kGroupMac));
+  ASSERT_TRUE(Tick(form.EgressGrid, {1, 5}));
+  ASSERT_TRUE(user::Click(form.AddBtn));
   ASSERT_TRUE(Await([&] { return Settled(form, view, 3); }));
   EXPECT_EQ(Sets(), (QStringList{kMulticast + "5." + kGroup + "=INTEGER:3",
                                  kMulticast + "3." + kGroup + "=STRING:88000000"}));
@@ -268,7 +283,7 @@ TEST_F(StaticFilterAgentTest, MulticastAddTellsWhatTheSwitchTookAndWhatItRefused
   const QStringList lines = form.Memo1->toPlainText().split('\n');
   EXPECT_EQ(lines.filter(QRegularExpression("^Set: Ok")).size(), 1);
   EXPECT_EQ(lines.filter(QRegularExpression("^Set: (?!Ok)")).size(), 2);  // with VLAN 99's
-  view->setCurrentItem(Row(view, "20", kGroupMac));
+  ASSERT_TRUE(user::ClickItem(view, Row(view, "20", kGroupMac)));
   EXPECT_EQ(Ticked(form.EgressGrid), QList<int>{});
   EXPECT_EQ(form.Status->currentText(), "permanent");
 }
@@ -281,11 +296,12 @@ class StaticFilterSlowAgentTest : public StaticFilterAgentTest {
 
 TEST_F(StaticFilterSlowAgentTest, MulticastSetDuringAWalkIsRefused) {
   TMulticastFilterInformationForm form;
+  form.show();
   auto* view = form.LV_dot1qStaticMulticastEntry;
   ASSERT_TRUE(Await([&] { return view->topLevelItemCount() > 0; }));
   ASSERT_TRUE(form.FilterBinding->Busy());
-  view->setCurrentItem(view->topLevelItem(0));
-  form.SetBtn->click();
+  ASSERT_TRUE(user::ClickItem(view, view->topLevelItem(0)));
+  ASSERT_TRUE(user::Click(form.SetBtn));
   EXPECT_EQ(notifier_.Texts(), QStringList{kNotComplete});
   EXPECT_TRUE(Sets().isEmpty());
   ASSERT_TRUE(Await([&] { return Settled(form, view, 2); }));
