@@ -31,6 +31,7 @@ struct WritingDialog {
   const char* list;
   const char* write;
   const char* refusal = nullptr;
+  const char* tickAll = nullptr;  // the button that ticks every row first, where rows are ticked
 };
 constexpr WritingDialog kWritingDialogs[] = {
     {"TVlanStaticForm", "LV_dot1qVlanStaticEntry", "Set"},
@@ -44,6 +45,7 @@ constexpr WritingDialog kWritingDialogs[] = {
     {"TGuestVlanForm", nullptr, "Set"},
     {"TLogSaveControlForm", nullptr, "Set"},
     {"TSMTPControlForm", nullptr, "Set"},
+    {"TSummerTimeForm", nullptr, "Set Checked", nullptr, "Check All"},
 };
 
 // The lists of the hand-made dialogs, for the right click.
@@ -131,6 +133,9 @@ TEST_F(HandMadeUserFlowsAgentTest, AnUnchangedWriteChangesNothingInAnyDialog) {
     auto writeUnchanged = [&](const QString& what) {
       SCOPED_TRACE(qPrintable(what));
       agent_->ClearTrace();
+      if (d.tickAll) {
+        ASSERT_TRUE(user::Click(ButtonCaptioned(dialog.get(), QLatin1String(d.tickAll))));
+      }
       QPushButton* write = ButtonCaptioned(dialog.get(), QLatin1String(d.write));
       ASSERT_TRUE(user::Click(write));
       AwaitQuiet();
@@ -141,11 +146,16 @@ TEST_F(HandMadeUserFlowsAgentTest, AnUnchangedWriteChangesNothingInAnyDialog) {
         notifier_.shown.clear();
         return;
       }
-      ASSERT_EQ(sets.size(), 1) << "one write, then reads";
+      // A request sent again while its answer was slow is the same write; the daylight saving
+      // time dialog writes its mode together with the dates of that mode, in a request of their own.
+      sets.removeDuplicates();
+      ASSERT_FALSE(sets.isEmpty()) << "nothing was written";
       ++written;
-      for (const TracedVarbind& written : TracedVarbinds(sets.front())) {
-        if (!before.Value(written.oid).isNull()) {
-          EXPECT_EQ(written.value, before.Value(written.oid)) << qPrintable(written.oid);
+      for (const QString& set : sets) {
+        for (const TracedVarbind& varbind : TracedVarbinds(set)) {
+          if (!before.Value(varbind.oid).isNull()) {
+            EXPECT_EQ(varbind.value, before.Value(varbind.oid)) << qPrintable(varbind.oid);
+          }
         }
       }
       const SwitchSnapshot after = SwitchSnapshot::Read(tools, credentials, objects);
