@@ -5,10 +5,12 @@
 #include "TEditsPanel.h"
 #include "TSNMPEditorPanel.h"
 #include "TSummerTimeForm.h"
+#include "UserDriver.h"
 #include "ZnHandMadeDialogs.h"
 
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -35,30 +37,65 @@ QStringList Fields(const Form& form, int variable) {
   return texts;
 }
 
-void SetFields(Form& form, int variable, const QStringList& texts) {
+// Opens a field's list and clicks `label` in it. The lists of a rule row are narrower than their
+// entries' natural width: the entry is clicked in the part the list shows, as a person aims at
+// the text they see, not at the middle of the full width.
+::testing::AssertionResult ChooseInField(QComboBox* combo, const QString& label) {
+  if (auto opened = user::Click(combo); !opened) return opened;
+  QAbstractItemView* list = combo->view();
+  if (!Await([&] { return list->isVisible(); }, 2000))
+    return ::testing::AssertionFailure() << "the list opened no popup";
+  const int row = combo->findText(label);
+  if (row < 0) {
+    user::Escape();
+    return ::testing::AssertionFailure() << label.toStdString() << " is not offered";
+  }
+  const QModelIndex index = combo->model()->index(row, combo->modelColumn());
+  list->scrollTo(index);
+  const QRect seen = list->visualRect(index).intersected(list->viewport()->rect());
+  if (seen.isEmpty())
+    return ::testing::AssertionFailure() << label.toStdString() << " is not shown";
+  return user::ClickAt(list->viewport(), seen.center());
+}
+
+// Chooses from each list and types into each edit of a compound row, left to right.
+::testing::AssertionResult SetFields(Form& form, int variable, const QStringList& texts) {
   const auto& fields = form.CompoundRow(variable)->Fields();
   for (size_t k = 0; k < fields.size(); ++k) {
-    if (auto* combo = qobject_cast<QComboBox*>(fields[k]))
-      combo->setCurrentIndex(combo->findText(texts[static_cast<int>(k)]));
-    if (auto* edit = qobject_cast<QLineEdit*>(fields[k])) edit->setText(texts[static_cast<int>(k)]);
+    const QString& text = texts[static_cast<int>(k)];
+    ::testing::AssertionResult done = ::testing::AssertionSuccess();
+    if (auto* combo = qobject_cast<QComboBox*>(fields[k])) done = ChooseInField(combo, text);
+    if (auto* edit = qobject_cast<QLineEdit*>(fields[k])) done = user::Retype(edit, text);
+    if (!done) return done << " (field " << k << " of row " << variable << ")";
   }
+  return ::testing::AssertionSuccess();
 }
 
 const TEditsPanel::Row& RowOf(const Form& form, int variable) {
   return form.Page()->Editor()->RowAt(variable);
 }
 
-// Ticks as the user does, so that the page's Set button follows.
-void Tick(Form& form, std::initializer_list<int> variables) {
+// Clicks the check boxes of the rows that are not ticked yet; the page's Set button follows.
+::testing::AssertionResult Tick(Form& form, std::initializer_list<int> variables) {
   for (int variable : variables)
-    if (!RowOf(form, variable).check->isChecked()) RowOf(form, variable).check->click();
+    if (auto ticked = user::Tick(RowOf(form, variable).check); !ticked)
+      return ticked << " (row " << variable << ")";
+  return ::testing::AssertionSuccess();
 }
 
-// The user picks a mode in the status list.
-void ChooseMode(Form& form, const QString& mode) {
-  QComboBox& status = *form.StatusCombo();
-  status.setCurrentIndex(status.findText(mode));
-  emit status.activated(status.currentIndex());
+::testing::AssertionResult ChooseMode(Form& form, const QString& mode) {
+  return user::Choose(form.StatusCombo(), mode);
+}
+
+// The page's buttons.
+::testing::AssertionResult PressSetChecked(Form& form) {
+  return user::Click(form.Page()->Buttons()->SetCheckedButton());
+}
+::testing::AssertionResult PressRefresh(Form& form) {
+  return user::Click(form.Page()->Buttons()->RefreshButton());
+}
+::testing::AssertionResult PressCheckAll(Form& form) {
+  return user::Click(form.Page()->Buttons()->CheckAllButton());
 }
 
 QString LastMemoLine(const Form& form) {
@@ -100,9 +137,12 @@ TEST_F(TSummerTimeFormAgentTest, ReadsTheModeFirstAndThenTheOffsetAndTheRulesOfT
     EXPECT_TRUE(RowOf(form, variable).value->isHidden());
   EXPECT_TRUE(LastMemoLine(form).startsWith("Get: Ok. Receive at "));
   // The keyboard goes through a rule row field by field, left to right.
-  std::vector<QWidget*> tabOrder;
-  for (QWidget* w = form.StatusCombo(); tabOrder.size() < 12; w = w->nextInFocusChain())
-    if (w->isVisible() && (w->focusPolicy() & Qt::TabFocus)) tabOrder.push_back(w);
+  ASSERT_TRUE(user::TabTo(form.StatusCombo()));
+  std::vector<QWidget*> tabOrder = {user::FocusWidget()};
+  while (tabOrder.size() < 12) {
+    ASSERT_TRUE(user::Tab());
+    tabOrder.push_back(user::FocusWidget());
+  }
   std::vector<QWidget*> expected = {form.StatusCombo(), RowOf(form, Form::kOffset).value};
   for (int variable : {Form::kRepeatStart, Form::kRepeatEnd})
     for (QWidget* field : form.CompoundRow(variable)->Fields()) expected.push_back(field);
@@ -111,11 +151,11 @@ TEST_F(TSummerTimeFormAgentTest, ReadsTheModeFirstAndThenTheOffsetAndTheRulesOfT
 
   // The annual rule is read when the switch runs it.
   agent_->ClearTrace();
-  ChooseMode(form, "annual");
+  ASSERT_TRUE(ChooseMode(form, "annual"));
   EXPECT_TRUE(Gets().isEmpty());  // choosing a mode reads nothing
-  Tick(form, {Form::kStatus});
-  form.Page()->Buttons()->SetCheckedButton()->click();
-  form.Page()->Buttons()->RefreshButton()->click();
+  ASSERT_TRUE(Tick(form, {Form::kStatus}));
+  ASSERT_TRUE(PressSetChecked(form));
+  ASSERT_TRUE(PressRefresh(form));
   EXPECT_EQ(Gets(), QStringList({"1.0", "1.0 2.0 5.0 6.0"}));
   // Day, month, hour, minute.
   EXPECT_EQ(Fields(form, Form::kAnnualStart), QStringList({"27", "Mar", "2", "0"}));
@@ -132,20 +172,22 @@ TEST_F(TSummerTimeFormAgentTest, TheMenuItemOpensTheDialogCaptionedForTheDevice)
 
 TEST_F(TSummerTimeFormAgentTest, WritesTheModeAndThenTheOffsetAndTheRulePair) {
   Form form;
-  SetFields(form, Form::kRepeatStart, {"Mar", "last", "Sun", "2", "0"});
-  SetFields(form, Form::kRepeatEnd, {"Oct", "last", "Sun", "3", "0"});
+  form.show();
+  ASSERT_TRUE(SetFields(form, Form::kRepeatStart, {"Mar", "last", "Sun", "2", "0"}));
+  ASSERT_TRUE(SetFields(form, Form::kRepeatEnd, {"Oct", "last", "Sun", "3", "0"}));
   auto* offset = qobject_cast<QComboBox*>(RowOf(form, Form::kOffset).value);
-  offset->setCurrentIndex(offset->findText("60"));
-  // Rows of the other mode are hidden and never written, even when ticked.
-  Tick(form,
-       {Form::kStatus, Form::kOffset, Form::kRepeatStart, Form::kRepeatEnd, Form::kAnnualStart});
-  form.Page()->Buttons()->SetCheckedButton()->click();
+  ASSERT_TRUE(user::Choose(offset, "60"));
+  // Rows of the other mode are hidden and never written, even when ticked: Check All ticks
+  // every row, the hidden ones too.
+  ASSERT_TRUE(PressCheckAll(form));
+  ASSERT_TRUE(RowOf(form, Form::kAnnualStart).check->isChecked());
+  ASSERT_TRUE(PressSetChecked(form));
   EXPECT_EQ(Sets(), QStringList({kBase + "1.0=INTEGER:1", kBase + "2.0=INTEGER:60\t" + kBase +
                                                               "3.0=STRING:000001030200\t" + kBase +
                                                               "4.0=STRING:0000010A0300"}));
   EXPECT_TRUE(notifier_.shown.empty());
 
-  form.Page()->Buttons()->RefreshButton()->click();
+  ASSERT_TRUE(PressRefresh(form));
   EXPECT_EQ(Fields(form, Form::kRepeatStart), QStringList({"Mar", "last", "Sun", "2", "0"}));
   EXPECT_EQ(Fields(form, Form::kRepeatEnd), QStringList({"Oct", "last", "Sun", "3", "0"}));
 
@@ -153,20 +195,21 @@ TEST_F(TSummerTimeFormAgentTest, WritesTheModeAndThenTheOffsetAndTheRulePair) {
   agent_->ClearTrace();
   for (QCheckBox* check : {RowOf(form, Form::kStatus).check, RowOf(form, Form::kOffset).check,
                            RowOf(form, Form::kRepeatEnd).check})
-    check->setChecked(false);
-  SetFields(form, Form::kRepeatStart, {"Nov", "1st", "Sat", "0", "15"});
-  Tick(form, {Form::kRepeatStart});
-  form.Page()->Buttons()->SetCheckedButton()->click();
+    ASSERT_TRUE(user::Tick(check, false));
+  ASSERT_TRUE(SetFields(form, Form::kRepeatStart, {"Nov", "1st", "Sat", "0", "15"}));
+  ASSERT_TRUE(Tick(form, {Form::kRepeatStart}));
+  ASSERT_TRUE(PressSetChecked(form));
   EXPECT_EQ(Sets(), QStringList{kBase + "3.0=STRING:0100070B000F"});
 }
 
 TEST_F(TSummerTimeFormAgentTest, AnAnnualRuleIsWrittenAsItsFourOctetPair) {
   Form form;
-  ChooseMode(form, "annual");
-  SetFields(form, Form::kAnnualStart, {"31", "Mar", "2", "0"});
-  SetFields(form, Form::kAnnualEnd, {"29", "Oct", "3", "0"});
-  Tick(form, {Form::kStatus, Form::kAnnualStart, Form::kAnnualEnd});
-  form.Page()->Buttons()->SetCheckedButton()->click();
+  form.show();
+  ASSERT_TRUE(ChooseMode(form, "annual"));
+  ASSERT_TRUE(SetFields(form, Form::kAnnualStart, {"31", "Mar", "2", "0"}));
+  ASSERT_TRUE(SetFields(form, Form::kAnnualEnd, {"29", "Oct", "3", "0"}));
+  ASSERT_TRUE(Tick(form, {Form::kStatus, Form::kAnnualStart, Form::kAnnualEnd}));
+  ASSERT_TRUE(PressSetChecked(form));
   EXPECT_EQ(Sets(), QStringList({kBase + "1.0=INTEGER:2",
                                  kBase + "5.0=STRING:1F030200\t" + kBase + "6.0=STRING:1D0A0300"}));
 }
@@ -175,6 +218,7 @@ TEST_F(TSummerTimeFormAgentTest, AnAnnualRuleIsWrittenAsItsFourOctetPair) {
 // ticks, so they are never written.
 TEST_F(TSummerTimeFormAgentTest, TheModeShowsOnlyItsRows) {
   Form form;
+  form.show();
   struct Case {
     const char* mode;
     bool repeating;
@@ -183,8 +227,9 @@ TEST_F(TSummerTimeFormAgentTest, TheModeShowsOnlyItsRows) {
   for (const Case& c : {Case{"annual", false, true}, Case{"disable", false, false},
                         Case{"repeating", true, false}, Case{"annual", false, true}}) {
     SCOPED_TRACE(c.mode);
-    Tick(form, {Form::kRepeatStart, Form::kRepeatEnd, Form::kAnnualStart, Form::kAnnualEnd});
-    ChooseMode(form, c.mode);
+    // Check All ticks every row, shown or not.
+    ASSERT_TRUE(PressCheckAll(form));
+    ASSERT_TRUE(ChooseMode(form, c.mode));
     for (int variable = Form::kRepeatStart; variable <= Form::kAnnualEnd; ++variable) {
       const bool shown = variable <= Form::kRepeatEnd ? c.repeating : c.annual;
       EXPECT_EQ(!RowOf(form, variable).value->isHidden(), shown) << variable;
@@ -197,38 +242,41 @@ TEST_F(TSummerTimeFormAgentTest, TheModeShowsOnlyItsRows) {
   EXPECT_TRUE(Sets().isEmpty());
 
   // With the status "disable" at most the status and the offset are written.
-  ChooseMode(form, "disable");
-  Tick(form, {Form::kStatus, Form::kOffset});
-  form.Page()->Buttons()->SetCheckedButton()->click();
+  ASSERT_TRUE(ChooseMode(form, "disable"));
+  ASSERT_TRUE(Tick(form, {Form::kStatus, Form::kOffset}));
+  ASSERT_TRUE(PressSetChecked(form));
   EXPECT_EQ(Sets(), QStringList({kBase + "1.0=INTEGER:0", kBase + "2.0=INTEGER:90"}));
 }
 
 TEST_F(TSummerTimeFormAgentTest, AnEmptyFieldOfATickedRuleRowIsMissingInput) {
   Form form;
-  qobject_cast<QLineEdit*>(form.CompoundRow(Form::kRepeatStart)->Fields()[3])->clear();
-  Tick(form, {Form::kRepeatStart});
-  form.Page()->Buttons()->SetCheckedButton()->click();
+  form.show();
+  ASSERT_TRUE(user::Retype(
+      qobject_cast<QLineEdit*>(form.CompoundRow(Form::kRepeatStart)->Fields()[3]), ""));
+  ASSERT_TRUE(Tick(form, {Form::kRepeatStart}));
+  ASSERT_TRUE(PressSetChecked(form));
   EXPECT_EQ(notifier_.Texts(), QStringList{"Some items are empty!"});
   EXPECT_TRUE(Sets().isEmpty());
 
   // With the status ticked too, the mode goes out in its own request before the rule stops.
   notifier_.shown.clear();
-  Tick(form, {Form::kStatus});
-  form.Page()->Buttons()->SetCheckedButton()->click();
+  ASSERT_TRUE(Tick(form, {Form::kStatus}));
+  ASSERT_TRUE(PressSetChecked(form));
   EXPECT_EQ(notifier_.Texts(), QStringList{"Some items are empty!"});
   EXPECT_EQ(Sets(), QStringList{kBase + "1.0=INTEGER:1"});
 }
 
 TEST_F(TSummerTimeFormAgentTest, TheSwitchRefusesAnHourOfTwentyFive) {
   Form form;
-  SetFields(form, Form::kRepeatStart, {"Mar", "last", "Sun", "25", "0"});
-  Tick(form, {Form::kRepeatStart});
-  form.Page()->Buttons()->SetCheckedButton()->click();
+  form.show();
+  ASSERT_TRUE(SetFields(form, Form::kRepeatStart, {"Mar", "last", "Sun", "25", "0"}));
+  ASSERT_TRUE(Tick(form, {Form::kRepeatStart}));
+  ASSERT_TRUE(PressSetChecked(form));
   EXPECT_EQ(Sets(), QStringList{kBase + "3.0=STRING:000001031900"});
   EXPECT_TRUE(
       LastMemoLine(form).startsWith("Set: (SNMP) Cannot create/set variable, Wrong Value!."))
       << LastMemoLine(form).toStdString();
-  form.Page()->Buttons()->RefreshButton()->click();
+  ASSERT_TRUE(PressRefresh(form));
   EXPECT_EQ(Fields(form, Form::kRepeatStart), QStringList({"Apr", "2nd", "Mon", "1", "30"}));
 }
 
@@ -243,6 +291,7 @@ class TSummerTimeFormShortValueAgentTest : public TSummerTimeFormAgentTest {
 
 TEST_F(TSummerTimeFormShortValueAgentTest, AShortRuleValueLeavesItsRowEmpty) {
   Form form;
+  form.show();
   EXPECT_EQ(Fields(form, Form::kRepeatStart), QStringList({"", "", "", "", ""}));
   // The end rule, after the short one, is shown all the same.
   EXPECT_EQ(Fields(form, Form::kRepeatEnd), QStringList({"Sep", "4th", "Sat", "23", "59"}));
@@ -252,8 +301,8 @@ TEST_F(TSummerTimeFormShortValueAgentTest, AShortRuleValueLeavesItsRowEmpty) {
       << LastMemoLine(form).toStdString();
 
   // An empty row is missing input: the short value is not written back padded with zeros.
-  Tick(form, {Form::kRepeatStart});
-  form.Page()->Buttons()->SetCheckedButton()->click();
+  ASSERT_TRUE(Tick(form, {Form::kRepeatStart}));
+  ASSERT_TRUE(PressSetChecked(form));
   EXPECT_EQ(notifier_.Texts(), QStringList{"Some items are empty!"});
   EXPECT_TRUE(Sets().isEmpty());
 }
