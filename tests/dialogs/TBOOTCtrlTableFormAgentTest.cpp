@@ -3,6 +3,7 @@
 #include "QtPrinters.h"
 #include "TBOOTCtrlTableForm.h"
 #include "TNewBootpCtrlForm.h"
+#include "UserDriver.h"
 #include "WhenModal.h"
 #include "ZnHandMadeDialogs.h"
 
@@ -53,9 +54,9 @@ class TBOOTCtrlTableFormAgentTest : public AgentSuite {
   // Types into the new-entry form and presses "Set"; true when the form closed.
   static bool EnterServer(TNewBootpCtrlForm& entry, const QString& interfaceName,
                           const QString& server) {
-    entry.Edit1()->setText(interfaceName);
-    entry.Edit2()->setText(server);
-    entry.DeleteBtn()->click();
+    EXPECT_TRUE(user::Retype(entry.Edit1(), interfaceName));
+    EXPECT_TRUE(user::Retype(entry.Edit2(), server));
+    EXPECT_TRUE(user::Click(entry.DeleteBtn()));
     return !entry.isVisible();
   }
 };
@@ -83,7 +84,7 @@ TEST_F(TBOOTCtrlTableFormAgentTest, AFifthServerForAnInterfaceIsRefusedBeforeThe
     closed = EnterServer(*entry, "System", "10.90.90.4");
     return !closed;
   });
-  form->AddBtn()->click();
+  ASSERT_TRUE(user::Click(form->AddBtn()));
   EXPECT_TRUE(closed);
   ASSERT_TRUE(Await([&] { return form->DataComplete(); }));
   EXPECT_EQ(Sets(), QStringList{kStatusColumn + kSystem + "10.90.90.4=INTEGER:4"});
@@ -111,7 +112,7 @@ TEST_F(TBOOTCtrlTableFormAgentTest, AFifthServerForAnInterfaceIsRefusedBeforeThe
     EXPECT_TRUE(EnterServer(*entry, "system", "10.90.90.5"));
     return false;
   });
-  form->AddBtn()->click();
+  ASSERT_TRUE(user::Click(form->AddBtn()));
   ASSERT_TRUE(Await([&] { return form->DataComplete(); }));
   EXPECT_TRUE(afterFifth.isEmpty());
   EXPECT_TRUE(afterBadAddress.isEmpty());
@@ -128,7 +129,7 @@ TEST_F(TBOOTCtrlTableFormAgentTest, AFifthServerForAnInterfaceIsRefusedBeforeThe
     }
     return false;
   });
-  form->AddBtn()->click();
+  ASSERT_TRUE(user::Click(form->AddBtn()));
   ASSERT_TRUE(Await([&] { return form->DataComplete(); }));
   EXPECT_EQ(Sets(), QStringList{kStatusColumn + kIpif2 + "192.168.20.2=INTEGER:4"});
   EXPECT_TRUE(Interfaces(*form).contains("ipif2 192.168.20.2"));
@@ -149,20 +150,24 @@ TEST_F(TBOOTCtrlTableFormAgentTest, TheMenuItemOpensTheTableCaptionedForTheDevic
 // opened and closed, which empties the edits the index travels in.
 TEST_F(TBOOTCtrlTableFormAgentTest, DeleteDestroysTheSelectedRow) {
   auto form = OpenRead();
-  form->DeleteBtn()->click();  // nothing selected: nothing happens, nothing is said
+  // Nothing selected: Delete cannot be pressed, nothing is said.
+  EXPECT_FALSE(form->DeleteBtn()->isEnabled());
+  EXPECT_FALSE(user::Click(form->DeleteBtn()));
   EXPECT_TRUE(notifier_.shown.empty());
   EXPECT_TRUE(Sets().isEmpty());
 
-  form->ListView1()->setCurrentItem(form->ListView1()->topLevelItem(0));
+  ASSERT_TRUE(user::ClickItem(form->ListView1(), form->ListView1()->topLevelItem(0)));
   EXPECT_TRUE(form->DeleteBtn()->isEnabled());
   WhenModal([](QWidget* modal) {
-    if (auto* entry = qobject_cast<TNewBootpCtrlForm*>(modal)) entry->BitBtn1()->click();
+    auto* entry = qobject_cast<TNewBootpCtrlForm*>(modal);
+    if (!entry) return true;
+    EXPECT_TRUE(user::Click(entry->BitBtn1()));
     return false;
   });
-  form->AddBtn()->click();
+  ASSERT_TRUE(user::Click(form->AddBtn()));
   EXPECT_FALSE(form->NewEntryForm()->isVisible());
 
-  form->DeleteBtn()->click();
+  ASSERT_TRUE(user::Click(form->DeleteBtn()));
   ASSERT_TRUE(Await([&] { return form->DataComplete(); }));
   EXPECT_EQ(Sets(), QStringList{kStatusColumn + kIpif2 + "192.168.20.1=INTEGER:6"});
   EXPECT_EQ(Interfaces(*form),
@@ -182,20 +187,20 @@ TEST_F(TBOOTCtrlTableFormSlowAgentTest, AddDeleteAndCloseWaitForTheRunningWalk) 
   form.show();
   ASSERT_TRUE(Await([&] { return form.ListView1()->topLevelItemCount() > 0; }));
   ASSERT_FALSE(form.DataComplete());
-  form.ListView1()->setCurrentItem(form.ListView1()->topLevelItem(0));
-  form.AddBtn()->click();
-  form.DeleteBtn()->click();
-  form.CloseBtn()->click();
+  ASSERT_TRUE(user::ClickItem(form.ListView1(), form.ListView1()->topLevelItem(0)));
+  ASSERT_TRUE(user::Click(form.AddBtn()));
+  ASSERT_TRUE(user::Click(form.DeleteBtn()));
+  ASSERT_TRUE(user::Click(form.CloseBtn()));
   EXPECT_EQ(notifier_.Texts(), QStringList({kNotComplete, kNotComplete, kNotComplete}));
   EXPECT_TRUE(form.isVisible());
   EXPECT_FALSE(form.NewEntryForm()->isVisible());
   EXPECT_TRUE(Sets().isEmpty());
 
   // Stop ends the walk as if it were complete; then the dialog closes.
-  form.btnStop()->click();
+  ASSERT_TRUE(user::Click(form.btnStop()));
   ASSERT_TRUE(Await([&] { return form.DataComplete(); }));
   EXPECT_LT(form.ListView1()->topLevelItemCount(), 4);
-  form.CloseBtn()->click();
+  ASSERT_TRUE(user::Click(form.CloseBtn()));
   EXPECT_FALSE(form.isVisible());
 }
 
@@ -204,9 +209,9 @@ TEST_F(TBOOTCtrlTableFormSlowAgentTest, AddDeleteAndCloseWaitForTheRunningWalk) 
 TEST_F(TBOOTCtrlTableFormAgentTest, ASilentSwitchReleasesTheDialogOnceTheReadTimedOut) {
   auto form = OpenRead();
   agent_->Pause();
-  form->RefreshBtn()->click();
+  ASSERT_TRUE(user::Click(form->RefreshBtn()));
   EXPECT_FALSE(form->DataComplete());
-  form->CloseBtn()->click();
+  ASSERT_TRUE(user::Click(form->CloseBtn()));
   EXPECT_EQ(notifier_.Texts(), QStringList{kNotComplete});
   EXPECT_TRUE(form->isVisible());
 
@@ -215,7 +220,7 @@ TEST_F(TBOOTCtrlTableFormAgentTest, ASilentSwitchReleasesTheDialogOnceTheReadTim
   ASSERT_TRUE(released);
   EXPECT_TRUE(form->Memo1()->toPlainText().split('\n').last().startsWith("Get: "));
   EXPECT_FALSE(form->Memo1()->toPlainText().split('\n').last().startsWith("Get: Ok"));
-  form->CloseBtn()->click();
+  ASSERT_TRUE(user::Click(form->CloseBtn()));
   EXPECT_FALSE(form->isVisible());
   EXPECT_EQ(notifier_.Texts(), QStringList{kNotComplete});
 }
