@@ -2,6 +2,7 @@
 #include "DialogShot.h"
 #include "QtPrinters.h"
 #include "TForwarding_Table.h"
+#include "UserDriver.h"
 #include "ZnFoundRowsModel.h"
 #include "ZnSNMPRequest2Edits.h"
 
@@ -77,7 +78,7 @@ TEST_F(TForwarding_TableAgentTest, TheWholeTableWithItsColumnsLabelsAndStatusLin
   ASSERT_TRUE(Await([&] { return model->rowCount() > 0; }));
   EXPECT_TRUE(form->FdbBinding()->Busy());
   // A second Refresh during the walk does not start a second walk beside it.
-  form->BT_Get->click();
+  ASSERT_TRUE(user::Click(form->BT_Get));
   ASSERT_TRUE(WalkDone(*form));
   EXPECT_EQ(model->rowCount(), kStations);
   EXPECT_EQ(form->LB_Matches->text(), QString("%1 rows").arg(kStations));
@@ -92,7 +93,7 @@ TEST_F(TForwarding_TableAgentTest, TheWholeTableWithItsColumnsLabelsAndStatusLin
   EXPECT_EQ(Shown(*form, 1).value(24), "1");  // the 25th station is on port 1 again
 
   agent_->ClearTrace();
-  form->BT_Get->click();
+  ASSERT_TRUE(user::Click(form->BT_Get));
   ASSERT_TRUE(WalkDone(*form));
   EXPECT_EQ(model->rowCount(), kStations);
   EXPECT_EQ(agent_->TraceLines().size(), kStations + 1);  // one get-next per row and the end
@@ -103,7 +104,7 @@ TEST_F(TForwarding_TableAgentTest, TheWholeTableWithItsColumnsLabelsAndStatusLin
 // join the list when they match.
 TEST_F(TForwarding_TableAgentTest, TheFindBoxNarrowsTheListWhileTheWalkGoesOn) {
   auto form = Open();
-  QTest::keyClick(form.get(), Qt::Key_F, Qt::ControlModifier);
+  ASSERT_TRUE(user::Key(Qt::Key_F, Qt::ControlModifier));
   EXPECT_TRUE(form->ED_Find->hasFocus());
   ASSERT_TRUE(Await([&] { return form->FdbRows->topLevelItemCount() > 100; }));
 
@@ -130,15 +131,15 @@ TEST_F(TForwarding_TableAgentTest, TheFindBoxNarrowsTheListWhileTheWalkGoesOn) {
       {"00-1c-00-00-00-2", startingWith("001C0000002")},
       // The maker's prefix, and the start of an address.
       {"00-1C-00", startingWith("001C00")},
-      {"00:1c:00:00:00", startingWith("001C00000")},
+      // Five whole groups are ten digits: the 256th station, 001C00000100, is not among them.
+      {"00:1c:00:00:00", startingWith("001C000000")},
       {"24", onPort("24")},
       {"00:1D", [](const QString&, const QString&) { return false; }},
       {"station", [](const QString&, const QString&) { return false; }},
       {"7", onPort("7")},
   };
   for (const Search& search : searches) {
-    form->ED_Find->selectAll();
-    QTest::keyClicks(form->ED_Find, search.typed);
+    ASSERT_TRUE(user::Retype(form->ED_Find, search.typed));
     // The rows read so far: the walk only goes on once the event loop runs again.
     const int read = form->FdbRows->topLevelItemCount();
     const int expected = CountRead(*form, search.wanted);
@@ -155,20 +156,20 @@ TEST_F(TForwarding_TableAgentTest, TheFindBoxNarrowsTheListWhileTheWalkGoesOn) {
   EXPECT_EQ(form->LV_Forwarding->model()->rowCount(), CountRead(*form, onPort("7")));
   EXPECT_EQ(Shown(*form, 1), QStringList(form->LV_Forwarding->model()->rowCount(), "7"));
 
-  form->ED_Find->setText("00-1c-00-00-07-2");
+  ASSERT_TRUE(user::Retype(form->ED_Find, "00-1c-00-00-07-2"));
   ShootDialog(*form, "TForwarding_Table-Find");
-  form->ED_Find->setText("001C0000072C");
+  ASSERT_TRUE(user::Retype(form->ED_Find, "001C0000072C"));
   EXPECT_EQ(Shown(*form, 0), QStringList{"001C0000072C"});
 
   // Esc clears the find box first; the whole table is back.
-  QTest::keyClick(form->ED_Find, Qt::Key_Escape);
+  ASSERT_TRUE(user::Escape());
   EXPECT_TRUE(form->isVisible());
   EXPECT_EQ(form->ED_Find->text(), "");
   EXPECT_EQ(form->LV_Forwarding->model()->rowCount(), kStations);
 
   // A new walk with a search typed fills the list with matching rows only.
-  form->ED_Find->setText("00:1C:00:00:05");
-  form->BT_Get->click();
+  ASSERT_TRUE(user::Retype(form->ED_Find, "00:1C:00:00:05"));
+  ASSERT_TRUE(user::Click(form->BT_Get));
   ASSERT_TRUE(WalkDone(*form));
   EXPECT_EQ(form->FdbRows->topLevelItemCount(), kStations);
   EXPECT_EQ(form->LV_Forwarding->model()->rowCount(), CountRead(*form, startingWith("001C000005")));
