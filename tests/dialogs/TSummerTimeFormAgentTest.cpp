@@ -37,34 +37,13 @@ QStringList Fields(const Form& form, int variable) {
   return texts;
 }
 
-// Opens a field's list and clicks `label` in it. The lists of a rule row are narrower than their
-// entries' natural width: the entry is clicked in the part the list shows, as a person aims at
-// the text they see, not at the middle of the full width.
-::testing::AssertionResult ChooseInField(QComboBox* combo, const QString& label) {
-  if (auto opened = user::Click(combo); !opened) return opened;
-  QAbstractItemView* list = combo->view();
-  if (!Await([&] { return list->isVisible(); }, 2000))
-    return ::testing::AssertionFailure() << "the list opened no popup";
-  const int row = combo->findText(label);
-  if (row < 0) {
-    user::Escape();
-    return ::testing::AssertionFailure() << label.toStdString() << " is not offered";
-  }
-  const QModelIndex index = combo->model()->index(row, combo->modelColumn());
-  list->scrollTo(index);
-  const QRect seen = list->visualRect(index).intersected(list->viewport()->rect());
-  if (seen.isEmpty())
-    return ::testing::AssertionFailure() << label.toStdString() << " is not shown";
-  return user::ClickAt(list->viewport(), seen.center());
-}
-
 // Chooses from each list and types into each edit of a compound row, left to right.
 ::testing::AssertionResult SetFields(Form& form, int variable, const QStringList& texts) {
   const auto& fields = form.CompoundRow(variable)->Fields();
   for (size_t k = 0; k < fields.size(); ++k) {
     const QString& text = texts[static_cast<int>(k)];
     ::testing::AssertionResult done = ::testing::AssertionSuccess();
-    if (auto* combo = qobject_cast<QComboBox*>(fields[k])) done = ChooseInField(combo, text);
+    if (auto* combo = qobject_cast<QComboBox*>(fields[k])) done = user::Choose(combo, text);
     if (auto* edit = qobject_cast<QLineEdit*>(fields[k])) done = user::Retype(edit, text);
     if (!done) return done << " (field " << k << " of row " << variable << ")";
   }

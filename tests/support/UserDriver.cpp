@@ -331,7 +331,10 @@ Result Choose(QComboBox* combo, const QString& label) {
   }
   const QModelIndex index = combo->model()->index(row, combo->modelColumn());
   list->scrollTo(index);
-  return ClickAt(list->viewport(), list->visualRect(index).center());
+  // An entry may be laid out wider than a narrow list shows it: a person aims at what is seen.
+  const QRect seen = list->visualRect(index).intersected(list->viewport()->rect());
+  if (seen.isEmpty()) return Fail(QStringLiteral("\"%1\" is not shown in the list").arg(label));
+  return ClickAt(list->viewport(), seen.center());
 }
 
 Result Tick(QAbstractButton* box, bool ticked) {
