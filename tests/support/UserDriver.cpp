@@ -26,6 +26,7 @@
 #include <QTreeWidget>
 #include <QWindow>
 
+#include <algorithm>
 #include <memory>
 
 namespace user {
@@ -331,10 +332,14 @@ Result Choose(QComboBox* combo, const QString& label) {
   }
   const QModelIndex index = combo->model()->index(row, combo->modelColumn());
   list->scrollTo(index);
-  // An entry may be laid out wider than a narrow list shows it: a person aims at what is seen.
-  const QRect seen = list->visualRect(index).intersected(list->viewport()->rect());
-  if (seen.isEmpty()) return Fail(QStringLiteral("\"%1\" is not shown in the list").arg(label));
-  return ClickAt(list->viewport(), seen.center());
+  const QRect entry = list->visualRect(index);
+  const QRect area = list->viewport()->rect();
+  if (area.contains(entry.center())) return ClickAt(list->viewport(), entry.center());
+  // An entry laid out wider than a narrow list shows it: a person aims at the part seen.
+  const int left = std::max(entry.left(), area.left());
+  const int right = std::min(entry.right(), area.right());
+  if (right < left) return Fail(QStringLiteral("\"%1\" is not shown in the list").arg(label));
+  return ClickAt(list->viewport(), QPoint((left + right) / 2, entry.center().y()));
 }
 
 Result Tick(QAbstractButton* box, bool ticked) {
