@@ -1,4 +1,5 @@
 #include "AgentSuite.h"
+#include "PortGridByHand.h"
 #include "DialogShot.h"
 #include "QtPrinters.h"
 #include "TMulticastFilterInformationForm.h"
@@ -38,17 +39,8 @@ const QString kGroupMac = "01005E000009";
 const QString kGroup = "20.1.0.94.0.0.9.0";
 const QString kNotComplete = "Get data not complete";
 
-// Clicks the boxes of the grid until exactly `ports` are ticked. A box a person cannot see (a
-// port the model lacks) fails when it would have to change.
 ::testing::AssertionResult Tick(TPortUitForm* grid, std::initializer_list<int> ports) {
-  for (int k = 0; k < grid->PortBoxes.size(); ++k) {
-    QCheckBox* box = grid->PortBoxes[k];
-    const bool wanted = std::find(ports.begin(), ports.end(), k + 1) != ports.end();
-    if (box->isChecked() == wanted) continue;
-    if (auto ticked = user::Tick(box, wanted); !ticked)
-      return ticked << " (port " << k + 1 << ")";
-  }
-  return ::testing::AssertionSuccess();
+  return TickPortsByHand(grid, ports);
 }
 
 QList<int> Ticked(const TPortUitForm* grid) {

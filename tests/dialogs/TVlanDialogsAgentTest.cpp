@@ -1,4 +1,5 @@
 #include "AgentSuite.h"
+#include "PortGridByHand.h"
 #include "QtPrinters.h"
 #include "TGuestVlanForm.h"
 #include "TPortUitForm.h"
@@ -37,17 +38,8 @@ QList<int> Ticked(const TPortUitForm* grid) {
   return ports;
 }
 
-// Clicks the boxes of the grid until exactly `ports` are ticked. A box a person cannot see (a
-// port the model lacks, a grid on another page) fails when it would have to change.
 ::testing::AssertionResult Tick(TPortUitForm* grid, std::initializer_list<int> ports) {
-  for (int k = 0; k < grid->PortBoxes.size(); ++k) {
-    QCheckBox* box = grid->PortBoxes[k];
-    const bool wanted = std::find(ports.begin(), ports.end(), k + 1) != ports.end();
-    if (box->isChecked() == wanted) continue;
-    if (auto ticked = user::Tick(box, wanted); !ticked)
-      return ticked << " (port " << k + 1 << ")";
-  }
-  return ::testing::AssertionSuccess();
+  return TickPortsByHand(grid, ports);
 }
 
 QStringList Column(const QTreeWidget* view, int column) {
