@@ -70,19 +70,6 @@ QByteArray IpBytes(const QString& text) {
   return bytes;
 }
 
-}  // namespace
-
-std::uint32_t ZnUnsigned32Value(const QString& text) {
-  const QString trimmed = text.trimmed();
-  const bool negative = trimmed.startsWith(QLatin1Char('-'));
-  const std::uint64_t magnitude = ZnLeadingUInt64(negative ? trimmed.mid(1) : trimmed);
-  if ((negative && magnitude != 0) || magnitude > 0xFFFFFFFFull)
-    throw ZnFrameworkError(ZnCode::ValueOutOfRange);
-  return static_cast<std::uint32_t>(magnitude);
-}
-
-namespace {
-
 QString IpText(const QByteArray& bytes) {
   QStringList parts;
   for (int k = 0; k < 4; ++k)
@@ -476,4 +463,13 @@ void ZnDecodeInstance(ZnSNMPVarList& list, const QString& instance,
 bool ZnIsIpAddressText(const QString& text) {
   QByteArray bytes;
   return ParseIp(text, bytes);
+}
+
+std::uint32_t ZnUnsigned32Value(const QString& text) {
+  const QString trimmed = text.trimmed();
+  const bool negative = trimmed.startsWith(QLatin1Char('-'));
+  const std::uint64_t magnitude = ZnLeadingUInt64(negative ? trimmed.mid(1) : trimmed);
+  if ((negative && magnitude != 0) || magnitude > 0xFFFFFFFFull)
+    throw ZnFrameworkError(ZnCode::ValueOutOfRange);
+  return static_cast<std::uint32_t>(magnitude);
 }
