@@ -15,6 +15,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QEvent>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -217,7 +218,79 @@ bool TestBit(const QByteArray& image, int bit) {
   return static_cast<unsigned char>(image[bit / 8]) & (0x80 >> (bit % 8));
 }
 
+// A list cell of an object the row has not shows empty; the variable's text stays in this role.
+constexpr int kAbsentValueRole = Qt::UserRole + 1;
+
+const char* const kAbsentProperty = "znAbsent";
+const char* const kAbsentWasEnabled = "znAbsentWasEnabled";
+const char* const kAbsentToolTip = "znAbsentToolTip";
+
+void EmptyControl(QWidget* control) {
+  if (auto* edit = qobject_cast<QLineEdit*>(control)) edit->clear();
+  else if (auto* box = qobject_cast<QCheckBox*>(control)) box->setChecked(false);
+  else if (auto* combo = qobject_cast<QComboBox*>(control)) combo->setCurrentIndex(-1);
+  else if (auto* label = qobject_cast<QLabel*>(control)) label->clear();
+  else if (auto* group = qobject_cast<ZnRadioGroup*>(control)) group->SetItemIndex(-1);
+}
+
 }  // namespace
+
+namespace {
+
+// Keeps a control marked absent disabled when a dialog enables it for its own reasons (a method
+// that uses the field was chosen): the wish is kept and granted once the object is read again.
+class AbsenceGuard : public QObject {
+ public:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::EnabledChange) return false;
+    auto* control = qobject_cast<QWidget*>(watched);
+    if (control && ZnIsShownAbsent(control) && control->isEnabled()) {
+      control->setProperty(kAbsentWasEnabled, true);
+      control->setEnabled(false);
+    }
+    return false;
+  }
+};
+
+AbsenceGuard& Guard() {
+  static AbsenceGuard* guard = new AbsenceGuard;  // lives as long as any control it watches
+  return *guard;
+}
+
+}  // namespace
+
+QString ZnAbsentToolTip() {
+  return QStringLiteral("Not on this switch: it has no such object.");
+}
+
+bool ZnIsShownAbsent(const QWidget* control) {
+  return control && control->property(kAbsentProperty).toBool();
+}
+
+void ZnShowAbsent(QWidget* control, bool absent) {
+  if (control == nullptr || ZnIsShownAbsent(control) == absent) return;
+  if (absent) {
+    control->setProperty(kAbsentWasEnabled, control->isEnabled());
+    control->setProperty(kAbsentToolTip, control->toolTip());
+    control->setProperty(kAbsentProperty, true);
+    control->setEnabled(false);
+    control->setToolTip(ZnAbsentToolTip());
+    control->installEventFilter(&Guard());
+    return;
+  }
+  control->removeEventFilter(&Guard());
+  control->setProperty(kAbsentProperty, QVariant());
+  control->setEnabled(control->property(kAbsentWasEnabled).toBool());
+  control->setToolTip(control->property(kAbsentToolTip).toString());
+}
+
+void ZnSetEnabledKeepingAbsence(QWidget* control, bool enabled) {
+  if (control == nullptr) return;
+  if (ZnIsShownAbsent(control))
+    control->setProperty(kAbsentWasEnabled, enabled);
+  else
+    control->setEnabled(enabled);
+}
 
 ZnSNMPRequest2Edits::ZnSNMPRequest2Edits(QWidget* owner)
     : ZnSNMPRequest2Controls(owner), constraint_(std::make_unique<ZnEditConstraint>(owner, true)) {
@@ -321,21 +394,23 @@ void ZnSNMPRequest2Edits::SetConstraintWindow(QWidget* window) {
 }
 
 void ZnSNMPRequest2Edits::ClearControls() {
-  for (const Binding& binding : bindings_) {
-    for (const QPointer<QWidget>& control : binding.controls) {
-      if (!control) continue;
-      if (auto* edit = qobject_cast<QLineEdit*>(control)) edit->clear();
-      else if (auto* box = qobject_cast<QCheckBox*>(control)) box->setChecked(false);
-      else if (auto* combo = qobject_cast<QComboBox*>(control)) combo->setCurrentIndex(-1);
-      else if (auto* label = qobject_cast<QLabel*>(control)) label->clear();
-    }
-  }
+  for (const Binding& binding : bindings_)
+    for (const QPointer<QWidget>& control : binding.controls)
+      if (control) EmptyControl(control);
 }
 
 void ZnSNMPRequest2Edits::EnableControls(bool enabled) {
   for (const Binding& binding : bindings_)
     for (const QPointer<QWidget>& control : binding.controls)
-      if (control) control->setEnabled(enabled);
+      ZnSetEnabledKeepingAbsence(control, enabled);
+}
+
+void ZnSNMPRequest2Edits::ForgetAbsence() {
+  for (int i = 0; i < VarList().Count(); ++i) VarList().Item(i).Absent = false;
+  for (const Binding& binding : bindings_)
+    for (const QPointer<QWidget>& control : binding.controls) ZnShowAbsent(control, false);
+  if (OnAbsence)
+    for (int i = 0; i < VarList().Count(); ++i) OnAbsence(i, false);
 }
 
 bool ZnSNMPRequest2Edits::IsPart(const Binding& binding) const {
@@ -351,9 +426,27 @@ const ZnOptionList* ZnSNMPRequest2Edits::OptionsOf(const Binding& binding) const
 // Values into controls and back
 
 void ZnSNMPRequest2Edits::ShowValues(int variable) {
+  // Every control learns first whether its object is there, so that a failure to show one
+  // value leaves none marked for the row or read shown before.
+  std::vector<int> shown;
   for (const Binding& binding : bindings_) {
     if (variable >= 0 && binding.variable != variable) continue;
-    if (VarList().Item(binding.variable).Access & ZnAccess::Invalid) continue;
+    const ZnSNMPVar& var = VarList().Item(binding.variable);
+    if (var.Access & ZnAccess::Invalid) continue;
+    for (const QPointer<QWidget>& control : binding.controls) {
+      if (!control) continue;
+      if (var.Absent) EmptyControl(control);
+      ZnShowAbsent(control, var.Absent);
+    }
+    if (std::find(shown.begin(), shown.end(), binding.variable) == shown.end())
+      shown.push_back(binding.variable);
+  }
+  if (OnAbsence)
+    for (int i : shown) OnAbsence(i, VarList().Item(i).Absent);
+  for (const Binding& binding : bindings_) {
+    if (variable >= 0 && binding.variable != variable) continue;
+    const ZnSNMPVar& var = VarList().Item(binding.variable);
+    if ((var.Access & ZnAccess::Invalid) || var.Absent) continue;
     ShowBinding(binding);
   }
 }
@@ -453,6 +546,7 @@ void ZnSNMPRequest2Edits::ReadValues(int variable) {
     if (variable >= 0 && i != variable) continue;
     if (!VarList().IsWritable(i)) continue;
     ZnSNMPVar& var = VarList().Item(i);
+    if (var.Absent) continue;  // an empty, locked control is no value of the switch's
     QByteArray image =
         ZnTextToImage(var.Options ? var.Options->LabelToValue(var.Value) : var.Value, var.Syntax);
     bool bound = false;
@@ -536,16 +630,26 @@ void ZnSNMPRequest2Edits::BuildColumns() {
 
 void ZnSNMPRequest2Edits::AddRow() {
   auto* item = new QTreeWidgetItem;
-  for (size_t k = 0; k < columnVariables_.size(); ++k)
-    item->setText(static_cast<int>(k), VarList().Item(columnVariables_[k]).Value);
+  for (size_t k = 0; k < columnVariables_.size(); ++k) {
+    const ZnSNMPVar& var = VarList().Item(columnVariables_[k]);
+    if (var.Absent) {
+      item->setData(static_cast<int>(k), kAbsentValueRole, var.Value);
+      item->setToolTip(static_cast<int>(k), ZnAbsentToolTip());
+    } else
+      item->setText(static_cast<int>(k), var.Value);
+  }
   pendingRows_.append(item);
   if (!flushTimer_.isActive()) flushTimer_.start();
 }
 
 void ZnSNMPRequest2Edits::RowToValues(QTreeWidgetItem* item) {
   if (item == nullptr) return;
-  for (size_t k = 0; k < columnVariables_.size(); ++k)
-    VarList().Item(columnVariables_[k]).Value = item->text(static_cast<int>(k));
+  for (size_t k = 0; k < columnVariables_.size(); ++k) {
+    ZnSNMPVar& var = VarList().Item(columnVariables_[k]);
+    const QVariant absent = item->data(static_cast<int>(k), kAbsentValueRole);
+    var.Absent = absent.isValid();
+    var.Value = var.Absent ? absent.toString() : item->text(static_cast<int>(k));
+  }
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -595,7 +699,11 @@ void ZnSNMPRequest2Edits::AfterGet() {
 }
 
 void ZnSNMPRequest2Edits::ControlsToValues() {
-  for (int i = 0; i < VarList().Count(); ++i) VarList().Item(i).Value.clear();
+  // A table's chosen row says which of its objects are absent; a new row has all of them.
+  for (int i = 0; i < VarList().Count(); ++i) {
+    VarList().Item(i).Value.clear();
+    if (listView_) VarList().Item(i).Absent = false;
+  }
   if (listView_) {
     const QList<QTreeWidgetItem*> selected = listView_->selectedItems();
     if (!selected.isEmpty()) RowToValues(selected.front());

@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <QTreeWidget>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -16,6 +17,15 @@ class QLineEdit;
 class QTreeWidgetItem;
 class ZnEditConstraint;
 class ZnOptionList;
+
+// Shows on a control that its value is not on this switch: emptied by the caller, disabled, with
+// a tooltip saying so; `absent` false gives the control back the state and tooltip it had. While
+// marked, ZnSetEnabledKeepingAbsence keeps the state to give back instead of enabling it.
+void ZnShowAbsent(QWidget* control, bool absent);
+bool ZnIsShownAbsent(const QWidget* control);
+void ZnSetEnabledKeepingAbsence(QWidget* control, bool enabled);
+// The tooltip of a control whose object the switch has not.
+QString ZnAbsentToolTip();
 
 // Binds one variable list to ordinary controls — edits, combo boxes, radio groups, check boxes,
 // labels — and optionally to one list view that shows a table, one row per table row. Values
@@ -57,9 +67,15 @@ class ZnSNMPRequest2Edits : public ZnSNMPRequest2Controls {
   // Empties every bound control: edits, labels and combo boxes show nothing, boxes are unticked.
   void ClearControls();
 
-  // Moves values of one variable (or all for -1) into its controls, or back from them.
+  // Moves values of one variable (or all for -1) into its controls, or back from them. A
+  // variable the switch has not shows empty and marked absent (ZnShowAbsent) and is never read
+  // back: no write carries it.
   void ShowValues(int variable = -1);
   void ReadValues(int variable = -1);
+  // Takes every variable for present again, as for a new table row nothing was read for.
+  void ForgetAbsence();
+  // Told for each variable shown whether the switch has it (a row editor locks its check box).
+  std::function<void(int variable, bool absent)> OnAbsence;
 
   bool AutoEnable() const { return autoEnable_; }
   // Reads the controls (and the selected list-view row) back into the list, as before a write; a

@@ -246,6 +246,11 @@ void ZnSNMPRequest2Leds::OnGetError(const ZnSNMPError& result) {
 
 void ZnSNMPRequest2Leds::EvaluateLed(ZnLedRecord& led) {
   const ZnSNMPVar& var = VarList().Item(led.Variable);
+  // A switch without the LED object has no panel to show: said as SNMPv1 says it (noSuchName).
+  if (var.Absent) {
+    const ZnMappedError missing = ZnSNMPMapError(2);
+    throw ZnException(missing.Message, missing.Code);
+  }
   const QString text = var.Options ? var.Options->LabelToValue(var.Value) : var.Value;
   const QByteArray image = ZnTextToImage(text, var.Syntax);
   if (led.ByteIndex >= 0 && led.ByteIndex < image.size()) {

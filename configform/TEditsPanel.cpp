@@ -77,6 +77,23 @@ TEditsPanel::TEditsPanel(QWidget* parent, ZnSNMPRequest2Edits* binding)
   Layout();
   for (int i = 0; i < RowCount(); ++i)
     if (!list.IsWritable(i)) MakeRowReadOnly(i);
+  binding_->OnAbsence = [this](int variable, bool absent) {
+    if (variable >= RowCount()) return;
+    ShowRowAbsent(variable, absent);
+    emit RowAbsenceChanged();
+  };
+}
+
+void TEditsPanel::ShowRowAbsent(int index, bool absent) {
+  QCheckBox* check = rows_[static_cast<size_t>(index)].check;
+  if (ZnIsShownAbsent(check) == absent) return;
+  if (absent) {
+    check->setProperty("znAbsentWasChecked", check->isChecked());
+    check->setChecked(false);
+  }
+  ZnShowAbsent(check, absent);
+  ZnShowAbsent(rows_[static_cast<size_t>(index)].caption, absent);
+  if (!absent) check->setChecked(check->property("znAbsentWasChecked").toBool());
 }
 
 void TEditsPanel::ArrangeCtrlBtn(TCtrlBtnPanel&) {
@@ -99,14 +116,15 @@ void TEditsPanel::PaintReadOnly(QWidget* value) {
 void TEditsPanel::MakeRowReadOnly(int index) {
   if (!CheckIndex(index)) return;
   const Row& row = rows_[static_cast<size_t>(index)];
-  row.check->setEnabled(false);
+  ZnSetEnabledKeepingAbsence(row.check, false);
   row.check->setVisible(false);
   row.check->setChecked(false);
+  row.check->setProperty("znAbsentWasChecked", false);
   if (auto* edit = qobject_cast<QLineEdit*>(row.value)) {
     edit->setReadOnly(true);
     edit->setFocusPolicy(Qt::ClickFocus);
   } else {
-    row.value->setEnabled(false);
+    ZnSetEnabledKeepingAbsence(row.value, false);
   }
   PaintReadOnly(row.value);
 }
@@ -114,14 +132,17 @@ void TEditsPanel::MakeRowReadOnly(int index) {
 void TEditsPanel::MakeRowEditable(int index) {
   if (!CheckIndex(index)) return;
   const Row& row = rows_[static_cast<size_t>(index)];
-  row.check->setEnabled(true);
+  ZnSetEnabledKeepingAbsence(row.check, true);
   row.check->setVisible(!(binding_->VarList().Item(index).Access & ZnAccess::Hidden));
-  row.check->setChecked(checkDefault_);
+  if (ZnIsShownAbsent(row.check))
+    row.check->setProperty("znAbsentWasChecked", checkDefault_);
+  else
+    row.check->setChecked(checkDefault_);
   if (auto* edit = qobject_cast<QLineEdit*>(row.value)) {
     edit->setReadOnly(false);
     edit->setFocusPolicy(Qt::StrongFocus);
   } else {
-    row.value->setEnabled(true);
+    ZnSetEnabledKeepingAbsence(row.value, true);
   }
   SetColours(row.value, Qt::black, Qt::white);
 }
@@ -192,6 +213,7 @@ void TEditsPanel::SetValueWidth(int width) {
 }
 
 void TEditsPanel::ClearValues() {
+  binding_->ForgetAbsence();
   for (const Row& row : rows_) {
     if (auto* edit = qobject_cast<QLineEdit*>(row.value)) edit->clear();
     if (auto* combo = qobject_cast<QComboBox*>(row.value)) combo->setCurrentIndex(-1);

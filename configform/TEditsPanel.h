@@ -64,9 +64,14 @@ class TEditsPanel : public QWidget {
  signals:
   // A row's check box was clicked by the user.
   void RowCheckClicked();
+  // A row's object turned out absent on the switch, or present again: its box changed.
+  void RowAbsenceChanged();
 
  private:
   bool CheckIndex(int index);
+  // A row whose object the switch has not cannot be ticked: its box is cleared and locked, and
+  // gets back its tick and state once the object is read again.
+  void ShowRowAbsent(int index, bool absent);
   void PaintReadOnly(QWidget* value);
   void FitValue(QLineEdit& edit);
 

@@ -24,6 +24,13 @@ TSNMPEditorPanel::TSNMPEditorPanel(QWidget* parent, ZnSNMPRequest2Edits* binding
           &TSNMPEditorPanel::ClearChecksClick);
   connect(editor_, &TEditsPanel::RowCheckClicked, this,
           [this] { Buttons()->SetCheckedButton()->setEnabled(AnyVisibleChecked()); });
+  // A page whose only row has no object on the switch has nothing to set.
+  connect(editor_, &TEditsPanel::RowAbsenceChanged, this, [this] {
+    bool ticked = false;
+    for (int i = 0; i < editor_->RowCount(); ++i)
+      ticked = ticked || editor_->RowAt(i).check->isChecked();
+    Buttons()->SetCheckedButton()->setEnabled(ticked);
+  });
   ArrangeEditorButtons(*buttons);
   SetClient(editor_);
 }

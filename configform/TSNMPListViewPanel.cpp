@@ -78,8 +78,12 @@ bool TListViewPanel::eventFilter(QObject* watched, QEvent* event) {
   QString hint;
   for (int k = 0; k < view_->columnCount(); ++k) {
     const QString caption = view_->headerItem()->text(k);
+    // A cell of an object the row has not says so instead of showing an empty value.
+    const QString value = item->toolTip(k) == ZnAbsentToolTip()
+                              ? QStringLiteral("(not on this switch)")
+                              : item->text(k);
     hint += caption + QString(longest - caption.size(), QLatin1Char('\t')) + QStringLiteral("  ") +
-            item->text(k) + QLatin1Char('\n');
+            value + QLatin1Char('\n');
   }
   QToolTip::showText(help->globalPos(), hint, view_->viewport());
   return true;

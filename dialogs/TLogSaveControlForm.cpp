@@ -116,12 +116,14 @@ void TLogSaveControlForm::btnRefreshClick() {
 }
 
 bool TLogSaveControlForm::CheckLogSaveInput() {
-  if (cbxLogSaveMethod->currentIndex() < 0) {
+  // A field whose object the switch has not is never written: nothing to fill in.
+  if (cbxLogSaveMethod->currentIndex() < 0 && !ZnIsShownAbsent(cbxLogSaveMethod)) {
     Tell(this, QStringLiteral("You should choose Log Save Method."));
     cbxLogSaveMethod->setFocus();
     return false;
   }
-  if (IntervalMethod() && EdLogSavetimeInterval->text().isEmpty()) {
+  if (IntervalMethod() && EdLogSavetimeInterval->text().isEmpty() &&
+      !ZnIsShownAbsent(EdLogSavetimeInterval)) {
     Tell(this, QStringLiteral("You should fill in Log Savetime Interval."));
     EdLogSavetimeInterval->setFocus();
     return false;

@@ -147,12 +147,34 @@ QString ZnSNMPRequest::Instance() {
   return ZnEncodeInstance(VarList, [this](int k) { return EncodeIndexPart(k); });
 }
 
+std::vector<int> ZnSNMPRequest::ReadableNow() const {
+  const bool table = VarList.IsTable();
+  std::vector<int> readable;
+  for (int i = 0; i < VarList.Count(); ++i)
+    if (VarList.IsReadable(i) && (table || !VarList.Item(i).Absent)) readable.push_back(i);
+  return readable;
+}
+
+void ZnSNMPRequest::ForgetAbsence() {
+  if (VarList.IsTable()) return;  // a walk marks each row's cells as it reads them
+  for (int i = 0; i < VarList.Count(); ++i) VarList.Item(i).Absent = false;
+}
+
+bool ZnSNMPRequest::LeaveOutNamed(const ZnSNMPAnswer& answer) {
+  if (VarList.IsTable() || ZnSNMPMapError(answer.Status).Code != kNoSuchName) return false;
+  const std::vector<int> readable = ReadableNow();
+  if (answer.ErrorIndex < 1 || answer.ErrorIndex > static_cast<int>(readable.size())) return false;
+  ZnSNMPVar& var = VarList.Item(readable[static_cast<size_t>(answer.ErrorIndex - 1)]);
+  var.Absent = true;
+  var.Value.clear();
+  return true;
+}
+
 std::vector<ZnSNMPBinding> ZnSNMPRequest::ReadBindings(bool first) {
   if (!IsKnownItemType(VarList.ItemType)) throw ZnFrameworkError(ZnCode::BadItemType);
   if (!first && !VarList.IsTable()) throw ZnFrameworkError(ZnCode::GetNextOnSingleValue);
   std::vector<ZnSNMPBinding> bindings;
-  for (int i = 0; i < VarList.Count(); ++i) {
-    if (!VarList.IsReadable(i)) continue;
+  for (int i : ReadableNow()) {
     ZnSNMPVar& var = VarList.Item(i);
     if (first) {
       var.CurrentOid.clear();
@@ -294,17 +316,16 @@ void ZnSNMPRequest::CheckAnswer(const std::vector<int>& readable,
     } else if (got.Value.Type == ZnSNMPValue::EndOfMibView) {
       RefuseAnswer(kInvalidPdu);  // the end of the view answers get-next, never a get
     }
-    // Exceptions and NULL say there is no value; they are no value of a wrong type, and read as
-    // "(NULL)" where the variable's text can say so. A column that has ended answers with the
-    // next column's object, whatever its type.
-    const bool none = got.Value.Type == ZnSNMPValue::Null ||
-                      got.Value.Type == ZnSNMPValue::NoSuchObject ||
-                      got.Value.Type == ZnSNMPValue::NoSuchInstance;
-    if (got.Value.Type >= ZnSNMPValue::NoSuchObject && !none) continue;
+    // "No such object/instance" answering a get says the switch has not that object: it is
+    // absent, whatever its syntax (a get-next is never answered so, see above). The end of the
+    // view was checked above. A column that has ended answers with the next column's object,
+    // whatever its type.
+    if (got.Value.Type >= ZnSNMPValue::NoSuchObject) continue;
     if (table && IsEndOfColumn(var.Oid, var.CurrentOid, got.Oid)) continue;
-    if (none) {
-      if (!TextCanSayNone(var.Syntax))
-        RefuseAnswer(got.Value.Type == ZnSNMPValue::Null ? kWrongType : kNoSuchNameStatus);
+    // NULL says there is no value; it is no value of a wrong type, and reads as "(NULL)" where
+    // the variable's text can say so.
+    if (got.Value.Type == ZnSNMPValue::Null) {
+      if (!TextCanSayNone(var.Syntax)) RefuseAnswer(kWrongType);
       continue;
     }
     if (!TypeFits(var.Syntax, got.Value.Type)) RefuseAnswer(kWrongType);
@@ -315,9 +336,7 @@ void ZnSNMPRequest::CheckAnswer(const std::vector<int>& readable,
 
 ZnSNMPRequest::ReadOutcome ZnSNMPRequest::ProcessRead(const std::vector<ZnSNMPBinding>& answer,
                                                       int code) {
-  std::vector<int> readable;
-  for (int i = 0; i < VarList.Count(); ++i)
-    if (VarList.IsReadable(i)) readable.push_back(i);
+  const std::vector<int> readable = ReadableNow();
 
   const auto returnedOf = [&](size_t k) { return k < answer.size() ? answer[k].Oid : QString(); };
   if (code == kNoSuchName) {
@@ -381,6 +400,7 @@ ZnSNMPRequest::ReadOutcome ZnSNMPRequest::ProcessRead(const std::vector<ZnSNMPBi
     const QString column = var.Oid;
     if (ended[k]) {
       var.Value = kNotDone;
+      var.Absent = true;
       var.CurrentOid = column + QLatin1Char('.') + previousInstance;
       continue;  // an ended column's answer belongs to another column: no instance from it
     }
@@ -389,31 +409,46 @@ ZnSNMPRequest::ReadOutcome ZnSNMPRequest::ProcessRead(const std::vector<ZnSNMPBi
       // answers with a later row's object: it shows none here, and is asked from this row
       // again so that its answer lands in its own row.
       var.Value = kNotDone;
+      var.Absent = true;
       var.CurrentOid = column + QLatin1Char('.') + instance;
       continue;
     }
-    StoreValue(i, answer[k].Value);
     var.CurrentOid = answer[k].Oid;
+    var.Absent = answer[k].Value.Type == ZnSNMPValue::NoSuchObject ||
+                 answer[k].Value.Type == ZnSNMPValue::NoSuchInstance;
+    if (var.Absent)
+      var.Value.clear();  // no value: nothing to show, and nothing a write could send back
+    else
+      StoreValue(i, answer[k].Value);
   }
   if (VarList.IsTable())
     ZnDecodeInstance(VarList, instance,
                      [this](int k, const QString& rest) { return DecodeIndexPart(k, rest); });
-  for (int i = 0; i < VarList.Count(); ++i) Derive(i, true);
+  for (int i = 0; i < VarList.Count(); ++i)
+    if (!VarList.Item(i).Absent) Derive(i, true);
   return VarList.IsTable() ? ReadOutcome::Row : ReadOutcome::NoRow;
 }
 
 bool ZnSNMPRequest::Get(bool first) {
   if (!Enabled) return false;
   if (first) ForgetBulk();
+  ForgetAbsence();
   const ZnSNMPOperation operation =
       VarList.IsTable() ? ZnSNMPOperation::GetNext : ZnSNMPOperation::Get;
-  std::vector<ZnSNMPBinding> bindings = ReadBindings(first);
   const ZnSNMPTarget target = BuildTarget();
   ZnSNMPAnswer answer;
-  if (!UsesBulk())
-    answer = ZnSNMPExchange(target, operation, bindings);
-  else if (!AnswerFromBulk(bindings, answer))
-    answer = ExchangeBulk(target, bindings);
+  for (bool leftOut = false;; leftOut = true) {
+    const std::vector<ZnSNMPBinding> bindings = ReadBindings(first);
+    if (bindings.empty() && leftOut) {  // every variable is absent: nothing is left to ask
+      answer = ZnSNMPAnswer{};
+      break;
+    }
+    if (!UsesBulk())
+      answer = ZnSNMPExchange(target, operation, bindings);
+    else if (!AnswerFromBulk(bindings, answer))
+      answer = ExchangeBulk(target, bindings);
+    if (!LeaveOutNamed(answer)) break;
+  }
   const ZnMappedError mapped = ZnSNMPMapError(answer.Status);
   if (mapped.Code != 0 && !(mapped.Code == kNoSuchName && VarList.IsTable()))
     throw ZnException(mapped.Message, mapped.Code);
@@ -430,6 +465,7 @@ bool ZnSNMPRequest::Get(bool first) {
 void ZnSNMPRequest::GetAsync(ZnSNMPCallback callback, void* owner, bool first) {
   if (!Enabled) return;
   if (first) ForgetBulk();
+  ForgetAbsence();
   const ZnSNMPOperation operation =
       VarList.IsTable() ? ZnSNMPOperation::GetNext : ZnSNMPOperation::Get;
   std::vector<ZnSNMPBinding> bindings = ReadBindings(first);
@@ -445,6 +481,27 @@ void ZnSNMPRequest::GetAsync(ZnSNMPCallback callback, void* owner, bool first) {
   }
   Launch([&](ZnSNMPCompletion completion) {
            return ZnSNMPCompleteLater(std::move(row), std::move(completion));
+         },
+         [this, callback = std::move(callback), owner](std::uint64_t ticket,
+                                                        const ZnSNMPAnswer& answer) {
+           Complete(ticket, answer, true, callback, owner);
+         });
+}
+
+void ZnSNMPRequest::ReadAgainAsync(ZnSNMPCallback callback, void* owner,
+                                   const ZnSNMPAnswer& previous) {
+  std::vector<ZnSNMPBinding> bindings = ReadBindings(true);
+  const ZnSNMPTarget target = BuildTarget();
+  if (!bindings.empty()) {
+    SendAsync(ZnSNMPOperation::Get, std::move(bindings), true, std::move(callback), owner, target);
+    return;
+  }
+  // Every variable is absent: the read is complete without another exchange.
+  ZnSNMPAnswer none;
+  none.AgentAddress = previous.AgentAddress;
+  none.AgentPort = previous.AgentPort;
+  Launch([&](ZnSNMPCompletion completion) {
+           return ZnSNMPCompleteLater(std::move(none), std::move(completion));
          },
          [this, callback = std::move(callback), owner](std::uint64_t ticket,
                                                         const ZnSNMPAnswer& answer) {
@@ -565,7 +622,8 @@ std::vector<ZnSNMPBinding> ZnSNMPRequest::WriteBindings() {
   const QString instance = VarList.IsTable() ? Instance() : QString();
   std::vector<ZnSNMPBinding> bindings;
   for (int i = 0; i < VarList.Count(); ++i) {
-    if (!VarList.IsWritable(i) || VarList.IsKey(i)) continue;
+    // An object the switch has not is never written: there is no value of it to send.
+    if (!VarList.IsWritable(i) || VarList.IsKey(i) || VarList.Item(i).Absent) continue;
     const ZnSNMPVar& var = VarList.Item(i);
     QString oid = var.Oid;
     if (VarList.ItemType == ZnItemType::SVT_SV)
@@ -608,6 +666,7 @@ void ZnSNMPRequest::Set(const QString& mapping, const QStringList* valueSource) 
   ZnSNMPTarget target;
   const std::vector<ZnSNMPBinding> bindings = PrepareWrite(mapping, valueSource, target);
   bulkNext_.clear();  // rows kept from before the write may no longer be the agent's
+  if (bindings.empty()) return;  // nothing to write, nothing sent
   const ZnSNMPAnswer answer = ZnSNMPExchange(target, ZnSNMPOperation::Set, bindings);
   const ZnMappedError mapped = ZnSNMPMapError(answer.Status);
   if (mapped.Code != 0) throw ZnException(mapped.Message, mapped.Code);
@@ -619,6 +678,16 @@ void ZnSNMPRequest::SetAsync(ZnSNMPCallback callback, void* owner, const QString
   ZnSNMPTarget target;
   std::vector<ZnSNMPBinding> bindings = PrepareWrite(mapping, valueSource, target);
   bulkNext_.clear();
+  if (bindings.empty()) {  // nothing to write: done without an exchange
+    Launch([&](ZnSNMPCompletion completion) {
+             return ZnSNMPCompleteLater(ZnSNMPAnswer{}, std::move(completion));
+           },
+           [this, callback = std::move(callback), owner](std::uint64_t ticket,
+                                                          const ZnSNMPAnswer& answer) {
+             Complete(ticket, answer, false, callback, owner);
+           });
+    return;
+  }
   SendAsync(ZnSNMPOperation::Set, std::move(bindings), false, std::move(callback), owner, target);
 }
 
@@ -656,6 +725,24 @@ void ZnSNMPRequest::Complete(std::uint64_t ticket, const ZnSNMPAnswer& answer, b
                              const ZnSNMPCallback& callback, void* owner) {
   tickets_.erase(ticket);
   if (answer.Status == -8) {  // the session dropped the exchange: nobody is told
+    --Outstanding;
+    return;
+  }
+  if (read && Enabled && LeaveOutNamed(answer)) {
+    // Asked again without the object the agent has not; the caller hears of the read once,
+    // from the last exchange.
+    try {
+      ReadAgainAsync(callback, owner, answer);
+    } catch (const ZnException& e) {
+      ZnSNMPError result;
+      result.Code = e.Code();
+      result.Message = e.Message();
+      result.AgentAddress = answer.AgentAddress;
+      result.AgentPort = answer.AgentPort;
+      result.Done = true;
+      Deliver(ticket, result, callback, owner);
+      return;
+    }
     --Outstanding;
     return;
   }

@@ -100,7 +100,16 @@ class ZnSNMPRequest {
  private:
   enum class ReadOutcome { Row, NoRow, EndOfTable, Failed };
 
+  // The variables a read asks for: the readable ones, less those a scalar read has found absent.
+  std::vector<int> ReadableNow() const;
   std::vector<ZnSNMPBinding> ReadBindings(bool first);
+  // A new read of a scalar list or a single row asks for every variable again.
+  void ForgetAbsence();
+  // An SNMPv1 agent answers a get with noSuchName and the index of the object it has not: that
+  // variable is marked absent, and true says the read must be sent again without it. Each
+  // variable can be left out once, so a read is sent at most once more than it has variables.
+  bool LeaveOutNamed(const ZnSNMPAnswer& answer);
+  void ReadAgainAsync(ZnSNMPCallback callback, void* owner, const ZnSNMPAnswer& previous);
   std::vector<ZnSNMPBinding> WriteBindings();
   ReadOutcome ProcessRead(const std::vector<ZnSNMPBinding>& answer, int code);
   // Raises the status that names what is wrong when an answer does not answer the read.

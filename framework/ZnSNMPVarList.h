@@ -92,6 +92,9 @@ struct ZnSNMPVar {
   QString Reserved;
   QString Value;
   QString CurrentOid;
+  // The switch has no such object (no such object or instance, or SNMPv1's noSuchName for it),
+  // or a table row has none in this column: there is no value to show, and no write carries it.
+  bool Absent = false;
 };
 
 class ZnSNMPVarList {

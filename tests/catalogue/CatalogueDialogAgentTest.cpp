@@ -548,11 +548,25 @@ TEST_F(CatalogueDialogAgentTest, TablePagesWithoutAddWriteAnEditedRowsWritableCo
     ASSERT_GT(view->topLevelItemCount(), 0) << "the switch has no row to edit";
     ASSERT_TRUE(table->Buttons()->EditButton()->isVisible());
 
-    // The last row, so that a write at the first row's instance would show.
-    view->setCurrentItem(view->topLevelItem(view->topLevelItemCount() - 1));
     TEditsPanel& editor = page.Editor();
     const int keyCount = page.recipe->keyCount;
     const ZnSNMPVarList list(page.recipe->table, page.recipe->itemType, keyCount);
+    // The last row whose writable columns all have an object (a sparse table's row may lack
+    // one, which is then never written), so that a write at the first row's instance would show.
+    QTreeWidgetItem* chosen = nullptr;
+    for (int row = view->topLevelItemCount() - 1; row >= 0 && chosen == nullptr; --row) {
+      bool whole = true;
+      for (int column = 0; column < view->columnCount(); ++column) {
+        const QString caption = view->headerItem()->text(column);
+        for (int i = keyCount; i < list.Count(); ++i)
+          if (list.IsWritable(i) && list.Item(i).Caption == caption &&
+              view->topLevelItem(row)->toolTip(column) == ZnAbsentToolTip())
+            whole = false;
+      }
+      if (whole) chosen = view->topLevelItem(row);
+    }
+    ASSERT_NE(chosen, nullptr) << "no row has every writable column";
+    ASSERT_TRUE(user::ClickItem(view, chosen));
     // Every writable column ticked and written as shown, an empty edit given a value first (the
     // dialog writes no empty value).
     QStringList written;
