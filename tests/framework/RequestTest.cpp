@@ -4,6 +4,7 @@
 #include "ZnSNMPMessages.h"
 #include "ZnSNMPRequest.h"
 #include "ZnSNMPSession.h"
+#include "ZnSNMPValueCodec.h"
 
 #include <gtest/gtest.h>
 
@@ -14,6 +15,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <set>
 #include <vector>
 
 // The request engine's decisions that need no agent: what ends a column, what is refused before
@@ -360,3 +362,172 @@ TEST(SessionTest, KnownAnswersRunInOrderUnnestedCancellableAndNeverHoldTheLoop) 
 }
 
 }  // namespace
+
+namespace {
+
+// A switch that lacks some objects, answering gets as an SNMPv1 agent (noSuchName with the index
+// of the first object it has not, nothing else answered) or as an SNMPv2c one (noSuchObject in
+// the place of each). Writes are recorded, never answered with an error.
+class LackingSwitch {
+ public:
+  LackingSwitch(bool snmpV1, std::set<QString> lacking)
+      : snmpV1_(snmpV1), lacking_(std::move(lacking)) {}
+
+  ZnSNMPSender Sender() {
+    return [this](const ZnSNMPTarget&, ZnSNMPOperation operation,
+                  const std::vector<ZnSNMPBinding>& asked, ZnSNMPCompletion completion) {
+      ++exchanges;
+      ZnSNMPAnswer answer;
+      if (operation == ZnSNMPOperation::Set) {
+        for (const ZnSNMPBinding& binding : asked) written << binding.Oid;
+        answer.Bindings = asked;
+      } else {
+        for (size_t k = 0; k < asked.size(); ++k) {
+          const QString& oid = asked[k].Oid;
+          if (!lacking_.count(oid.chopped(2))) {
+            answer.Bindings.push_back({oid, ValueOf(oid)});
+            continue;
+          }
+          if (snmpV1_) {
+            answer.Status = 2;  // noSuchName
+            answer.ErrorIndex = static_cast<int>(k) + 1;
+            answer.Bindings = asked;
+            break;
+          }
+          ZnSNMPValue none;
+          none.Type = ZnSNMPValue::NoSuchObject;
+          answer.Bindings.push_back({oid, none});
+        }
+      }
+      due_.push_back([answer, completion] { completion(answer); });
+      return ++ticket_;
+    };
+  }
+
+  // Runs the answers until the exchange reports; the result's code.
+  int Finish(bool& done, int& code) {
+    while (!done) {
+      if (due_.empty()) {
+        QCoreApplication::processEvents();
+        continue;
+      }
+      auto answer = std::move(due_.front());
+      due_.pop_front();
+      answer();
+    }
+    return code;
+  }
+
+  // Values of the syntax the object's last sub-identifier names (see kLackingPage).
+  static ZnSNMPValue ValueOf(const QString& oid) {
+    const int kind = oid.section('.', -2, -2).toInt();
+    switch (kind % 5) {
+      case 0:
+        return ZnSNMPValue::MakeInteger(kind);
+      case 1:
+        return ZnSNMPValue::MakeBytes(ZnSNMPValue::OctetString, QByteArray("port ") +
+                                                                    QByteArray::number(kind));
+      case 2:
+        return ZnSNMPValue::MakeBytes(ZnSNMPValue::IpAddress, QByteArray("\x0a\x01\x02\x03", 4));
+      case 3:
+        return ZnSNMPValue::MakeBytes(ZnSNMPValue::OctetString,
+                                      QByteArray("\x00\x1c\x2e\x00\x00\x01", 6));
+      default:
+        return ZnSNMPValue::MakeOid({1, 3, 6, 1, 4, 1, 99917, static_cast<std::uint32_t>(kind)});
+    }
+  }
+
+  int exchanges = 0;
+  QStringList written;
+
+ private:
+  bool snmpV1_;
+  std::set<QString> lacking_;
+  std::deque<std::function<void()>> due_;
+  std::uint64_t ticket_ = std::uint64_t{1} << 61;
+};
+
+// Twenty writable scalars whose syntax cycles through a number, a display string, an address, a
+// MAC and an OID (the kinds a switch may lack).
+std::vector<ZnSNMPVarDef> LackingPage() {
+  static const std::uint32_t kSyntaxes[] = {ZnSyntax::Integer, ZnSyntax::DisplayString,
+                                            ZnSyntax::IpAddress, ZnSyntax::MacAddress,
+                                            ZnSyntax::ObjectId};
+  static std::vector<QByteArray> oids;
+  std::vector<ZnSNMPVarDef> defs;
+  oids.clear();
+  for (int k = 0; k < 20; ++k) oids.push_back("1.3.6.1.4.1.99999.7." + QByteArray::number(k));
+  for (int k = 0; k < 20; ++k) {
+    ZnSNMPVarDef def;
+    def.Oid = oids[static_cast<size_t>(k)].constData();
+    def.Caption = "object";
+    def.Syntax = kSyntaxes[k % 5];
+    def.Access = ZnAccess::ReadWrite;
+    defs.push_back(def);
+  }
+  defs.push_back({});
+  return defs;
+}
+
+}  // namespace
+
+// A switch that lacks three of twenty objects: over SNMPv1 the get is sent again without each
+// object the agent names (four requests in all), over SNMPv2c once; either way the others are
+// read, the three are absent (whatever their syntax: a string-like one is no refused answer),
+// and no write carries them, even one that names them.
+TEST(AbsentObjectTest, AReadLeavesOutWhatTheSwitchLacksAndNoWriteCarriesIt) {
+  TestApplication();
+  static QTemporaryDir dir;
+  ZnSNMPOpenSession(dir.path());
+  const std::set<QString> lacking = {"1.3.6.1.4.1.99999.7.3", "1.3.6.1.4.1.99999.7.11",
+                                     "1.3.6.1.4.1.99999.7.19"};
+  const std::vector<ZnSNMPVarDef> defs = LackingPage();
+  for (const bool snmpV1 : {true, false}) {
+    SCOPED_TRACE(snmpV1 ? "SNMPv1" : "SNMPv2c");
+    LackingSwitch agent(snmpV1, lacking);
+    ZnSNMPRequest request;
+    request.Device.Address = "127.0.0.1";
+    request.Security.Version = snmpV1 ? 0 : 1;
+    request.VarList = ZnSNMPVarList(defs.data(), ZnItemType::SVT_SV, 0);
+    request.Send = agent.Sender();
+    bool done = false;
+    int code = -1;
+    request.GetAsync(
+        [&](void*, const ZnSNMPError& result, ZnSNMPVarList&) {
+          done = result.Done;
+          code = result.Code;
+        },
+        nullptr, true);
+    EXPECT_EQ(agent.Finish(done, code), 0);
+    EXPECT_EQ(agent.exchanges, snmpV1 ? 4 : 1);
+    ZnSNMPVarList expected(defs.data(), ZnItemType::SVT_SV, 0);
+    for (int i = 0; i < expected.Count(); ++i) {
+      const ZnSNMPVar& var = request.VarList.Item(i);
+      SCOPED_TRACE(qPrintable(var.Oid));
+      EXPECT_EQ(var.Absent, lacking.count(var.Oid) == 1);
+      if (var.Absent) {
+        EXPECT_EQ(var.Value, "");
+        continue;
+      }
+      ZnStoreValue(expected, i, LackingSwitch::ValueOf(var.Oid + ".0"));
+      EXPECT_EQ(var.Value, expected.Item(i).Value);
+    }
+
+    // Every write: the whole list, then one naming only the absent objects.
+    for (const QString& mapping : {QString(), QStringLiteral("3,11,19")}) {
+      agent.exchanges = 0;
+      agent.written.clear();
+      done = false;
+      request.SetAsync(
+          [&](void*, const ZnSNMPError& result, ZnSNMPVarList&) {
+            done = result.Done;
+            code = result.Code;
+          },
+          nullptr, mapping);
+      EXPECT_EQ(agent.Finish(done, code), 0);
+      EXPECT_EQ(agent.written.size(), mapping.isEmpty() ? 17 : 0);
+      EXPECT_EQ(agent.exchanges, mapping.isEmpty() ? 1 : 0) << "nothing to write, nothing sent";
+      for (const QString& oid : agent.written) EXPECT_FALSE(lacking.count(oid.chopped(2)));
+    }
+  }
+}
