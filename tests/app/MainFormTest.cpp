@@ -316,22 +316,22 @@ void Dump(const QList<QAction*>& actions, int depth, QStringList& out) {
 }
 
 // The values of a page that were not read: a read succeeds even when the switch lacks an object
-// or serves it with another type, but the value then reads "(NULL)" (a table column that ends
-// early, "(NOTDONE)"). A table column may be sparse, so only a column that no row has counts; a
-// table without rows would hide its columns, so it counts too.
+// (shown as not on this switch) or serves it with another type (the value then reads "(NULL)").
+// A table column may be sparse, so only a column that no row has counts; a table without rows
+// would hide its columns, so it counts too.
 QStringList UnreadValues(const TSNMPPanel& panel, int page) {
   QStringList unread;
   const QString where = QStringLiteral("page %1: ").arg(page);
-  const auto unreadText = [](const QString& text) {
-    return text == QLatin1String("(NULL)") || text == QLatin1String("(NOTDONE)");
-  };
+  const auto unreadText = [](const QString& text) { return text == QLatin1String("(NULL)"); };
   if (const auto* table = qobject_cast<const TSNMPListViewPanel*>(&panel)) {
     const QTreeWidget* view = table->ListPanel()->ListView();
     if (view->topLevelItemCount() == 0) unread << where + QStringLiteral("no rows");
     for (int column = 0; column < view->columnCount(); ++column) {
       bool read = view->topLevelItemCount() == 0;
-      for (int row = 0; row < view->topLevelItemCount(); ++row)
-        read = read || !unreadText(view->topLevelItem(row)->text(column));
+      for (int row = 0; row < view->topLevelItemCount(); ++row) {
+        const QTreeWidgetItem* item = view->topLevelItem(row);
+        read = read || (!unreadText(item->text(column)) && item->toolTip(column) != ZnAbsentToolTip());
+      }
       if (!read) unread << where + view->headerItem()->text(column);
     }
     return unread;
@@ -342,7 +342,7 @@ QStringList UnreadValues(const TSNMPPanel& panel, int page) {
       const auto* edit = qobject_cast<const QLineEdit*>(row.value);
       const auto* combo = qobject_cast<const QComboBox*>(row.value);
       const QString text = edit ? edit->text() : combo ? combo->currentText() : QString();
-      if (unreadText(text)) unread << where + row.caption->text();
+      if (unreadText(text) || ZnIsShownAbsent(row.value)) unread << where + row.caption->text();
     }
   }
   return unread;
