@@ -37,6 +37,8 @@ ZnSNMPRequest2Controls::~ZnSNMPRequest2Controls() {
 void ZnSNMPRequest2Controls::SetStatusTarget(QPlainTextEdit* memo) {
   ClearStatusTarget();
   memo_ = memo;
+  // A line per read: a dialog left open on a polled page would grow its memo without end.
+  if (memo) memo->setMaximumBlockCount(kMemoLines);
 }
 
 void ZnSNMPRequest2Controls::SetStatusTarget(QStatusBar* bar) {

@@ -33,7 +33,9 @@ class ZnSNMPRequest2Controls : public QObject {
   const ZnSNMPVarList& VarList() const { return request_.VarList; }
   QWidget* Owner() const { return owner_; }
 
+  // A memo keeps the last kMemoLines lines.
   void SetStatusTarget(QPlainTextEdit* memo);
+  static constexpr int kMemoLines = 1000;
   void SetStatusTarget(QStatusBar* bar);
   // A status-bar panel: a label in a status bar.
   void SetStatusTarget(QLabel* panel);

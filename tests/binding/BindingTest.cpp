@@ -266,6 +266,12 @@ TEST_F(BindingTest, StatusLinesTakeTheTemplateAndTheTime) {
   const QStringList lines = memo->toPlainText().split('\n');
   ASSERT_EQ(lines.size(), 2);
   EXPECT_TRUE(time.match(lines[0]).hasMatch()) << lines[0].toStdString();
+  // A page left open keeps the last thousand lines, the newest last.
+  for (int k = 0; k < 1005; ++k) binding_->ReportStatus(QStringLiteral("line %1").arg(k));
+  const QStringList kept = memo->toPlainText().split('\n');
+  ASSERT_EQ(kept.size(), 1000);
+  EXPECT_TRUE(kept.front().startsWith("Get: line 5.")) << kept.front().toStdString();
+  EXPECT_TRUE(kept.back().startsWith("Get: line 1004.")) << kept.back().toStdString();
 
   QStatusBar* bar = Make<QStatusBar>();
   binding_->SetStatusTarget(bar);
