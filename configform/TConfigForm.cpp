@@ -66,7 +66,9 @@ void TConfigForm::SetPagesMode() {
   if (type_ != FormType::None) Raise("Can not change Type of a Config Form!");
   type_ = FormType::Pages;
   pages_ = new QTabWidget(this);
-  pages_->setUsesScrollButtons(false);  // tabs wrap instead of scrolling out of sight
+  // Without scroll buttons every tab stays in sight: a crowded bar shortens the captions rather
+  // than scrolling some tabs away (Qt's tab bar has one row).
+  pages_->setUsesScrollButtons(false);
   layout()->addWidget(pages_);
   connect(pages_, &QTabWidget::currentChanged, this, [this] { RefreshCurrentPage(); });
 }

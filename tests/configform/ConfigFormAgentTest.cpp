@@ -84,7 +84,7 @@ TEST_F(ConfigFormAgentTest, ClosingDuringAWalkWaitsAndFreesTheBindings) {
   EXPECT_EQ(agent_->TraceLines().size(), requests);
 }
 
-TEST_F(ConfigFormAgentTest, ADialogGrowsToItsPageUpTo800By550) {
+TEST_F(ConfigFormAgentTest, ADialogGrowsToItsPageUpToItsLargestSize) {
   std::vector<ZnSNMPVarDef> many;
   std::list<QByteArray> captions;
   for (int k = 0; k < 40; ++k) {
