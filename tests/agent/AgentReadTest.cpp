@@ -2,6 +2,7 @@
 // lexicographic order inside and across subtrees, the end of the MIB view, and a large
 // forwarding table.
 
+#include "AgentOptions.h"
 #include "NetSnmpTools.h"
 #include "Nx596Agent.h"
 #include "QtPrinters.h"
@@ -291,6 +292,88 @@ TEST(AgentForwardingTable, TenThousandRowsWalkCompletelyInOrder) {
   for (qsizetype row = 0; row < run.varbinds.size(); row += 997) {
     EXPECT_EQ(run.varbinds[row].value.toInt(), 1 + row % 24) << "row " << row;
   }
+}
+
+}  // namespace
+
+namespace {
+
+using nx596::test::V3Priv;
+
+// A switch started without some objects, as a firmware that lacks them: sysServices (served by
+// net-snmp's own system group), the SMTP self mail address (a scalar of the device model), a
+// column of the static unicast table, one cell of the port description column, and a USM column
+// (net-snmp's own table).
+const char* const kSysServices = "1.3.6.1.2.1.1.7";
+const char* const kSelfMail = "1.3.6.1.4.1.99917.12.29.1.4";
+const char* const kAllowedToGoTo = "1.3.6.1.2.1.17.7.1.3.1.1.3";
+const char* const kPortThreeDescription = "1.3.6.1.4.1.99917.11.63.3.2.2.2.1.5.3";
+const char* const kUsmAuthProtocol = "1.3.6.1.6.3.15.1.2.2.1.5";
+
+TEST(AgentWithout, HiddenObjectsAreAbsentForEveryRequestAndVersion) {
+  Nx596Agent agent({"--without", QStringList{kSysServices, kSelfMail, kAllowedToGoTo,
+                                             kPortThreeDescription, kUsmAuthProtocol}
+                                     .join(',')});
+  ASSERT_TRUE(agent.Start());
+  const NetSnmpTools tools(agent.Address());
+  const QString selfMail = QString(kSelfMail) + ".0";
+  const QString sysName = QStringLiteral("1.3.6.1.2.1.1.5.0");
+  const QString portTwo = QStringLiteral("1.3.6.1.4.1.99917.11.63.3.2.2.2.1.5.2");
+  const QStringList v3 = V3Priv("nx-aes", "SHA", "nx-aes-auth", "AES", "nx-aes-priv");
+  for (const QStringList& credentials : {V2c("vosquin"), v3}) {
+    // A get: the rest of the request is answered.
+    const ToolRun get = tools.Run("snmpget", credentials,
+                                  {QString(kSysServices) + ".0", selfMail, sysName,
+                                   kPortThreeDescription, portTwo});
+    ASSERT_EQ(get.exitCode, 0) << get;
+    EXPECT_EQ(get.Find(QString(kSysServices) + ".0").value,
+              "No Such Object available on this agent at this OID");
+    EXPECT_EQ(get.Find(selfMail).value, "No Such Object available on this agent at this OID");
+    EXPECT_EQ(get.Find(kPortThreeDescription).value,
+              "No Such Instance currently exists at this OID");
+    EXPECT_EQ(get.Find(sysName).value, "nx596");
+    EXPECT_EQ(get.Find(portTwo).value, "file server");
+    // Walks, one object at a time and in bulk, pass them by.
+    for (const char* walker : {"snmpwalk", "snmpbulkwalk"})
+      for (const char* subtree : {"1.3.6.1.2.1.1", "1.3.6.1.4.1.99917.12.29",
+                                  "1.3.6.1.2.1.17.7.1.3.1", "1.3.6.1.4.1.99917.11.63.3.2.2.2.1.5",
+                                  "1.3.6.1.6.3.15.1.2.2.1"}) {
+        const ToolRun walk = tools.Run(walker, credentials, {subtree});
+        ASSERT_EQ(walk.exitCode, 0) << walk;
+        const QStringList oids = Oids(walk);
+        EXPECT_GT(oids.size(), 1) << walker << " " << subtree;
+        for (const char* hidden :
+             {kSysServices, kSelfMail, kAllowedToGoTo, kPortThreeDescription, kUsmAuthProtocol})
+          EXPECT_EQ(CountWithPrefix(oids, hidden) + oids.count(hidden), 0)
+              << walker << " " << subtree << " shows " << hidden;
+        EXPECT_TRUE(std::is_sorted(oids.begin(), oids.end(), OidLess));
+      }
+    // A set is refused and changes nothing.
+    const ToolRun set = tools.Run("snmpset", credentials, {selfMail, "s", "nobody@example.net"});
+    EXPECT_NE(set.exitCode, 0) << set;
+    EXPECT_TRUE(set.errors.contains("notWritable")) << set;
+  }
+  // SNMPv1 says noSuchName for a get or set of a hidden object.
+  const ToolRun v1 = tools.Run("snmpget", V1("tamrel"), {sysName, selfMail});
+  EXPECT_TRUE(v1.errors.contains("noSuchName")) << v1;
+  EXPECT_TRUE(v1.errors.contains(selfMail)) << v1;
+  const ToolRun v1Set = tools.Run("snmpset", V1("vosquin"), {selfMail, "s", "x"});
+  EXPECT_TRUE(v1Set.errors.contains("noSuchName")) << v1Set;
+  EXPECT_EQ(tools.Run("snmpget", V2c("tamrel"), {"1.3.6.1.4.1.99917.12.29.1.5.0"}).exitCode, 0);
+}
+
+TEST(AgentWithout, MalformedOidsAreRefused) {
+  for (const char* value : {"", "1.3.x", "1.3.6.1,", ",1.3.6", "1", "1..3"}) {
+    const nx596::ParsedOptions parsed = nx596::ParseAgentOptions({"--without", value});
+    EXPECT_FALSE(parsed.options) << value;
+    EXPECT_NE(parsed.error.find("--without"), std::string::npos) << parsed.error;
+  }
+  const nx596::ParsedOptions parsed =
+      nx596::ParseAgentOptions({"--without=.1.3.6.1.2.1.1.7,1.3.6.1.4.1.99917.12.29.1.4.0"});
+  ASSERT_TRUE(parsed.options) << parsed.error;
+  EXPECT_EQ(parsed.options->without,
+            (std::vector<nx596::Oid>{{1, 3, 6, 1, 2, 1, 1, 7},
+                                     {1, 3, 6, 1, 4, 1, 99917, 12, 29, 1, 4, 0}}));
 }
 
 }  // namespace

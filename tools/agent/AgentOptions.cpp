@@ -2,6 +2,7 @@
 
 #include "Misbehaviour.h"
 
+#include <algorithm>
 #include <array>
 #include <cctype>
 #include <charconv>
@@ -160,6 +161,9 @@ const char* AgentUsage() {
          "                      repeat, fewer, more, generr, toobig, endofmib, nosuchinstance,\n"
          "                      twice (each =OID: only answers under it), late=MS; also\n"
          "                      written at run time (\"\" to start with none)\n"
+         "  --without OID[,OID...]  the switch lacks these objects, subtrees or instances,\n"
+         "                      as a firmware without them: a get finds no such object,\n"
+         "                      walks pass them by, sets are refused\n"
          "Prints \"READY <port>\" when it answers requests.\n";
 }
 
@@ -247,6 +251,16 @@ ParsedOptions ParseAgentOptions(const std::vector<std::string>& arguments) {
       if (equals == std::string::npos || !ValidHexBytes(value.substr(equals + 1)))
         return bad("expected OID=HEX");
       options.octets.emplace_back(value.substr(0, equals), value.substr(equals + 1));
+    } else if (name == "--without") {
+      std::size_t start = 0;
+      while (start <= value.size()) {
+        const std::size_t comma = std::min(value.find(',', start), value.size());
+        const std::optional<Oid> hidden =
+            ParseOid(std::string_view(value.data() + start, comma - start));
+        if (!hidden || hidden->size() < 2) return bad("expected OIDs separated by commas");
+        options.without.push_back(*hidden);
+        start = comma + 1;
+      }
     } else if (name == "--leds") {
       if (!ValidHexBytes(value)) return bad("expected hexadecimal bytes");
       options.ledsHex = value;

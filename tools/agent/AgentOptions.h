@@ -1,5 +1,7 @@
 #pragma once
 
+#include "MibValue.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -47,6 +49,9 @@ struct AgentOptions {
   // at all: only when --misbehave is given (an empty list: answers go right until it is written).
   std::string misbehave;
   bool misbehaveControl = false;
+  // Objects, subtrees or instances the switch does not have, as a firmware that lacks them:
+  // gets answer no such object (instance), walks pass them by, sets are refused.
+  std::vector<Oid> without;
 };
 
 struct ParsedOptions {

@@ -1,5 +1,7 @@
 #include "ModelHandler.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 namespace nx596 {
@@ -161,6 +163,16 @@ void ModelHandler::GetNext(const Registration& registration, netsnmp_request_inf
     auto* varbind = request->requestvb;
     const auto* next = model_.Next(ToModelOid(varbind->name, varbind->name_length),
                                    request->inclusive != 0, registration.subtree);
+    // Past every hidden subtree the answer falls into: on from the OID just after it.
+    for (auto hidden = HiddenAbove(next); hidden != hidden_.end(); hidden = HiddenAbove(next)) {
+      Oid after = *hidden;
+      if (after.back() == UINT32_MAX) {
+        next = nullptr;
+        break;
+      }
+      ++after.back();
+      next = model_.Next(after, true, registration.subtree);
+    }
     // Left unanswered, a request moves on to the next registered subtree.
     if (!next) continue;
     auto name = ToNetSnmpOid(next->first);
@@ -168,6 +180,13 @@ void ModelHandler::GetNext(const Registration& registration, netsnmp_request_inf
     Answer(varbind, next->first, next->second);
     model_.CountRead(next->first);
   }
+}
+
+std::vector<Oid>::const_iterator ModelHandler::HiddenAbove(
+    const std::pair<const Oid, DeviceModel::Cell>* next) const {
+  if (!next) return hidden_.end();
+  return std::find_if(hidden_.begin(), hidden_.end(),
+                      [&](const Oid& hidden) { return StartsWith(next->first, hidden); });
 }
 
 void ModelHandler::Answer(netsnmp_variable_list* varbind, const Oid& instance,

@@ -32,6 +32,11 @@ class ModelHandler {
   using LiveValues = std::function<std::optional<Value>(const Oid& instance)>;
   void SetLiveValues(LiveValues live) { live_ = std::move(live); }
 
+  // Objects the switch lacks (HiddenObjects answers their gets and sets): a walk passes them by.
+  // The model answers a get-next with the next object of its whole subtree, beyond the range
+  // net-snmp asked it for, so it must skip them itself.
+  void SetHidden(std::vector<Oid> hidden) { hidden_ = std::move(hidden); }
+
  private:
   struct Registration {
     ModelHandler* owner;
@@ -47,9 +52,13 @@ class ModelHandler {
   void Set(const Registration& registration, netsnmp_agent_request_info* reqinfo,
            netsnmp_request_info* requests);
   void Answer(netsnmp_variable_list* varbind, const Oid& instance, const DeviceModel::Cell& cell);
+  // The hidden subtree an answer lies in, or the end.
+  std::vector<Oid>::const_iterator HiddenAbove(
+      const std::pair<const Oid, DeviceModel::Cell>* next) const;
 
   DeviceModel& model_;
   LiveValues live_;
+  std::vector<Oid> hidden_;
   std::vector<std::unique_ptr<Registration>> registrations_;
 };
 

@@ -12,6 +12,7 @@
 #include "DeviceSeed.h"
 #include "LiveTraffic.h"
 #include "Misbehaviour.h"
+#include "HiddenObjects.h"
 #include "ModelHandler.h"
 #include "NetSnmp.h"
 #include "RequestTrace.h"
@@ -306,6 +307,11 @@ int Run(const nx596::AgentOptions& options) {
       registered =
           registered && handler.Register(root, "") && handler.Register(root, nx596::kDeviceContext);
     }
+    // After the model and net-snmp's own modules: each hidden OID goes ahead of whoever serves it.
+    nx596::HiddenObjects hidden;
+    handler.SetHidden(options.without);
+    for (const nx596::Oid& object : options.without)
+      registered = registered && hidden.Hide(object, "") && hidden.Hide(object, nx596::kDeviceContext);
     init_snmp(kAppName);
     std::optional<int> port;
     if (registered && init_master_agent() == 0) port = BoundPort(main_session);
@@ -349,6 +355,7 @@ int Run(const nx596::AgentOptions& options) {
     gate.WatchRequests(nullptr);
     misbehaviour.Uninstall();
     gate.Uninstall();
+    hidden.UnhideAll();
     handler.UnregisterAll();
   }
   snmp_shutdown(kAppName);
