@@ -302,17 +302,19 @@ using nx596::test::V3Priv;
 
 // A switch started without some objects, as a firmware that lacks them: sysServices (served by
 // net-snmp's own system group), the SMTP self mail address (a scalar of the device model), a
-// column of the static unicast table, one cell of the port description column, and a USM column
-// (net-snmp's own table).
+// column of the static unicast table, one cell of the port description column, a USM and a VACM
+// column (net-snmp's own tables, the second of a module that answers past its range).
 const char* const kSysServices = "1.3.6.1.2.1.1.7";
 const char* const kSelfMail = "1.3.6.1.4.1.99917.12.29.1.4";
 const char* const kAllowedToGoTo = "1.3.6.1.2.1.17.7.1.3.1.1.3";
 const char* const kPortThreeDescription = "1.3.6.1.4.1.99917.11.63.3.2.2.2.1.5.3";
 const char* const kUsmAuthProtocol = "1.3.6.1.6.3.15.1.2.2.1.5";
+const char* const kVacmGroupName = "1.3.6.1.6.3.16.1.2.1.3";
 
 TEST(AgentWithout, HiddenObjectsAreAbsentForEveryRequestAndVersion) {
   Nx596Agent agent({"--without", QStringList{kSysServices, kSelfMail, kAllowedToGoTo,
-                                             kPortThreeDescription, kUsmAuthProtocol}
+                                             kPortThreeDescription, kUsmAuthProtocol,
+                                             kVacmGroupName}
                                      .join(',')});
   ASSERT_TRUE(agent.Start());
   const NetSnmpTools tools(agent.Address());
@@ -337,13 +339,14 @@ TEST(AgentWithout, HiddenObjectsAreAbsentForEveryRequestAndVersion) {
     for (const char* walker : {"snmpwalk", "snmpbulkwalk"})
       for (const char* subtree : {"1.3.6.1.2.1.1", "1.3.6.1.4.1.99917.12.29",
                                   "1.3.6.1.2.1.17.7.1.3.1", "1.3.6.1.4.1.99917.11.63.3.2.2.2.1.5",
-                                  "1.3.6.1.6.3.15.1.2.2.1"}) {
+                                  "1.3.6.1.6.3.15.1.2.2.1", "1.3.6.1.6.3.16.1.2.1"}) {
         const ToolRun walk = tools.Run(walker, credentials, {subtree});
         ASSERT_EQ(walk.exitCode, 0) << walk;
         const QStringList oids = Oids(walk);
         EXPECT_GT(oids.size(), 1) << walker << " " << subtree;
         for (const char* hidden :
-             {kSysServices, kSelfMail, kAllowedToGoTo, kPortThreeDescription, kUsmAuthProtocol})
+             {kSysServices, kSelfMail, kAllowedToGoTo, kPortThreeDescription, kUsmAuthProtocol,
+              kVacmGroupName})
           EXPECT_EQ(CountWithPrefix(oids, hidden) + oids.count(hidden), 0)
               << walker << " " << subtree << " shows " << hidden;
         EXPECT_TRUE(std::is_sorted(oids.begin(), oids.end(), OidLess));

@@ -1,6 +1,10 @@
 #include "HiddenObjects.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstring>
+#include <limits>
+#include <utility>
 
 namespace nx596 {
 
@@ -9,6 +13,9 @@ namespace {
 // Ahead of every other registration of the same subtree (net-snmp: lower is first).
 constexpr int kFirstPriority = 1;
 
+// What a filter knows: whose hidden objects it keeps out, and whether they are still hidden.
+using FilterData = std::pair<HiddenObjects*, std::shared_ptr<bool>>;
+
 }  // namespace
 
 HiddenObjects::~HiddenObjects() {
@@ -16,6 +23,8 @@ HiddenObjects::~HiddenObjects() {
 }
 
 bool HiddenObjects::Hide(const Oid& object, const std::string& context) {
+  FilterServerOf(object, context);
+  hidden_.push_back(object);
   auto registration = std::make_unique<Registration>();
   registration->object = object;
   registration->name =
@@ -35,7 +44,64 @@ bool HiddenObjects::Hide(const Oid& object, const std::string& context) {
   return true;
 }
 
+void HiddenObjects::FilterServerOf(const Oid& object, const std::string& context) {
+  std::vector<oid> name(object.begin(), object.end());
+  netsnmp_subtree* served = netsnmp_subtree_find(name.data(), name.size(), nullptr,
+                                                 context.empty() ? nullptr : context.c_str());
+  if (served == nullptr || served->reginfo == nullptr) return;  // nobody serves it anyway
+  netsnmp_handler_registration* reginfo = served->reginfo;
+  for (const netsnmp_handler_registration* done : filtered_)
+    if (done == reginfo) return;
+  netsnmp_mib_handler* filter = netsnmp_create_handler("nx596-without-filter", &HiddenObjects::Filter);
+  if (filter == nullptr) return;
+  // The handler lives in the module's chain until net-snmp frees it; it holds its own share of
+  // the flag, so that it passes everything once the objects are shown again.
+  // net-snmp copies a handler with each piece when a registration is split.
+  filter->myvoid = new FilterData(this, active_);
+  filter->data_clone = [](void* data) -> void* {
+    return new FilterData(*static_cast<FilterData*>(data));
+  };
+  filter->data_free = [](void* data) { delete static_cast<FilterData*>(data); };
+  if (netsnmp_inject_handler(reginfo, filter) != SNMPERR_SUCCESS) {
+    netsnmp_handler_free(filter);
+    return;
+  }
+  filtered_.push_back(reginfo);
+}
+
+bool HiddenObjects::IsHidden(const oid* name, std::size_t length, Oid& hidden) const {
+  for (const Oid& object : hidden_)
+    if (length >= object.size() && std::equal(object.begin(), object.end(), name)) {
+      hidden = object;
+      return true;
+    }
+  return false;
+}
+
+int HiddenObjects::Filter(netsnmp_mib_handler* handler, netsnmp_handler_registration* reginfo,
+                          netsnmp_agent_request_info* reqinfo, netsnmp_request_info* requests) {
+  const auto* owner = static_cast<const FilterData*>(handler->myvoid);
+  const int status = netsnmp_call_next_handler(handler, reginfo, reqinfo, requests);
+  if (reqinfo->mode != MODE_GETNEXT || !*owner->second) return status;
+  for (auto* request = requests; request; request = request->next) {
+    netsnmp_variable_list* varbind = request->requestvb;
+    Oid hidden;
+    if (varbind->type == ASN_PRIV_RETRY || !owner->first->IsHidden(varbind->name, varbind->name_length, hidden))
+      continue;
+    // An answer inside a hidden subtree: asked again from its last possible OID, so that the
+    // next answer lies beyond it.
+    std::vector<oid> last(hidden.begin(), hidden.end());
+    last.resize(MAX_OID_LEN, std::numeric_limits<std::uint32_t>::max());
+    snmp_set_var_objid(varbind, last.data(), last.size());
+    varbind->type = ASN_PRIV_RETRY;
+  }
+  return status;
+}
+
 void HiddenObjects::UnhideAll() {
+  *active_ = false;
+  hidden_.clear();
+  filtered_.clear();
   for (auto& registration : registrations_) {
     // As for the model's registrations: net-snmp reads the context name after freeing it, so
     // the registration is taken apart from copies of its keys.
