@@ -401,7 +401,9 @@ ZnSNMPRequest::ReadOutcome ZnSNMPRequest::ProcessRead(const std::vector<ZnSNMPBi
     if (ended[k]) {
       var.Value = kNotDone;
       var.Absent = true;
-      var.CurrentOid = column + QLatin1Char('.') + previousInstance;
+      // Before the first row there is no previous one: the column is asked again from its start.
+      var.CurrentOid =
+          previousInstance.isEmpty() ? column : column + QLatin1Char('.') + previousInstance;
       continue;  // an ended column's answer belongs to another column: no instance from it
     }
     if (VarList.IsTable() && instanceFound && answer[k].Oid.mid(column.size() + 1) != instance) {

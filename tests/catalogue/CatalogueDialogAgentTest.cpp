@@ -217,10 +217,14 @@ std::optional<QString> TrunkCreationValue(const ZnCataloguePage& page, int colum
 // The "SNMP V3" menu serves SNMPv3 only: the pages that administer the SNMP engine itself (the
 // standard MIBs below snmpModules) are used over SNMPv3 with authentication and privacy, the
 // others over SNMPv2c as every test starts.
+// The version a test wants for every page (0, 1 or 3; -1: the page's own), over the page's own:
+// the SNMP engine's own pages are seen over SNMPv3 only.
+int forcedVersion = -1;
+
 void UseSecurityOf(const ZnCataloguePage& page) {
   ZnSNMPSecurity& security = ZnSNMPGlobalSecurity;
-  if (!QByteArray(page.table[0].Oid).startsWith("1.3.6.1.6.3.")) {
-    security.Version = 1;
+  if (!QByteArray(page.table[0].Oid).startsWith("1.3.6.1.6.3.") && forcedVersion != 3) {
+    security.Version = forcedVersion >= 0 ? forcedVersion : 1;
     return;
   }
   security.Version = 3;
@@ -898,4 +902,256 @@ TEST_F(CatalogueDialogAgentTest, AnUnsignedValueBeyondItsRangeIsRefusedNotWrappe
     }
   }
   EXPECT_GT(refusals, 0) << "no page lets an unsigned value be typed";
+}
+
+namespace {
+
+// The kinds of value a switch may lack, each hidden at least once.
+int SyntaxKind(std::uint32_t syntax) {
+  switch (syntax) {
+    case ZnSyntax::Counter:
+    case ZnSyntax::Counter64:
+    case ZnSyntax::Gauge:
+    case ZnSyntax::UInteger:
+      return 1;
+    default:
+      return static_cast<int>(syntax);
+  }
+}
+
+// One object of every table and scalar page of the catalogue, hidden on a second switch as a
+// firmware without it would lack it: per page the first readable object that is no key, unless
+// another one is of a kind of value not hidden yet; a page sharing its objects with one chosen
+// before needs no choice of its own.
+QStringList ChooseHiddenObjects() {
+  std::set<int> kinds;
+  QStringList hidden;
+  for (const ZnCatalogueEntry& entry : ZnCatalogue())
+    for (const ZnCataloguePage& page : entry.pages) {
+      if (page.kind != ZnPageKind::Editor && page.kind != ZnPageKind::ListView) continue;
+      const ZnSNMPVarList list(page.table, page.itemType, page.keyCount);
+      int chosen = -1;
+      bool covered = false;
+      for (int i = 0; i < list.Count(); ++i) {
+        if (!list.IsReadable(i) || list.IsKey(i)) continue;
+        covered = covered || hidden.contains(list.Item(i).Oid);
+        if (chosen < 0 || (!kinds.count(SyntaxKind(list.Item(i).Syntax)) &&
+                           kinds.count(SyntaxKind(list.Item(chosen).Syntax))))
+          chosen = i;
+      }
+      if (covered || chosen < 0) continue;
+      hidden << list.Item(chosen).Oid;
+      kinds.insert(SyntaxKind(list.Item(chosen).Syntax));
+    }
+  return hidden;
+}
+
+const QStringList& HiddenObjects() {
+  static const QStringList hidden = ChooseHiddenObjects();
+  return hidden;
+}
+
+// Values that move by themselves between two reads of the same switch, or differ between two
+// switches started one after the other: times and counters, and the SNMP engine's time.
+bool Moves(const ZnSNMPVar& var) {
+  return var.Syntax == ZnSyntax::TimeTicks || var.Syntax == ZnSyntax::Counter ||
+         var.Syntax == ZnSyntax::Counter64 || var.Syntax == ZnSyntax::DateTime ||
+         var.Oid == QLatin1String("1.3.6.1.6.3.10.2.1.3");
+}
+
+// Besides the suite's switch, one that lacks HiddenObjects(); over SNMPv1, v2c or v3.
+class AbsentObjectAgentTest : public CatalogueDialogAgentTest {
+ protected:
+  // Both switches have one engine ID, which their SNMPv3 tables show.
+  static void SetUpTestSuite() {
+    const QString engineId = QStringLiteral("80001F8880596596596596");
+    StartAgent({"--engine-id", engineId});
+    lacking_ = new Nx596Agent({"--engine-id", engineId, "--without", HiddenObjects().join(',')});
+    ASSERT_TRUE(lacking_->Start());
+  }
+  static void TearDownTestSuite() {
+    delete lacking_;
+    lacking_ = nullptr;
+    CatalogueDialogAgentTest::TearDownTestSuite();
+  }
+
+  // What a person sees of a page: per row of a scalar page its value, per cell of a table its
+  // text; a cell or row that says its object is not on this switch as "<absent>".
+  static QStringList Seen(const OpenedPage& page) {
+    QStringList seen;
+    if (TSNMPListViewPanel* table = page.Table()) {
+      QTreeWidget* view = table->ListPanel()->ListView();
+      for (int row = 0; row < view->topLevelItemCount(); ++row)
+        for (int column = 0; column < view->columnCount(); ++column) {
+          const QTreeWidgetItem* item = view->topLevelItem(row);
+          seen << (item->toolTip(column) == ZnAbsentToolTip() ? QStringLiteral("<absent>")
+                                                               : item->text(column));
+        }
+      return seen;
+    }
+    for (int i = 0; i < page.Editor().RowCount(); ++i) {
+      const TEditsPanel::Row& row = page.Editor().RowAt(i);
+      seen << (ZnIsShownAbsent(row.value) ? QStringLiteral("<absent>") : ValueText(row));
+    }
+    return seen;
+  }
+
+  void OverEveryPage(int version);
+  void TearDown() override {
+    forcedVersion = -1;
+    CatalogueDialogAgentTest::TearDown();
+  }
+
+  static inline Nx596Agent* lacking_ = nullptr;
+};
+
+void AbsentObjectAgentTest::OverEveryPage(int version) {
+  const QStringList& hidden = HiddenObjects();
+  ASSERT_GT(hidden.size(), 20);
+  std::set<int> kindsSeen;
+  int pages = 0, rowsWritten = 0;
+  for (auto [entry, index] : Pages([](const ZnCataloguePage& p) {
+         return p.kind == ZnPageKind::Editor || p.kind == ZnPageKind::ListView;
+       })) {
+    const ZnCataloguePage& recipe = entry->pages[static_cast<size_t>(index)];
+    const std::string name = std::string(entry->componentName) + " page " + std::to_string(index);
+    SCOPED_TRACE(name);
+    const ZnSNMPVarList list(recipe.table, recipe.itemType, recipe.keyCount);
+    std::set<int> absent;  // variables of the page the second switch lacks
+    for (int i = 0; i < list.Count(); ++i)
+      if (hidden.contains(list.Item(i).Oid) && list.IsReadable(i) && !list.IsKey(i))
+        absent.insert(i);
+
+    // The whole switch first, then the one that lacks the objects; their seeds are the same.
+    forcedVersion = version;
+    ZnSNMPGlobalDevice = {"127.0.0.1", agent_->Port()};
+    OpenedPage whole = Open(*entry, index);
+    ASSERT_NE(whole.panel, nullptr);
+    const QStringList truth = Seen(whole);
+    whole.form.reset();
+    ZnSNMPGlobalDevice = {"127.0.0.1", lacking_->Port()};
+    OpenedPage page = Open(*entry, index);
+    ASSERT_NE(page.panel, nullptr);
+    ++pages;
+    EXPECT_TRUE(page.LastStatus().startsWith("Get: Ok.")) << qPrintable(page.LastStatus());
+    const QStringList seen = Seen(page);
+
+    // Every value the second switch has is what the whole one shows; the absent ones say so.
+    bool everyColumnAbsent = true;
+    for (int i = 0; i < list.Count(); ++i)
+      everyColumnAbsent = everyColumnAbsent && (!list.IsReadable(i) || absent.count(i));
+    if (page.Table() && everyColumnAbsent) {
+      // A table whose only readable column the switch lacks has no rows to show.
+      EXPECT_EQ(seen, QStringList{});
+      kindsSeen.insert(SyntaxKind(list.Item(*absent.begin()).Syntax));
+    } else if (page.Table()) {
+      QTreeWidget* view = page.Table()->ListPanel()->ListView();
+      ASSERT_EQ(seen.size(), truth.size()) << "rows differ";
+      // The list's columns: the variables not shown first (hidden columns), then the shown ones.
+      std::vector<int> columns;
+      for (int i = 0; i < list.Count(); ++i)
+        if (list.IsNotShown(i)) columns.push_back(i);
+      for (int i = 0; i < list.Count(); ++i)
+        if (list.IsShown(i)) columns.push_back(i);
+      ASSERT_EQ(static_cast<int>(columns.size()), view->columnCount());
+      for (int k = 0; k < seen.size(); ++k) {
+        const int variable = columns[static_cast<size_t>(k % view->columnCount())];
+        const QString caption = list.Item(variable).Caption;
+        if (absent.count(variable)) {
+          EXPECT_EQ(seen[k], "<absent>") << qPrintable(caption);
+          kindsSeen.insert(SyntaxKind(list.Item(variable).Syntax));
+        } else if (!Moves(list.Item(variable))) {
+          EXPECT_EQ(seen[k], truth[k]) << qPrintable(caption);
+        }
+      }
+    } else {
+      ASSERT_EQ(seen.size(), list.Count());
+      for (int i = 0; i < list.Count(); ++i) {
+        SCOPED_TRACE(qPrintable(list.Item(i).Caption));
+        const TEditsPanel::Row& row = page.Editor().RowAt(i);
+        if (absent.count(i)) {
+          EXPECT_EQ(seen[i], "<absent>");
+          EXPECT_EQ(ValueText(row), "");
+          EXPECT_FALSE(row.value->isEnabled());
+          EXPECT_FALSE(row.check->isEnabled()) << "a row of an absent object can be ticked";
+          kindsSeen.insert(SyntaxKind(list.Item(i).Syntax));
+        } else if (!Moves(list.Item(i))) {
+          EXPECT_EQ(seen[i], truth[i]);
+        }
+      }
+    }
+    if (OnlyRowIsLeftOut(page) || absent.empty()) continue;
+
+    // Every box a person can tick, then Set: nothing of an absent object goes out, and the
+    // switch holds what it held.
+    const nx596::test::NetSnmpTools tools(lacking_->Address());
+    const QStringList credentials = SnapshotCredentials(recipe);
+    QStringList objects;
+    for (const QString& object : PageObjects(recipe))
+      if (!hidden.contains(object.endsWith(".0") ? object.chopped(2) : object)) objects << object;
+    const SwitchSnapshot before = SwitchSnapshot::Read(tools, credentials, objects);
+    ASSERT_FALSE(before.Failed()) << qPrintable(before.Failure());
+    lacking_->ClearTrace();
+    if (TSNMPListViewPanel* table = page.Table()) {
+      QTreeWidget* view = table->ListPanel()->ListView();
+      QPushButton* edit = table->Buttons()->EditButton();
+      if (view->topLevelItemCount() == 0 || edit->isHidden()) continue;
+      ASSERT_TRUE(user::ClickItem(view, view->topLevelItem(0)));
+      WhenModal([&](QWidget* dialog) {
+        for (int i : absent) {
+          EXPECT_FALSE(page.Editor().RowAt(i).check->isEnabled()) << "absent row tickable";
+        }
+        auto* buttons = dialog->findChild<TCtrlBtnPanel*>();
+        if (TickEveryUsableRow(page) > 0 && buttons->SetCheckedButton()->isVisible() &&
+            buttons->SetCheckedButton()->isEnabled()) {
+          EXPECT_TRUE(user::Click(buttons->SetCheckedButton()));
+        } else {
+          EXPECT_TRUE(user::Escape());
+        }
+        return true;
+      });
+      EXPECT_TRUE(user::Click(edit));
+    } else {
+      QPushButton* set = page.panel->Buttons()->SetCheckedButton();
+      if (TickEveryUsableRow(page) == 0 || !set->isVisible() || !set->isEnabled()) continue;
+      EXPECT_TRUE(user::Click(set));
+    }
+    Await([&] { return Idle(*page.panel); });
+    for (const QString& line : lacking_->TraceLines()) {
+      if (!line.startsWith("SET\t")) continue;
+      ++rowsWritten;
+      for (const TracedVarbind& written : TracedVarbinds(line.section('\t', 4)))
+        for (int i : absent)
+          EXPECT_FALSE(written.oid.startsWith(list.Item(i).Oid + '.'))
+              << "an absent object was written: " << qPrintable(written.oid);
+    }
+    const SwitchSnapshot after = SwitchSnapshot::Read(tools, credentials, objects);
+    EXPECT_EQ(SwitchSnapshot::Differences(before, after), QStringList{});
+  }
+  EXPECT_EQ(pages, static_cast<int>(Pages([](const ZnCataloguePage& p) {
+                                       return p.kind == ZnPageKind::Editor ||
+                                              p.kind == ZnPageKind::ListView;
+                                     }).size()));
+  EXPECT_GT(rowsWritten, 50);
+  // Numbers, display and octet strings, MACs, addresses, bit strings, OIDs: each absent once.
+  for (int kind : {SyntaxKind(ZnSyntax::Integer), SyntaxKind(ZnSyntax::Gauge),
+                   SyntaxKind(ZnSyntax::DisplayString), SyntaxKind(ZnSyntax::OctetString),
+                   SyntaxKind(ZnSyntax::MacAddress), SyntaxKind(ZnSyntax::IpAddress),
+                   SyntaxKind(ZnSyntax::ObjectId)})
+    EXPECT_TRUE(kindsSeen.count(kind)) << "no absent object of syntax " << kind;
+  EXPECT_EQ(notifier_.Texts(), QStringList{});
+}
+
+}  // namespace
+
+// A switch whose firmware lacks one object of each page: every page reads "Get: Ok.", shows the
+// rest as the whole switch does, marks the missing one and never writes it.
+TEST_F(AbsentObjectAgentTest, OverSnmpV1EveryPageReadsAndNeverWritesWhatTheSwitchLacks) {
+  OverEveryPage(0);
+}
+TEST_F(AbsentObjectAgentTest, OverSnmpV2cEveryPageReadsAndNeverWritesWhatTheSwitchLacks) {
+  OverEveryPage(1);
+}
+TEST_F(AbsentObjectAgentTest, OverSnmpV3EveryPageReadsAndNeverWritesWhatTheSwitchLacks) {
+  OverEveryPage(3);
 }

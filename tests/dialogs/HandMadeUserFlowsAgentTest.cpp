@@ -6,6 +6,8 @@
 #include "TPortUitForm.h"
 #include "UserDriver.h"
 #include "ZnHandMadeDialogs.h"
+#include "ZnSNMPRequest2Edits.h"
+#include "ZnSNMPSettings.h"
 
 #include <gtest/gtest.h>
 
@@ -13,9 +15,11 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTreeWidget>
 
+#include <algorithm>
 #include <set>
 
 // The hand-made dialogs used as a person uses them, against the simulated switch: a row chosen
@@ -245,6 +249,137 @@ TEST_F(HandMadeUserFlowsAgentTest, AGuestPortListThatCannotBeShownKeepsSetFromWr
   AwaitQuiet();
   EXPECT_TRUE(dialog->StatusPanel->text().startsWith("Get: Ok.")) << qPrintable(dialog->StatusPanel->text());
   EXPECT_TRUE(dialog->SetBtn->isEnabled());
+}
+
+// One object of each hand-made dialog that a switch of another firmware may lack, of every kind:
+// port lists, display and octet strings, numbers.
+struct LackedObject {
+  const char* dialog;
+  const char* oid;
+};
+constexpr LackedObject kLackedObjects[] = {
+    {"TVlanStaticForm", "1.3.6.1.2.1.17.7.1.4.3.1.4"},                  // untagged ports
+    {"TUnicastFilterInformationForm", "1.3.6.1.2.1.17.7.1.3.1.1.3"},    // allowed to go to
+    {"TMulticastFilterInformationForm", "1.3.6.1.2.1.17.7.1.3.2.1.3"},  // static egress ports
+    {"TIGMPRouterPortsForm", "1.3.6.1.4.1.99917.11.63.3.2.7.6.1.4"},    // dynamic port list
+    {"TSTP_Port", "1.3.6.1.2.1.17.2.19.1.6"},                           // path cost
+    {"TSTP_Info", "1.3.6.1.2.1.17.2.17"},                               // TX hold count
+    {"TGuestVlanForm", "1.3.6.1.4.1.99917.12.30.1.1"},                  // guest VLAN name
+    {"TLogSaveControlForm", "1.3.6.1.4.1.99917.12.12.3.2"},             // interval
+    {"TSMTPControlForm", "1.3.6.1.4.1.99917.12.29.1.4"},                // self mail address
+    {"TSummerTimeForm", "1.3.6.1.4.1.99917.12.10.12.4"},                // repeating end
+};
+
+// The status lines a dialog shows: "Get: ..." and "Set: ..." in its labels and memos.
+QStringList StatusLines(QWidget* dialog) {
+  QStringList lines;
+  for (QLabel* label : dialog->findChildren<QLabel*>())
+    if (label->text().startsWith("Get:") || label->text().startsWith("Set:")) lines << label->text();
+  for (QPlainTextEdit* memo : dialog->findChildren<QPlainTextEdit*>())
+    for (const QString& line : memo->toPlainText().split('\n'))
+      if (line.startsWith("Get:") || line.startsWith("Set:")) lines << line;
+  return lines;
+}
+
+// Every hand-made dialog against a switch that lacks one of its objects: it reads the rest
+// ("Get: Ok."), shows it as the whole switch does, marks the missing object's controls, and its
+// write, after a row is chosen, carries nothing of the missing object and changes nothing else.
+TEST_F(HandMadeUserFlowsAgentTest, ADialogOfASwitchThatLacksAnObjectReadsTheRestAndNeverWritesIt) {
+  QStringList lacked;
+  for (const LackedObject& object : kLackedObjects) lacked << QLatin1String(object.oid);
+  Nx596Agent lacking({"--without", lacked.join(',')});
+  ASSERT_TRUE(lacking.Start());
+  const nx596::test::NetSnmpTools tools(lacking.Address());
+  const QStringList credentials = nx596::test::V2c("vosquin");
+  for (const WritingDialog& d : kWritingDialogs) {
+    SCOPED_TRACE(d.name);
+    QString missing;
+    for (const LackedObject& object : kLackedObjects)
+      if (QLatin1String(object.dialog) == QLatin1String(d.name)) missing = object.oid;
+    ASSERT_FALSE(missing.isEmpty()) << "no object of the dialog is lacked";
+
+    ZnSNMPGlobalDevice = {"127.0.0.1", agent_->Port()};
+    std::unique_ptr<QDialog> whole = Open(d.name);
+    ASSERT_NE(whole, nullptr);
+    QStringList truth = EntryState(whole.get());
+    whole.reset();
+
+    ZnSNMPGlobalDevice = {"127.0.0.1", lacking.Port()};
+    lacking.ClearTrace();
+    std::unique_ptr<QDialog> dialog = ZnCreateHandMadeDialog(QLatin1String(d.name), "127.0.0.1",
+                                                             nullptr);
+    ASSERT_NE(dialog, nullptr);
+    dialog->show();
+    Await([] { return false; }, 600);
+    const QStringList status = StatusLines(dialog.get());
+    EXPECT_FALSE(status.isEmpty());
+    for (const QString& line : status) EXPECT_TRUE(line.startsWith("Get: Ok.")) << qPrintable(line);
+    // The missing object's controls are empty and locked with their reason (in a dialog with a
+    // list, once a row is chosen); every other control shows what the whole switch shows.
+    QTreeWidget* view =
+        d.list ? dialog->findChild<QTreeWidget*>(QLatin1String(d.list)) : nullptr;
+    if (d.list) {
+      ASSERT_NE(view, nullptr);
+      ASSERT_GT(view->topLevelItemCount(), 0);
+      ASSERT_TRUE(user::ClickItem(view, view->topLevelItem(0)));
+    }
+    QStringList marked;
+    for (QWidget* control : dialog->findChildren<QWidget*>())
+      if (ZnIsShownAbsent(control)) {
+        marked << control->objectName();
+        EXPECT_FALSE(control->isEnabled()) << qPrintable(control->objectName());
+        EXPECT_EQ(control->toolTip(), ZnAbsentToolTip());
+      }
+    EXPECT_FALSE(marked.isEmpty()) << "nothing shows the object is missing";
+    if (d.list) {
+      ZnSNMPGlobalDevice = {"127.0.0.1", agent_->Port()};
+      whole = Open(d.name);
+      auto* wholeView = whole->findChild<QTreeWidget*>(QLatin1String(d.list));
+      ASSERT_TRUE(user::ClickItem(wholeView, wholeView->topLevelItem(0)));
+      truth = EntryState(whole.get());
+      whole.reset();
+      ZnSNMPGlobalDevice = {"127.0.0.1", lacking.Port()};
+    }
+    const QStringList seen = EntryState(dialog.get());
+    ASSERT_EQ(seen.size(), truth.size());
+    for (qsizetype k = 0; k < seen.size(); ++k) {
+      const QString control = seen[k].section('=', 0, 0);
+      if (std::any_of(marked.begin(), marked.end(),
+                      [&](const QString& name) { return control.startsWith(name); }))
+        continue;
+      EXPECT_EQ(seen[k], truth[k]);
+    }
+
+    // The write as a person makes it, on the first row where the dialog has rows.
+    QStringList objects;
+    const QStringList read = [&] {
+      std::set<QString> oids;
+      for (const QString& line : lacking.TraceLines())
+        for (const TracedVarbind& varbind : TracedVarbinds(line.section('\t', 4)))
+          oids.insert(varbind.oid);
+      return QStringList(oids.begin(), oids.end());
+    }();
+    for (const QString& oid : read)
+      if (!oid.startsWith(missing + '.')) objects << oid;
+    const SwitchSnapshot before = SwitchSnapshot::Read(tools, credentials, objects);
+    ASSERT_FALSE(before.Failed()) << qPrintable(before.Failure());
+    lacking.ClearTrace();
+    if (d.tickAll) {
+      ASSERT_TRUE(user::Click(ButtonCaptioned(dialog.get(), QLatin1String(d.tickAll))));
+    }
+    ASSERT_TRUE(user::Click(ButtonCaptioned(dialog.get(), QLatin1String(d.write))));
+    Await([] { return false; }, 600);
+    if (d.refusal) notifier_.shown.clear();
+    for (const QString& line : lacking.TraceLines()) {
+      if (!line.startsWith("SET\t")) continue;
+      for (const TracedVarbind& varbind : TracedVarbinds(line.section('\t', 4)))
+        EXPECT_FALSE(varbind.oid.startsWith(missing + '.')) << qPrintable(varbind.oid);
+    }
+    const SwitchSnapshot after = SwitchSnapshot::Read(tools, credentials, objects);
+    EXPECT_EQ(SwitchSnapshot::Differences(before, after), QStringList{});
+    EXPECT_TRUE(notifier_.shown.empty()) << qPrintable(notifier_.Texts().join('\n'));
+    notifier_.shown.clear();
+  }
 }
 
 }  // namespace

@@ -81,18 +81,36 @@ bool HiddenObjects::IsHidden(const oid* name, std::size_t length, Oid& hidden) c
 int HiddenObjects::Filter(netsnmp_mib_handler* handler, netsnmp_handler_registration* reginfo,
                           netsnmp_agent_request_info* reqinfo, netsnmp_request_info* requests) {
   const auto* owner = static_cast<const FilterData*>(handler->myvoid);
+  if (reqinfo->mode != MODE_GETNEXT || !*owner->second)
+    return netsnmp_call_next_handler(handler, reginfo, reqinfo, requests);
+  std::vector<std::vector<oid>> asked;
+  for (auto* request = requests; request; request = request->next)
+    asked.emplace_back(request->requestvb->name,
+                       request->requestvb->name + request->requestvb->name_length);
   const int status = netsnmp_call_next_handler(handler, reginfo, reqinfo, requests);
-  if (reqinfo->mode != MODE_GETNEXT || !*owner->second) return status;
-  for (auto* request = requests; request; request = request->next) {
+  std::size_t k = 0;
+  for (auto* request = requests; request; request = request->next, ++k) {
     netsnmp_variable_list* varbind = request->requestvb;
     Oid hidden;
-    if (varbind->type == ASN_PRIV_RETRY || !owner->first->IsHidden(varbind->name, varbind->name_length, hidden))
+    if (varbind->type == ASN_PRIV_RETRY ||
+        !owner->first->IsHidden(varbind->name, varbind->name_length, hidden))
       continue;
-    // An answer inside a hidden subtree: asked again from its last possible OID, so that the
-    // next answer lies beyond it.
-    std::vector<oid> last(hidden.begin(), hidden.end());
-    last.resize(MAX_OID_LEN, std::numeric_limits<std::uint32_t>::max());
-    snmp_set_var_objid(varbind, last.data(), last.size());
+    // An answer inside a hidden subtree is asked again from past its objects: first from two
+    // sub-identifiers of the largest value beyond it (which no index of the device starts
+    // with); a module that cannot take that OID apart and answers inside again is asked from
+    // the OID that follows the subtree. Asked from there already, it is left as it is.
+    std::vector<oid> past(hidden.begin(), hidden.end());
+    past.insert(past.end(), 2, std::numeric_limits<std::uint32_t>::max());
+    std::vector<oid> after(hidden.begin(), hidden.end());
+    if (after.back() == std::numeric_limits<std::uint32_t>::max()) continue;
+    ++after.back();
+    const std::vector<oid>& from = asked[k];
+    const auto before = [&](const std::vector<oid>& bound) {
+      return snmp_oid_compare(from.data(), from.size(), bound.data(), bound.size()) < 0;
+    };
+    const std::vector<oid>* next = before(past) ? &past : before(after) ? &after : nullptr;
+    if (next == nullptr) continue;
+    snmp_set_var_objid(varbind, next->data(), next->size());
     varbind->type = ASN_PRIV_RETRY;
   }
   return status;

@@ -72,10 +72,14 @@ void SetValue(netsnmp_variable_list* varbind, const DeviceModel::Cell& cell) {
 
 // The state of one SET inside one registration, kept by net-snmp with the request until the
 // request is done.
+// A registration split by another inside it (an object hidden with --without) is called once
+// per piece: the pieces' varbinds join one transaction, applied and undone once.
 struct SetTransaction {
   std::vector<SetVarbind> varbinds;
   std::vector<netsnmp_request_info*> requests;
   SetUndo undo;
+  bool applied = false;
+  bool undone = false;
 };
 
 void FreeTransaction(void* transaction) {
@@ -205,19 +209,24 @@ void ModelHandler::Set(const Registration& registration, netsnmp_agent_request_i
   const char* key = registration.name.c_str();
   switch (reqinfo->mode) {
     case MODE_SET_RESERVE1: {
-      auto transaction = std::make_unique<SetTransaction>();
+      auto* joined = static_cast<SetTransaction*>(netsnmp_agent_get_list_data(reqinfo, key));
+      std::unique_ptr<SetTransaction> made;
+      if (!joined) {
+        made = std::make_unique<SetTransaction>();
+        joined = made.get();
+      }
       for (auto* request = requests; request; request = request->next) {
-        transaction->varbinds.push_back(FromVarbind(*request->requestvb));
-        transaction->requests.push_back(request);
+        joined->varbinds.push_back(FromVarbind(*request->requestvb));
+        joined->requests.push_back(request);
       }
-      SetCheck check = model_.Check(transaction->varbinds);
+      if (made)
+        netsnmp_agent_add_list_data(
+            reqinfo, netsnmp_create_data_list(key, made.release(), &FreeTransaction));
+      SetCheck check = model_.Check(joined->varbinds);
       if (check.error != SetError::kNoError) {
-        netsnmp_set_request_error(reqinfo, transaction->requests[check.failedIndex],
+        netsnmp_set_request_error(reqinfo, joined->requests[check.failedIndex],
                                   static_cast<int>(check.error));
-        return;
       }
-      netsnmp_agent_add_list_data(
-          reqinfo, netsnmp_create_data_list(key, transaction.release(), &FreeTransaction));
       return;
     }
     case MODE_SET_ACTION: {
@@ -226,12 +235,16 @@ void ModelHandler::Set(const Registration& registration, netsnmp_agent_request_i
         netsnmp_set_request_error(reqinfo, requests, SNMP_ERR_GENERR);
         return;
       }
+      if (transaction->applied) return;
       model_.Apply(transaction->varbinds, transaction->undo);
+      transaction->applied = true;
       return;
     }
     case MODE_SET_UNDO: {
       auto* transaction = static_cast<SetTransaction*>(netsnmp_agent_get_list_data(reqinfo, key));
-      if (transaction) model_.Undo(transaction->undo);
+      if (!transaction || !transaction->applied || transaction->undone) return;
+      model_.Undo(transaction->undo);
+      transaction->undone = true;
       return;
     }
     default:  // RESERVE2, COMMIT and FREE: nothing is held outside the transaction
