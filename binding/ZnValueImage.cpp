@@ -99,9 +99,14 @@ QByteArray ZnTextToImage(const QString& text, std::uint32_t syntax) {
     case ZnSyntax::BitString:
     case ZnSyntax::OctetString:
     case ZnSyntax::Opaque:
-    case ZnSyntax::MacAddress:
     case ZnSyntax::Ipv6Address:
       return FromHex(text);
+    case ZnSyntax::MacAddress: {
+      // A MAC typed in any usual notation; otherwise the bytes as the switch sent them (the
+      // write refuses anything but six).
+      QByteArray mac;
+      return ZnParseMacText(text, mac) ? mac : FromHex(text);
+    }
     case ZnSyntax::ObjectId: {
       std::vector<std::uint32_t> oid;
       ZnParseOid(text.trimmed(), oid);

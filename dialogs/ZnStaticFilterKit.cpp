@@ -5,6 +5,7 @@
 #include "ZnSNMPMessages.h"
 #include "ZnSNMPRequest2Edits.h"
 #include "ZnSNMPVarList.h"
+#include "ZnValueFormat.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -69,7 +70,8 @@ ZnSNMPRequest2Edits* ZnMakeFilterBinding(QWidget* owner, const ZnSNMPVarDef* def
   binding->VarList() = ZnSNMPVarList(definitions, ZnItemType::MVT_UMV, kFilterKeyCount);
   binding->AttachListView(view, true);
   binding->BindEdits(kFilterVid, QStringLiteral("%i{n1x4094}"), {vid});
-  binding->BindEdits(kFilterMac, QStringLiteral("%h"), {mac});
+  // Any usual notation of a MAC address may be typed ("00:1c:2e:00:00:01", "001c.2e00.0001").
+  binding->BindEdits(kFilterMac, QStringLiteral("%s"), {mac});
   binding->BindCheckBoxes(kFilterPorts, TPortUitForm::PortBitIndexes(), grid->PortBoxes);
   binding->BindComboBox(kFilterStatus, status);
   binding->SetStatusTarget(memo);
@@ -77,9 +79,8 @@ ZnSNMPRequest2Edits* ZnMakeFilterBinding(QWidget* owner, const ZnSNMPVarDef* def
 }
 
 void ZnPrepareFilterWrite(ZnSNMPRequest2Edits& binding, const QString& macText) {
-  static const QRegularExpression kSixOctets(QStringLiteral("^[0-9A-Fa-f]{12}$"));
-  if (!kSixOctets.match(QString(macText).remove(QLatin1Char(' '))).hasMatch())
-    throw ZnFrameworkError(ZnCode::BadInstance);
+  QByteArray mac;
+  if (!ZnParseMacText(macText, mac)) throw ZnFrameworkError(ZnCode::BadInstance);
   binding.ReadControls();
   QString& receivePort = binding.VarList().Item(kFilterReceivePort).Value;
   if (receivePort.isEmpty()) receivePort = QStringLiteral("0");

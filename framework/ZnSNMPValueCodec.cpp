@@ -270,17 +270,24 @@ ZnSNMPValue ZnLoadValue(const ZnSNMPVarList& list, int i) {
       return ZnSNMPValue::MakeInteger(ClampToInt32(ZnLeadingInt64(text)));
     case ZnSyntax::BitString:
     case ZnSyntax::OctetString:
-    case ZnSyntax::MacAddress:
     case ZnSyntax::Ipv6Address:
       return ZnSNMPValue::MakeBytes(ZnSNMPValue::OctetString, FromHex(text));
+    case ZnSyntax::MacAddress: {
+      // Six bytes in any usual notation; five or seven would go out as some other station.
+      QByteArray mac;
+      if (!ZnParseMacText(text, mac)) throw ZnFrameworkError(ZnCode::ValueOutOfRange);
+      return ZnSNMPValue::MakeBytes(ZnSNMPValue::OctetString, mac);
+    }
     case ZnSyntax::Opaque:
       // An opaque object accepts only the opaque tag.
       return ZnSNMPValue::MakeBytes(ZnSNMPValue::Opaque, FromHex(text));
     case ZnSyntax::Null:
       return ZnSNMPValue::MakeNull();
     case ZnSyntax::ObjectId: {
+      // A text that is no OID ("1.3.x", "") would go out as part of one, or as none.
       std::vector<std::uint32_t> oid;
-      ZnParseOid(text.trimmed(), oid);
+      if (!ZnParseOid(text.trimmed(), oid) || oid.size() < 2)
+        throw ZnFrameworkError(ZnCode::ValueOutOfRange);
       return ZnSNMPValue::MakeOid(std::move(oid));
     }
     case ZnSyntax::IpAddress:
@@ -360,7 +367,8 @@ QString ZnEncodeIndexPart(const ZnSNMPVarList& list, int i) {
     case ZnSyntax::MacAddress:
     case ZnSyntax::Ipv6Address: {
       const qsizetype size = var.Syntax == ZnSyntax::MacAddress ? 6 : 16;
-      const QByteArray bytes = FromHex(text);
+      QByteArray bytes;
+      if (var.Syntax != ZnSyntax::MacAddress || !ZnParseMacText(text, bytes)) bytes = FromHex(text);
       if (bytes.size() < size) return QString();
       return LengthPrefixed(bytes.left(size), true);
     }

@@ -2,6 +2,7 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -69,6 +70,55 @@ QByteArray FromHex(const QString& text) {
   for (; pos + 1 < digits.size(); pos += 2)
     bytes.append(static_cast<char>(HexDigit(digits[pos]) * 16 + HexDigit(digits[pos + 1])));
   return bytes;
+}
+
+namespace {
+
+constexpr int kMacDigits = 12;
+
+bool IsMacDigit(QChar c) {
+  return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) ||
+         (c >= QLatin1Char('a') && c <= QLatin1Char('f')) ||
+         (c >= QLatin1Char('A') && c <= QLatin1Char('F'));
+}
+
+bool IsMacSeparator(QChar c) {
+  return c == QLatin1Char(':') || c == QLatin1Char('-') || c == QLatin1Char('.') ||
+         c == QLatin1Char(' ');
+}
+
+}  // namespace
+
+QString ZnMacDigits(const QString& text) {
+  QString digits;
+  QString group;
+  for (QChar c : text) {
+    if (IsMacDigit(c)) {
+      group += c.toUpper();
+      continue;
+    }
+    if (!IsMacSeparator(c)) return QString();
+    const int width = c == QLatin1Char('.') ? 4 : 2;
+    if (!group.isEmpty() && group.size() < width) group.prepend(QString(width - group.size(), QLatin1Char('0')));
+    digits += group;
+    group.clear();
+  }
+  digits += group;
+  if (digits.isEmpty() || digits.size() > kMacDigits) return QString();
+  return digits;
+}
+
+bool ZnParseMacText(const QString& text, QByteArray& bytes) {
+  // A whole address: its last group is complete too ("0:1c:2e:0:0:1").
+  QString whole = text.trimmed();
+  if (whole.contains(QLatin1Char('.')))
+    whole += QLatin1Char('.');
+  else if (std::any_of(whole.begin(), whole.end(), IsMacSeparator))
+    whole += QLatin1Char(':');
+  const QString digits = ZnMacDigits(whole);
+  if (digits.size() != kMacDigits) return false;
+  bytes = QByteArray::fromHex(digits.toLatin1());
+  return bytes.size() == kMacDigits / 2;
 }
 
 QString TicksToText(std::uint32_t ticks) {

@@ -456,3 +456,94 @@ INSTANTIATE_TEST_SUITE_P(Versions, RequestAgentTest,
                          });
 
 }  // namespace
+
+namespace {
+
+// Twenty scalars of four groups; the switch below lacks three of them.
+const ZnSNMPVarDef kTwentyScalars[] = {
+    {"1.3.6.1.2.1.1.1", "sysDescr", ZnSyntax::DisplayString, ZnAccess::ReadOnly},
+    {"1.3.6.1.2.1.1.2", "sysObjectID", ZnSyntax::ObjectId, ZnAccess::ReadOnly},
+    {"1.3.6.1.2.1.1.3", "sysUpTime", ZnSyntax::TimeTicks, ZnAccess::ReadOnly},
+    {"1.3.6.1.2.1.1.4", "sysContact", ZnSyntax::DisplayString, ZnAccess::ReadWrite},
+    {"1.3.6.1.2.1.1.5", "sysName", ZnSyntax::DisplayString, ZnAccess::ReadWrite},
+    {"1.3.6.1.2.1.1.6", "sysLocation", ZnSyntax::DisplayString, ZnAccess::ReadWrite},
+    {"1.3.6.1.4.1.99917.12.1.3.3", "Get IP From", ZnSyntax::Integer, ZnAccess::ReadWrite},
+    {"1.3.6.1.4.1.99917.11.63.3.2.1.2.2", "System IP", ZnSyntax::IpAddress, ZnAccess::ReadWrite},
+    {"1.3.6.1.4.1.99917.11.63.3.2.1.2.3", "Subnet Mask", ZnSyntax::IpAddress, ZnAccess::ReadWrite},
+    {"1.3.6.1.4.1.99917.11.63.3.2.1.2.4", "Gateway", ZnSyntax::IpAddress, ZnAccess::ReadWrite},
+    {"1.3.6.1.4.1.99917.11.63.3.2.1.2.5", "Management VLAN", ZnSyntax::Integer,
+     ZnAccess::ReadWrite},
+    {"1.3.6.1.4.1.99917.12.29.1.1", "SMTP Status", ZnSyntax::Integer, ZnAccess::ReadWrite},
+    {"1.3.6.1.4.1.99917.12.29.1.2", "SMTP Server", ZnSyntax::IpAddress, ZnAccess::ReadWrite},
+    {"1.3.6.1.4.1.99917.12.29.1.3", "SMTP Port", ZnSyntax::Integer, ZnAccess::ReadWrite},
+    {"1.3.6.1.4.1.99917.12.29.1.4", "Self Mail", ZnSyntax::DisplayString, ZnAccess::ReadWrite},
+    {"1.3.6.1.4.1.99917.12.29.1.5", "Subject", ZnSyntax::DisplayString, ZnAccess::ReadWrite},
+    {"1.3.6.1.4.1.99917.12.29.1.6", "Content", ZnSyntax::DisplayString, ZnAccess::ReadWrite},
+    {"1.3.6.1.4.1.99917.12.29.1.7", "Send Test", ZnSyntax::Integer, ZnAccess::ReadWrite},
+    {"1.3.6.1.4.1.99917.12.12.3.1", "Log Save Method", ZnSyntax::Integer, ZnAccess::ReadWrite},
+    {"1.3.6.1.4.1.99917.12.12.3.2", "Log Save Interval", ZnSyntax::Integer, ZnAccess::ReadWrite},
+    {},
+};
+
+}  // namespace
+
+// The figure of a page of twenty objects of which the switch lacks three: over SNMPv1 (where the
+// agent names one object per answer) at most four requests, over SNMPv2c and v3 one; the page
+// has every other value as a switch with all of them shows it, and a write of the whole page
+// carries none of the three.
+TEST_P(RequestAgentTest, ATwentyObjectPageWithThreeAbsentCostsAtMostFourRequests) {
+  const QStringList lacked = {"1.3.6.1.2.1.1.4", "1.3.6.1.4.1.99917.12.29.1.4",
+                              "1.3.6.1.4.1.99917.12.12.3.2"};
+  Nx596Agent lacking({"--without", lacked.join(',')});
+  ASSERT_TRUE(lacking.Start());
+  ZnSNMPRequest whole;
+  whole.VarList = ZnSNMPVarList(kTwentyScalars, ZnItemType::SVT_SV, 0);
+  whole.Get(true);
+  for (const bool asynchronous : {false, true}) {
+    SCOPED_TRACE(asynchronous ? "asynchronous" : "blocking");
+    ZnSNMPRequest request;
+    request.Device.Port = lacking.Port();
+    request.VarList = ZnSNMPVarList(kTwentyScalars, ZnItemType::SVT_SV, 0);
+    lacking.ClearTrace();
+    if (asynchronous) {
+      bool done = false;
+      int code = -1;
+      request.GetAsync(
+          [&](void*, const ZnSNMPError& result, ZnSNMPVarList&) {
+            done = result.Done;
+            code = result.Code;
+          },
+          nullptr, true);
+      ASSERT_TRUE(Await([&] { return done; }));
+      EXPECT_EQ(code, 0);
+    } else {
+      ASSERT_NO_THROW(request.Get(true));
+    }
+    const qsizetype requests = lacking.TraceLines().size();
+    if (GetParam() == Version::V1) {
+      EXPECT_LE(requests, 4);
+    } else {
+      EXPECT_EQ(requests, 1);
+    }
+    std::printf("[ figure ] %s %s: 20 objects, 3 absent: %lld requests\n",
+                GetParam() == Version::V1 ? "SNMPv1" : "SNMPv2c/v3",
+                asynchronous ? "asynchronous" : "blocking", static_cast<long long>(requests));
+    for (int i = 0; i < request.VarList.Count(); ++i) {
+      const ZnSNMPVar& var = request.VarList.Item(i);
+      SCOPED_TRACE(qPrintable(var.Caption));
+      EXPECT_EQ(var.Absent, lacked.contains(var.Oid));
+      if (!var.Absent && var.Syntax != ZnSyntax::TimeTicks) {
+        EXPECT_EQ(var.Value, whole.VarList.Item(i).Value);
+      }
+    }
+    // A write naming three present and the three absent objects sends the three present.
+    lacking.ClearTrace();
+    request.Set("3,11,13,14,15,19");
+    QStringList sets;
+    for (const QString& line : lacking.TraceLines())
+      if (line.startsWith("SET\t")) sets << line;
+    ASSERT_EQ(sets.size(), 1);
+    EXPECT_EQ(sets[0].count('='), 3) << qPrintable(sets[0]);
+    for (const QString& oid : lacked) EXPECT_FALSE(sets[0].contains(oid + ".0=")) << qPrintable(oid);
+  }
+}

@@ -3,6 +3,7 @@
 #include "ZnOptionList.h"
 #include "ZnSNMPMessages.h"
 #include "ZnSNMPValueCodec.h"
+#include "ZnValueFormat.h"
 
 #include <gtest/gtest.h>
 
@@ -156,6 +157,39 @@ TEST(LoadValueTest, TextsNoValueCanStandForAreRefusedNotChanged) {
   }
   EXPECT_EQ(ZnFrameworkError(ZnCode::ValueOutOfRange).Message(),
             "(ZnSNMP++) Value out of range for the SNMP variable's syntax!");
+  // An OID text that is no OID, a MAC address that is not six bytes in a usual notation.
+  struct Refused {
+    std::uint32_t syntax;
+    const char* text;
+  };
+  for (const Refused& refused :
+       {Refused{0x06, "1.3.x"}, {0x06, "abc"}, {0x06, ""}, {0x06, "1..3"}, {0x06, "1.3."},
+        {0x06, "1.3.6.1.99999999999"}, {0x06, "1"}, {0x49, "001C2E0000"}, {0x49, "001C2E00000102"},
+        {0x49, "00:1c:2e:00:00:0g"}, {0x49, "00:1c:2e:00:00"}, {0x49, "00:1c:2e:00:00:01:02"},
+        {0x49, "001c.2e00"}, {0x49, ""}, {0x49, "station"}}) {
+    SCOPED_TRACE(refused.text);
+    EXPECT_EQ(CodeOf([&] { Loaded(refused.syntax, refused.text); }), ZnCode::ValueOutOfRange);
+  }
+  EXPECT_EQ(Loaded(0x06, " 1.3.6.1.4.1.99917 "), V::MakeOid({1, 3, 6, 1, 4, 1, 99917}));
+}
+
+// A MAC address is taken in any usual notation wherever one is typed: each gives the same six
+// bytes on the wire, and the same twelve digits in a value or an instance.
+TEST(LoadValueTest, AMacAddressIsTakenInAnyUsualNotation) {
+  const V wire = V::MakeBytes(V::OctetString, B("\x00\x1C\x2E\x00\x00\x01", 6));
+  for (const char* text : {"001C2E000001", "001c2e000001", "00:1c:2e:00:00:01", "00-1C-2E-00-00-01",
+                           "001c.2e00.0001", "00 1C 2E 00 00 01", " 00:1C:2E:00:00:01 ",
+                           "0:1c:2e:0:0:1"}) {
+    SCOPED_TRACE(text);
+    EXPECT_EQ(Loaded(0x49, text), wire);
+    QByteArray bytes;
+    EXPECT_TRUE(ZnParseMacText(text, bytes));
+  }
+  // The start of an address, as the forwarding table's find box narrows by it.
+  EXPECT_EQ(ZnMacDigits("00:1c:f"), "001CF");
+  EXPECT_EQ(ZnMacDigits("001c.f0"), "001CF0");
+  EXPECT_TRUE(ZnMacDigits("00:1c:2e:00:00:01:02").isNull());
+  EXPECT_TRUE(ZnMacDigits("00;1c").isNull());
 }
 
 // A table list whose key variables have the given syntaxes (and access bits).
