@@ -272,6 +272,17 @@ bool TextCanSayNone(std::uint32_t syntax) {
   }
 }
 
+// The result that reports a failure met while answering an exchange: a send refused on the way.
+ZnSNMPError FailureOf(const ZnException& failure, const ZnSNMPAnswer& answer) {
+  ZnSNMPError result;
+  result.Code = failure.Code();
+  result.Message = failure.Message();
+  result.AgentAddress = answer.AgentAddress;
+  result.AgentPort = answer.AgentPort;
+  result.Done = true;
+  return result;
+}
+
 [[noreturn]] void RefuseAnswer(int status) {
   const ZnMappedError mapped = ZnSNMPMapError(status);
   throw ZnException(mapped.Message, mapped.Code);
@@ -601,14 +612,8 @@ void ZnSNMPRequest::SendBulkAsync(std::vector<ZnSNMPBinding> requested, ZnSNMPCa
         try {
           SendAsync(ZnSNMPOperation::GetNext, requested, true, callback, owner, target);
         } catch (const ZnException& e) {
-          ZnSNMPError result;
-          result.Code = e.Code();
-          result.Message = e.Message();
-          result.AgentAddress = answer.AgentAddress;
-          result.AgentPort = answer.AgentPort;
-          result.Done = true;
           tickets_.erase(ticket);
-          Deliver(ticket, result, callback, owner);
+          Deliver(ticket, FailureOf(e, answer), callback, owner);
           return;
         }
         tickets_.erase(ticket);
@@ -736,13 +741,7 @@ void ZnSNMPRequest::Complete(std::uint64_t ticket, const ZnSNMPAnswer& answer, b
     try {
       ReadAgainAsync(callback, owner, answer);
     } catch (const ZnException& e) {
-      ZnSNMPError result;
-      result.Code = e.Code();
-      result.Message = e.Message();
-      result.AgentAddress = answer.AgentAddress;
-      result.AgentPort = answer.AgentPort;
-      result.Done = true;
-      Deliver(ticket, result, callback, owner);
+      Deliver(ticket, FailureOf(e, answer), callback, owner);
       return;
     }
     --Outstanding;

@@ -120,15 +120,7 @@ void HiddenObjects::UnhideAll() {
   *active_ = false;
   hidden_.clear();
   filtered_.clear();
-  for (auto& registration : registrations_) {
-    // As for the model's registrations: net-snmp reads the context name after freeing it, so
-    // the registration is taken apart from copies of its keys.
-    const netsnmp_handler_registration& reginfo = *registration->reginfo;
-    std::vector<oid> root(reginfo.rootoid, reginfo.rootoid + reginfo.rootoid_len);
-    const std::string context = reginfo.contextName ? reginfo.contextName : "";
-    unregister_mib_context(root.data(), root.size(), reginfo.priority, reginfo.range_subid,
-                           reginfo.range_ubound, context.c_str());
-  }
+  for (auto& registration : registrations_) UnregisterHandler(*registration->reginfo);
   registrations_.clear();
 }
 

@@ -114,15 +114,7 @@ bool ModelHandler::Register(const Oid& subtree, const std::string& context) {
 }
 
 void ModelHandler::UnregisterAll() {
-  for (auto& registration : registrations_) {
-    // netsnmp_unregister_handler() reads the context name after freeing it together with the
-    // registration, so the registration is taken apart here from copies of its keys.
-    const netsnmp_handler_registration& reginfo = *registration->reginfo;
-    std::vector<oid> root(reginfo.rootoid, reginfo.rootoid + reginfo.rootoid_len);
-    const std::string context = reginfo.contextName ? reginfo.contextName : "";
-    unregister_mib_context(root.data(), root.size(), reginfo.priority, reginfo.range_subid,
-                           reginfo.range_ubound, context.c_str());
-  }
+  for (auto& registration : registrations_) UnregisterHandler(*registration->reginfo);
   registrations_.clear();
 }
 
