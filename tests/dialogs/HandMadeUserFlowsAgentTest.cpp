@@ -284,13 +284,28 @@ QStringList StatusLines(QWidget* dialog) {
 // Every hand-made dialog against a switch that lacks one of its objects: it reads the rest
 // ("Get: Ok."), shows it as the whole switch does, marks the missing object's controls, and its
 // write, after a row is chosen, carries nothing of the missing object and changes nothing else.
-TEST_F(HandMadeUserFlowsAgentTest, ADialogOfASwitchThatLacksAnObjectReadsTheRestAndNeverWritesIt) {
+class LackingSwitchDialogsTest : public HandMadeUserFlowsAgentTest,
+                                  public ::testing::WithParamInterface<int> {};
+
+TEST_P(LackingSwitchDialogsTest, ADialogOfASwitchThatLacksAnObjectReadsTheRestAndNeverWritesIt) {
   QStringList lacked;
   for (const LackedObject& object : kLackedObjects) lacked << QLatin1String(object.oid);
   Nx596Agent lacking({"--without", lacked.join(',')});
   ASSERT_TRUE(lacking.Start());
   const nx596::test::NetSnmpTools tools(lacking.Address());
   const QStringList credentials = nx596::test::V2c("vosquin");
+  // The version under test (0 SNMPv1, 1 SNMPv2c, 3 SNMPv3 with authentication and privacy).
+  ZnSNMPSecurity& security = ZnSNMPGlobalSecurity;
+  security.Version = GetParam();
+  if (GetParam() == 3) {
+    security.SecurityModel = 3;
+    security.SecurityName = QStringLiteral("nx-aes");
+    security.SecurityLevel = 3;
+    security.AuthProtocol = 3;  // HMAC-SHA
+    security.AuthPassword = QStringLiteral("nx-aes-auth");
+    security.PrivProtocol = 4;  // AES-128
+    security.PrivPassword = QStringLiteral("nx-aes-priv");
+  }
   for (const WritingDialog& d : kWritingDialogs) {
     SCOPED_TRACE(d.name);
     QString missing;
@@ -381,5 +396,12 @@ TEST_F(HandMadeUserFlowsAgentTest, ADialogOfASwitchThatLacksAnObjectReadsTheRest
     notifier_.shown.clear();
   }
 }
+
+INSTANTIATE_TEST_SUITE_P(Versions, LackingSwitchDialogsTest, ::testing::Values(0, 1, 3),
+                         [](const auto& info) {
+                           return std::string(info.param == 0   ? "v1"
+                                              : info.param == 1 ? "v2c"
+                                                                : "v3");
+                         });
 
 }  // namespace
