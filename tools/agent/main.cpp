@@ -172,8 +172,6 @@ void InitStandardModules() {
 
 void ShutdownStandardModules() {
   shutdown_snmpNotifyFilterTable();
-  shutdown_snmpNotifyFilterProfileTable();
-  shutdown_snmpNotifyTable();
   shutdown_snmpTargetParamsEntry();
   shutdown_snmpTargetAddrEntry();
   shutdown_snmpMPDStats();
