@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
@@ -77,10 +78,11 @@ TEditsPanel::TEditsPanel(QWidget* parent, ZnSNMPRequest2Edits* binding)
   Layout();
   for (int i = 0; i < RowCount(); ++i)
     if (!list.IsWritable(i)) MakeRowReadOnly(i);
-  binding_->OnAbsence = [this](int variable, bool absent) {
-    if (variable >= RowCount()) return;
-    ShowRowAbsent(variable, absent);
-    emit RowAbsenceChanged();
+  // The binding may outlive the panel while its window is taken down.
+  binding_->OnAbsence = [panel = QPointer<TEditsPanel>(this)](int variable, bool absent) {
+    if (!panel || variable >= panel->RowCount()) return;
+    panel->ShowRowAbsent(variable, absent);
+    emit panel->RowAbsenceChanged();
   };
 }
 
