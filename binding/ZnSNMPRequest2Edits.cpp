@@ -214,6 +214,16 @@ QString ReadFromEdits(const std::vector<QLineEdit*>& edits, std::uint32_t syntax
   }
 }
 
+// A MAC address as typed, in any usual notation. One that is not six bytes is refused as its
+// write would be: read as hexadecimal with its separators as zeros, "00:1c:2e:00" would make six
+// bytes of another station. Nothing typed stays nothing.
+QByteArray MacImage(const QString& text) {
+  if (text.trimmed().isEmpty() || text == kNull) return {};
+  QByteArray mac;
+  if (!ZnParseMacText(text, mac)) throw ZnFrameworkError(ZnCode::ValueOutOfRange);
+  return mac;
+}
+
 bool TestBit(const QByteArray& image, int bit) {
   return static_cast<unsigned char>(image[bit / 8]) & (0x80 >> (bit % 8));
 }
@@ -538,6 +548,7 @@ QByteArray ZnSNMPRequest2Edits::ReadBinding(const Binding& binding, bool& fromBi
     throw ZnFrameworkError(ZnCode::BadControlType);
   }
   if (options) text = options->LabelToValue(text);
+  if (binding.syntax == ZnSyntax::MacAddress) return MacImage(text);
   return ZnTextToImage(text, binding.syntax);
 }
 

@@ -7,7 +7,8 @@
 // hexadecimal digits and separators is the start of a MAC address in any usual notation —
 // "00:1C:F0", "00-1c-f0", "001c.f059", "001CF0" — so an OUI finds every station of its maker.
 // Groups written short before a separator ("0:1c:f0") count as if padded with zeros; the group
-// being typed is the start of its digits.
+// being typed is the start of its digits. The notations are read by ZnMacDigits, as a write reads
+// a whole address: one kind of separator, no group longer than its notation's.
 class ZnForwardingQuery {
  public:
   enum class Kind {

@@ -45,6 +45,7 @@ ZnSNMPRequest2Edits* ZnMakeFilterBinding(QWidget* owner, const ZnSNMPVarDef* def
 // Reads the controls into the binding's list as a write does (the selected row overlaid with
 // the controls) and makes the entry's instance sound: a receive port no row gave is 0, any
 // port, as IEEE 802.1Q defines it; a MAC address `macText` (as the user typed it) that is not
-// twelve hexadecimal digits raises BadInstance instead of being cut or padded into the address
-// of another entry. The write that follows must not read the controls again.
+// six bytes in a usual notation (ZnParseMacText) raises BadInstance instead of being cut or
+// padded into the address of another entry. The write that follows must not read the controls
+// again.
 void ZnPrepareFilterWrite(ZnSNMPRequest2Edits& binding, const QString& macText);

@@ -45,6 +45,20 @@ std::int32_t ClampToInt32(std::int64_t n) {
       n, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
 }
 
+// An OID as an object identifier value can hold one: two arcs at least, the first 0, 1 or 2,
+// the second below 40 under 0 and 1 (the two share the first encoded sub-identifier).
+bool IsEncodableOid(const std::vector<std::uint32_t>& oid) {
+  return oid.size() >= 2 && oid[0] <= 2 && (oid[0] == 2 || oid[1] < 40);
+}
+
+// The text of an address as the codec shows it: hexadecimal digits, perhaps blanks.
+bool IsHexText(const QString& text) {
+  return std::all_of(text.begin(), text.end(), [](QChar c) {
+    return c == QLatin1Char(' ') || (c >= QLatin1Char('0') && c <= QLatin1Char('9')) ||
+           (c.toUpper() >= QLatin1Char('A') && c.toUpper() <= QLatin1Char('F'));
+  });
+}
+
 // The four bytes of a dotted address; false for anything else.
 bool ParseIp(const QString& text, QByteArray& bytes) {
   const QStringList parts = text.trimmed().split(QLatin1Char('.'));
@@ -286,7 +300,7 @@ ZnSNMPValue ZnLoadValue(const ZnSNMPVarList& list, int i) {
     case ZnSyntax::ObjectId: {
       // A text that is no OID ("1.3.x", "") would go out as part of one, or as none.
       std::vector<std::uint32_t> oid;
-      if (!ZnParseOid(text.trimmed(), oid) || oid.size() < 2)
+      if (!ZnParseOid(text.trimmed(), oid) || !IsEncodableOid(oid))
         throw ZnFrameworkError(ZnCode::ValueOutOfRange);
       return ZnSNMPValue::MakeOid(std::move(oid));
     }
@@ -367,8 +381,12 @@ QString ZnEncodeIndexPart(const ZnSNMPVarList& list, int i) {
     case ZnSyntax::MacAddress:
     case ZnSyntax::Ipv6Address: {
       const qsizetype size = var.Syntax == ZnSyntax::MacAddress ? 6 : 16;
+      // A MAC key in any usual notation; the codec's own digits keep their rule (too few encode
+      // nothing, more count by their first bytes). Any other text, read as hexadecimal with its
+      // separators as zeros, would address another station's row, so it encodes nothing.
       QByteArray bytes;
-      if (var.Syntax != ZnSyntax::MacAddress || !ZnParseMacText(text, bytes)) bytes = FromHex(text);
+      if (var.Syntax != ZnSyntax::MacAddress || !ZnParseMacText(text, bytes))
+        bytes = IsHexText(text) ? FromHex(text) : QByteArray();
       if (bytes.size() < size) return QString();
       return LengthPrefixed(bytes.left(size), true);
     }

@@ -12,7 +12,10 @@
 
 // A received value into variable i's Value (as its option label when it has an option list).
 void ZnStoreValue(ZnSNMPVarList& list, int i, const ZnSNMPValue& value);
-// Variable i's Value (turned from label to value) into the value to send.
+// Variable i's Value (turned from label to value) into the value to send. A text no value of the
+// syntax can stand for is refused rather than sent as another value: an address that is not four
+// numbers 0 to 255 raises -509; an OID text that is no encodable OID, a MAC address that is not
+// six bytes in a usual notation (ZnParseMacText) or an unsigned number beyond 32 bits raise -533.
 ZnSNMPValue ZnLoadValue(const ZnSNMPVarList& list, int i);
 
 // The dotted sub-identifiers that encode key variable i's value ("" for none).

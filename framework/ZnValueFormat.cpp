@@ -87,38 +87,56 @@ bool IsMacSeparator(QChar c) {
          c == QLatin1Char(' ');
 }
 
-}  // namespace
+// The digits one group of a notation stands for: a dotted group four, any other two.
+int MacGroupWidth(QChar separator) {
+  return separator == QLatin1Char('.') ? 4 : 2;
+}
 
-QString ZnMacDigits(const QString& text) {
+// The digits of a MAC notation, or a null string. One kind of separator throughout; a group ended
+// by a separator has one digit at least and no more than its width, zeros in front. With
+// `whole`, the last group is complete too; otherwise it is the start of its digits as typed.
+QString MacDigits(const QString& text, bool whole) {
+  QChar separator;
   QString digits;
   QString group;
+  const auto endGroup = [&] {
+    const int width = MacGroupWidth(separator);
+    if (group.isEmpty() || group.size() > width) return false;
+    digits += QString(width - group.size(), QLatin1Char('0')) + group;
+    group.clear();
+    return true;
+  };
   for (QChar c : text) {
     if (IsMacDigit(c)) {
       group += c.toUpper();
       continue;
     }
-    if (!IsMacSeparator(c)) return QString();
-    const int width = c == QLatin1Char('.') ? 4 : 2;
-    if (!group.isEmpty() && group.size() < width) group.prepend(QString(width - group.size(), QLatin1Char('0')));
-    digits += group;
-    group.clear();
+    if (!IsMacSeparator(c) || (!separator.isNull() && c != separator)) return QString();
+    separator = c;
+    if (!endGroup()) return QString();
+  }
+  if (!separator.isNull()) {
+    // A whole address ends with a group ("00:1c:2e:00:00:01:" is not one); one being typed
+    // may end with its separator ("00:1c:").
+    if (whole && !endGroup()) return QString();
+    if (group.size() > MacGroupWidth(separator)) return QString();
   }
   digits += group;
   if (digits.isEmpty() || digits.size() > kMacDigits) return QString();
   return digits;
 }
 
+}  // namespace
+
+QString ZnMacDigits(const QString& text) {
+  return MacDigits(text, false);
+}
+
 bool ZnParseMacText(const QString& text, QByteArray& bytes) {
-  // A whole address: its last group is complete too ("0:1c:2e:0:0:1").
-  QString whole = text.trimmed();
-  if (whole.contains(QLatin1Char('.')))
-    whole += QLatin1Char('.');
-  else if (std::any_of(whole.begin(), whole.end(), IsMacSeparator))
-    whole += QLatin1Char(':');
-  const QString digits = ZnMacDigits(whole);
+  const QString digits = MacDigits(text.trimmed(), true);
   if (digits.size() != kMacDigits) return false;
   bytes = QByteArray::fromHex(digits.toLatin1());
-  return bytes.size() == kMacDigits / 2;
+  return true;
 }
 
 QString TicksToText(std::uint32_t ticks) {

@@ -16,13 +16,14 @@ QByteArray FromHex(const QString& text);
 
 // The hexadecimal digits (upper case, without separators) of a MAC address, or of its start, in
 // any usual notation: "001C2E000001", "00:1c:2e:00:00:01", "00-1C-2E-00-00-01",
-// "001c.2e00.0001", "00 1C 2E 00 00 01". A group ended by a separator is complete: a dotted group
-// stands for four digits, any other for two, zeros in front ("0:1c" is "001C"). The last group
-// is taken as typed. A null string for a text that is no such notation or has more than twelve
-// digits.
+// "001c.2e00.0001", "00 1C 2E 00 00 01". One kind of separator throughout. A group ended by a
+// separator is complete: a dotted group stands for four digits, any other for two, zeros in front
+// ("0:1c" is "001C"); a longer or empty one is no notation. The last group is taken as typed. A
+// null string for a text that is no such notation or has more than twelve digits.
 QString ZnMacDigits(const QString& text);
-// The six bytes of a whole MAC address in any of those notations (blanks around it allowed);
-// false for anything else: five or seven bytes, a character that is no digit or separator.
+// The six bytes of a whole MAC address in any of those notations, its last group complete too
+// (blanks around it allowed); false for anything else: five or seven bytes, a character that is
+// no digit or separator, separators mixed.
 bool ZnParseMacText(const QString& text, QByteArray& bytes);
 
 // "h:mm:ss.cc", "1 day h:mm:ss.cc" or "d days, h:mm:ss.cc" of a count of hundredths.

@@ -230,6 +230,27 @@ TEST_F(BindingTest, OneValueOverSeveralEdits) {
   EXPECT_EQ(CodeOf([&] { binding_->ShowValues(5); }), -522);
 }
 
+// A MAC address typed into one edit is read in any usual notation as the switch's twelve digits.
+// One that is not six bytes is refused with the value left as it was: read as hexadecimal with
+// its separators as zeros, "00:1c:2e:00" used to make six bytes of another station.
+TEST_F(BindingTest, AMacTypedInOneEditIsTakenInAnyNotationOrRefused) {
+  Variables({{ZnSyntax::MacAddress, nullptr}});
+  QLineEdit* edit = Make<QLineEdit>();
+  binding_->BindEdits(0, "%s", {edit});
+  for (const char* typed : {"00:1c:2e:00:00:01", "00-1C-2E-00-00-01", " 001c.2e00.0001 "}) {
+    Value(0) = "AABBCCDDEEFF";
+    edit->setText(typed);
+    binding_->ReadValues(0);
+    EXPECT_EQ(Value(0), "001C2E000001") << typed;
+  }
+  for (const char* typed : {"00:1c:2e:00", "001C2E0000", "00:1c:2e:00:00:01:02", "00:1c-2e"}) {
+    Value(0) = "AABBCCDDEEFF";
+    edit->setText(typed);
+    EXPECT_EQ(CodeOf([&] { binding_->ReadValues(0); }), ZnCode::ValueOutOfRange) << typed;
+    EXPECT_EQ(Value(0), "AABBCCDDEEFF") << typed;
+  }
+}
+
 TEST_F(BindingTest, PartsOfAValueAndWholeValuesThatShrink) {
   Variables({{ZnSyntax::OctetString, nullptr}, {ZnSyntax::OctetString, nullptr}});
   QLineEdit* high = Make<QLineEdit>();

@@ -38,6 +38,11 @@ TEST(ZnForwardingQueryTest, ReadsPortsAndAddressesInEveryNotation) {
       {"0", Kind::Address, "0"},
       {"a", Kind::Address, "A"},
       {"00:1C:F0:59:60:00:01", Kind::Nothing, ""},
+      // One notation at a time: mixed separators, a doubled one, a group too long for its kind.
+      {"00:1c-f0", Kind::Nothing, ""},
+      {"00::1c", Kind::Nothing, ""},
+      {"001c:f0", Kind::Nothing, ""},
+      {"00:1c:f05", Kind::Nothing, ""},
       {"00_1C", Kind::Nothing, ""},
       {"port 3", Kind::Nothing, ""},
       {":", Kind::Nothing, ""},
