@@ -257,9 +257,7 @@ ParsedOptions ParseAgentOptions(const std::vector<std::string>& arguments) {
         const std::size_t comma = std::min(value.find(',', start), value.size());
         const std::optional<Oid> hidden =
             ParseOid(std::string_view(value.data() + start, comma - start));
-        // No request can name an OID longer than net-snmp's MAX_OID_LEN (128).
-        if (!hidden || hidden->size() < 2 || hidden->size() > 128)
-          return bad("expected OIDs of 2 to 128 numbers, separated by commas");
+        if (!hidden || hidden->size() < 2) return bad("expected OIDs separated by commas");
         options.without.push_back(*hidden);
         start = comma + 1;
       }

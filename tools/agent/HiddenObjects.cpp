@@ -16,49 +16,17 @@ constexpr int kFirstPriority = 1;
 // What a filter knows: whose hidden objects it keeps out, and whether they are still hidden.
 using FilterData = std::pair<HiddenObjects*, std::shared_ptr<bool>>;
 
-// Whoever answers for `object` in `context` now, or nullptr.
-netsnmp_handler_registration* ServerOf(const Oid& object, const std::string& context) {
-  std::vector<oid> name(object.begin(), object.end());
-  netsnmp_subtree* served = netsnmp_subtree_find(name.data(), name.size(), nullptr,
-                                                 context.empty() ? nullptr : context.c_str());
-  return served == nullptr ? nullptr : served->reginfo;
-}
-
-// Whether `object` lies below one of the object types `server` serves: net-snmp's modules of
-// the older kind register each object type on its own, its table helpers a whole table (an
-// entry, then a column below the registered OID).
-bool BelowAnObjectTypeOf(netsnmp_handler_registration& server, const Oid& object) {
-  std::size_t objectType = server.rootoid_len;
-  if (netsnmp_find_table_registration_info(&server) != nullptr) objectType += 2;
-  return object.size() > objectType &&
-         std::equal(server.rootoid, server.rootoid + server.rootoid_len, object.begin());
-}
-
 }  // namespace
-
-std::vector<Oid> OutermostOf(std::vector<Oid> objects) {
-  // In OID order a subtree comes right before everything below it.
-  std::sort(objects.begin(), objects.end());
-  std::vector<Oid> outermost;
-  for (Oid& object : objects)
-    if (outermost.empty() || !StartsWith(object, outermost.back()))
-      outermost.push_back(std::move(object));
-  return outermost;
-}
 
 HiddenObjects::~HiddenObjects() {
   UnhideAll();
 }
 
-bool HiddenObjects::Hide(const Oid& object, const std::string& context,
-                         std::optional<bool> instance) {
-  netsnmp_handler_registration* server = ServerOf(object, context);
-  if (server != nullptr) FilterServer(*server);
+bool HiddenObjects::Hide(const Oid& object, const std::string& context) {
+  FilterServerOf(object, context);
   hidden_.push_back(object);
   auto registration = std::make_unique<Registration>();
   registration->object = object;
-  registration->instance =
-      instance.value_or(server != nullptr && BelowAnObjectTypeOf(*server, object));
   registration->name =
       "nx596-without-" + FormatOid(object) + (context.empty() ? "" : "@" + context);
   std::vector<oid> root(object.begin(), object.end());
@@ -76,8 +44,12 @@ bool HiddenObjects::Hide(const Oid& object, const std::string& context,
   return true;
 }
 
-void HiddenObjects::FilterServer(netsnmp_handler_registration& server) {
-  netsnmp_handler_registration* reginfo = &server;
+void HiddenObjects::FilterServerOf(const Oid& object, const std::string& context) {
+  std::vector<oid> name(object.begin(), object.end());
+  netsnmp_subtree* served = netsnmp_subtree_find(name.data(), name.size(), nullptr,
+                                                 context.empty() ? nullptr : context.c_str());
+  if (served == nullptr || served->reginfo == nullptr) return;  // nobody serves it anyway
+  netsnmp_handler_registration* reginfo = served->reginfo;
   for (const netsnmp_handler_registration* done : filtered_)
     if (done == reginfo) return;
   netsnmp_mib_handler* filter = netsnmp_create_handler("nx596-without-filter", &HiddenObjects::Filter);
@@ -158,15 +130,18 @@ int HiddenObjects::Handle(netsnmp_mib_handler* handler, netsnmp_handler_registra
   for (auto* request = requests; request; request = request->next) {
     if (request->processed) continue;
     switch (reqinfo->mode) {
-      case MODE_GET:
+      case MODE_GET: {
+        // The hidden OID itself is an instance the switch lacks; below it, an object.
+        const netsnmp_variable_list& varbind = *request->requestvb;
+        const bool instance = varbind.name_length == registration->object.size();
         netsnmp_set_request_error(reqinfo, request,
-                                  registration->instance ? SNMP_NOSUCHINSTANCE : SNMP_NOSUCHOBJECT);
+                                  instance ? SNMP_NOSUCHINSTANCE : SNMP_NOSUCHOBJECT);
         break;
+      }
       case MODE_GETNEXT:
         break;  // unanswered: the walk goes on past the hidden subtree
       case MODE_SET_RESERVE1:
-        netsnmp_set_request_error(
-            reqinfo, request, registration->instance ? SNMP_ERR_NOCREATION : SNMP_ERR_NOTWRITABLE);
+        netsnmp_set_request_error(reqinfo, request, SNMP_ERR_NOTWRITABLE);
         break;
       default:
         break;

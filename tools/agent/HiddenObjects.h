@@ -4,17 +4,15 @@
 #include "NetSnmp.h"
 
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
 // Objects the simulated switch does not have, as a firmware that lacks them: whichever module
 // serves them (the device model or net-snmp's own MIB modules), a registration of each hidden
 // OID takes precedence over it. A get of a hidden object is answered "no such object" ("no such
-// instance" below a hidden instance of an object the switch keeps, a cell of a table; SNMPv1's
-// noSuchName, which net-snmp makes of both); a get-next that reaches it is left unanswered, so
-// the agent moves on to the next registered subtree; a set is refused as not writable (as net-snmp
-// refuses an OID nobody serves; for a hidden instance "no creation"; noSuchName over SNMPv1).
+// instance" for a hidden instance; SNMPv1's noSuchName, which net-snmp makes of both); a get-next
+// that reaches it is left unanswered, so the agent moves on to the next registered subtree; a
+// set is refused as not writable (noSuchName over SNMPv1).
 //
 // A module may answer a get-next with the next object of its whole table, past the range the
 // agent asked it for and into a hidden one. So a filter is put at the head of the handlers of
@@ -30,11 +28,7 @@ class HiddenObjects {
   HiddenObjects& operator=(const HiddenObjects&) = delete;
 
   // Hides `object` in `context` ("" is the default context); false when net-snmp refuses.
-  // `instance` tells whether `object` lies below an object type the switch keeps (its server
-  // knows best); without it, the registration that serves `object` now decides. No hidden OID
-  // may lie below another (OutermostOf).
-  bool Hide(const Oid& object, const std::string& context,
-            std::optional<bool> instance = std::nullopt);
+  bool Hide(const Oid& object, const std::string& context);
   void UnhideAll();
 
  private:
@@ -42,8 +36,8 @@ class HiddenObjects {
                     netsnmp_agent_request_info* reqinfo, netsnmp_request_info* requests);
   static int Filter(netsnmp_mib_handler* handler, netsnmp_handler_registration* reginfo,
                     netsnmp_agent_request_info* reqinfo, netsnmp_request_info* requests);
-  // Puts the filter in front of the handlers of `server` (once).
-  void FilterServer(netsnmp_handler_registration& server);
+  // Puts the filter in front of the handlers of whoever serves `object` now.
+  void FilterServerOf(const Oid& object, const std::string& context);
   bool IsHidden(const oid* name, std::size_t length, Oid& hidden) const;
 
   std::vector<Oid> hidden_;
@@ -53,16 +47,10 @@ class HiddenObjects {
 
   struct Registration {
     Oid object;
-    bool instance = false;
     std::string name;
     netsnmp_handler_registration* reginfo = nullptr;
   };
   std::vector<std::unique_ptr<Registration>> registrations_;
 };
-
-// `objects` without repeats and without those that lie below another of them, in OID order:
-// net-snmp refuses a second registration of an OID, and below a longer registration that one
-// answers, so an instance named below a hidden object type would answer as an instance.
-std::vector<Oid> OutermostOf(std::vector<Oid> objects);
 
 }  // namespace nx596

@@ -178,13 +178,6 @@ void ModelHandler::GetNext(const Registration& registration, netsnmp_request_inf
   }
 }
 
-std::optional<bool> ModelHandler::IsInstance(const Oid& name) const {
-  for (const auto& registration : registrations_)
-    if (StartsWith(name, registration->subtree))
-      return model_.Get(name).first != DeviceModel::Lookup::kNoSuchObject;
-  return std::nullopt;
-}
-
 std::vector<Oid>::const_iterator ModelHandler::HiddenAbove(
     const std::pair<const Oid, DeviceModel::Cell>* next) const {
   if (!next) return hidden_.end();

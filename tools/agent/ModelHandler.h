@@ -36,9 +36,6 @@ class ModelHandler {
   // The model answers a get-next with the next object of its whole subtree, beyond the range
   // net-snmp asked it for, so it must skip them itself.
   void SetHidden(std::vector<Oid> hidden) { hidden_ = std::move(hidden); }
-  // Whether `name` lies below an object type the model has (a cell of a table or a scalar's
-  // instance, whether there or not); nullopt when it lies outside the registered subtrees.
-  std::optional<bool> IsInstance(const Oid& name) const;
 
  private:
   struct Registration {

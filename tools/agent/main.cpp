@@ -307,13 +307,9 @@ int Run(const nx596::AgentOptions& options) {
     }
     // After the model and net-snmp's own modules: each hidden OID goes ahead of whoever serves it.
     nx596::HiddenObjects hidden;
-    const std::vector<nx596::Oid> without = nx596::OutermostOf(options.without);
-    handler.SetHidden(without);
-    for (const nx596::Oid& object : without) {
-      const std::optional<bool> instance = handler.IsInstance(object);
-      registered = registered && hidden.Hide(object, "", instance) &&
-                   hidden.Hide(object, nx596::kDeviceContext, instance);
-    }
+    handler.SetHidden(options.without);
+    for (const nx596::Oid& object : options.without)
+      registered = registered && hidden.Hide(object, "") && hidden.Hide(object, nx596::kDeviceContext);
     init_snmp(kAppName);
     std::optional<int> port;
     if (registered && init_master_agent() == 0) port = BoundPort(main_session);
