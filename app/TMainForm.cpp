@@ -150,6 +150,11 @@ TMainForm::TMainForm(const QStringList& parameters, const ZnRegistry& registry, 
     v3->setEnabled(ZnSNMPGlobalSecurity.Version == 3);
 }
 
+void TMainForm::ApplyHandedOver(const QStringList& parameters) {
+  for (const QString& p : parameters)
+    launch_.ApplySwitch(p.left(2), p.mid(2), QStringLiteral("A setting handed over"));
+}
+
 // The panel and the bindings go first, while the window is whole: a binding may wait for a read
 // still under way, and events delivered meanwhile must find a complete window.
 TMainForm::~TMainForm() {

@@ -32,6 +32,10 @@ class TMainForm : public QMainWindow {
   // No parameters were given: the user was told and the program is to end.
   bool TerminateRequested() const { return terminate_; }
 
+  // Applies the settings the Switches window handed over apart from the command line ("/R",
+  // "/W", "/A", "/P" and their values), as those parameters would at the end of it. Before
+  // FormCreate, so that the first read uses them. Raises as a parameter with a bad value does.
+  void ApplyHandedOver(const QStringList& parameters);
   // Reads the RMON state and the module types once; errors go to the first status panel.
   void FormCreate();
   // The first activation embeds the front panel and updates the RMON menu.

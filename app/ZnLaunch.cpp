@@ -7,6 +7,8 @@
 
 #include <QFileInfo>
 
+#include <cstring>
+
 namespace {
 
 const QString kSection = QStringLiteral("Program Information");
@@ -124,65 +126,71 @@ void ZnLaunch::ProcessParameter(const QString& parameter) {
   flags.ProfileFound = QFileInfo(profile).isFile();
   if (flags.ProfileFound) ApplyProfile(profile);
 
+  // The value of a switch is the text after its first occurrence anywhere in the parameter; the
+  // first switch found in this order counts, and the SNMPv3 ones only once the version is 3.
+  static const char* const kSwitches[] = {"/R", "/W", "/v", "/t", "/c", "/d", "/m",
+                                          "/l", "/n", "/A", "/P", "/a", "/p"};
+  for (const char* sw : kSwitches) {
+    if (const qsizetype at = parameter.indexOf(QLatin1String(sw)); at >= 0) {
+      ApplySwitch(QString::fromLatin1(sw), parameter.mid(at + 2), Parameter(parameter));
+      return;
+    }
+    if (std::strcmp(sw, "/v") == 0 && !SnmpV3()) return;
+  }
+}
+
+void ZnLaunch::ApplySwitch(const QString& sw, const QString& v, const QString& where) {
   ZnSNMPSecurity& security = ZnSNMPGlobalSecurity;
-  // The value of a switch is the text after its first occurrence anywhere in the parameter.
-  const auto value = [&](const char* sw, QString& out) {
-    const qsizetype at = parameter.indexOf(QLatin1String(sw));
-    if (at < 0) return false;
-    out = parameter.mid(at + 2);
-    return true;
-  };
-  const QString where = Parameter(parameter);
-  QString v;
-  if (value("/R", v)) {
+  const auto is = [&](const char* name) { return sw == QLatin1String(name); };
+  if (is("/R")) {
     security.ReadCommunity = texts.ReadCommunity = v;
-  } else if (value("/W", v)) {
+  } else if (is("/W")) {
     security.WriteCommunity = texts.WriteCommunity = v;
-  } else if (value("/v", v)) {
+  } else if (is("/v")) {
     security.Version = static_cast<std::uint8_t>(Number(v, where));
   } else if (!SnmpV3()) {
     return;  // the SNMPv3 switches count only once the version is 3
-  } else if (value("/t", v)) {
+  } else if (is("/t")) {
     ZnSNMPGlobalDevice.Port = PortNumber(v, where);
     texts.AgentPortText = QString::number(ZnSNMPGlobalDevice.Port);
-  } else if (value("/c", v)) {
+  } else if (is("/c")) {
     ZnSNMPGlobalScope.ContextName = v;
     if (!v.isEmpty()) {
       texts.ContextName = v;
       flags.ContextNameGiven = true;
     }
-  } else if (value("/d", v)) {
+  } else if (is("/d")) {
     ZnSNMPGlobalScope.ContextEngineID = texts.ContextEngineID = v;
-  } else if (value("/m", v)) {
+  } else if (is("/m")) {
     security.SecurityModel = Number(v, where);
     texts.SecurityModelText = QString::number(security.SecurityModel);
-  } else if (value("/l", v)) {
+  } else if (is("/l")) {
     security.SecurityLevel = Number(v, where);
     if (security.SecurityLevel != 0) {
       texts.SecurityLevelText = QString::number(security.SecurityLevel);
       flags.SecurityLevelGiven = true;
     }
-  } else if (value("/n", v)) {
+  } else if (is("/n")) {
     security.SecurityName = texts.SecurityName = v;
-  } else if (value("/A", v)) {
+  } else if (is("/A")) {
     security.AuthPassword = v;
     if (!v.isEmpty()) {
       texts.AuthPassword = v;
       flags.AuthPasswordGiven = true;
     }
-  } else if (value("/P", v)) {
+  } else if (is("/P")) {
     security.PrivPassword = v;
     if (!v.isEmpty()) {
       texts.PrivPassword = v;
       flags.PrivPasswordGiven = true;
     }
-  } else if (value("/a", v)) {
+  } else if (is("/a")) {
     security.AuthProtocol = Number(v, where);
     if (texts.AuthProtocolText != QLatin1String("0")) {
       texts.AuthProtocolText = QString::number(security.AuthProtocol);
       flags.AuthProtocolGiven = true;
     }
-  } else if (value("/p", v)) {
+  } else if (is("/p")) {
     security.PrivProtocol = Number(v, where);
     if (texts.PrivProtocolText != QLatin1String("0")) {
       texts.PrivProtocolText = QString::number(security.PrivProtocol);

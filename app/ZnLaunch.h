@@ -46,6 +46,11 @@ class ZnLaunch {
   // came from (the profile file and key, or the parameter) and the value.
   void ProcessParameters(const QStringList& parameters);
   void ProcessParameter(const QString& parameter);
+  // The effect of one switch ("/R", "/v", ...) with its whole value, as a parameter carrying it
+  // has once the profile is read: what the Switches window hands over apart from the command
+  // line goes through here, so that a "/I" or "/R" inside a pass phrase is never taken for a
+  // switch. `where` names the value's origin in the failure of a value that must be a number.
+  void ApplySwitch(const QString& sw, const QString& value, const QString& where);
   // Applies one device profile file to the global settings.
   void ApplyProfile(const QString& fileName);
 
