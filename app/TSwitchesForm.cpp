@@ -11,6 +11,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -35,8 +36,10 @@ namespace {
 const QString kTitle = QStringLiteral("Switches");
 const QString kSecretService = QStringLiteral("nx596");
 const QString kSimulatedName = QStringLiteral("Simulated NX-596");
-// Polls sent in one turn of the event loop: each may open a connection.
-constexpr int kPollsPerTurn = 8;
+// How long one turn of the event loop may spend sending polls: the first poll of an SNMPv3
+// switch opens a connection, which derives its keys from the pass phrases (a megabyte of
+// hashing each), so a turn ends once this is spent, after one poll at least.
+constexpr qint64 kSendingPerTurnMs = 10;
 
 QString SecretKey(const QString& id) { return QStringLiteral("switch/") + id; }
 
@@ -496,7 +499,10 @@ void TSwitchesForm::Queue(Switch& s) {
 }
 
 void TSwitchesForm::SendQueued() {
-  for (int n = 0; n < kPollsPerTurn && !queue_.isEmpty(); ++n) {
+  QElapsedTimer spent;
+  spent.start();
+  for (bool first = true; !queue_.isEmpty() && (first || spent.elapsed() < kSendingPerTurnMs);
+       first = false) {
     Switch* s = Find(queue_.takeFirst());
     if (!s) continue;
     s->queued = false;

@@ -10,7 +10,7 @@ namespace {
 // A store that failed for any reason but the user's own refusal fails again the same way (no
 // backend, no session bus, a daemon that does not answer): later operations keep to the session
 // instead of waiting for it each time.
-bool NoBackend(QKeychain::Error error) {
+bool StoreUnavailable(QKeychain::Error error) {
   return error != QKeychain::NoError && error != QKeychain::EntryNotFound &&
          error != QKeychain::AccessDeniedByUser;
 }
@@ -20,75 +20,104 @@ bool NoBackend(QKeychain::Error error) {
 ZnSecretStore::ZnSecretStore(QString service, QObject* parent)
     : QObject(parent), service_(std::move(service)) {}
 
+void ZnSecretStore::Enqueue(std::function<void()> operation) {
+  waiting_.push_back(std::move(operation));
+  RunNext();
+}
+
+void ZnSecretStore::RunNext() {
+  if (busy_ || waiting_.empty()) return;
+  busy_ = true;
+  std::function<void()> operation = std::move(waiting_.front());
+  waiting_.pop_front();
+  operation();
+}
+
+void ZnSecretStore::Finished() {
+  busy_ = false;
+  // From the event loop: a long queue must not run in one go (each may answer an owner).
+  QTimer::singleShot(0, this, [this] { RunNext(); });
+}
+
 void ZnSecretStore::Read(const QString& key, QObject* context, ReadDone done) {
   QPointer<QObject> owner(context);
-  if (session_.contains(key) || !desktopAvailable_) {
-    const bool found = session_.contains(key);
-    const QByteArray data = session_.value(key);
-    QTimer::singleShot(0, context, [done, found, data] { done(found, data, QString()); });
-    return;
-  }
-  auto* job = new QKeychain::ReadPasswordJob(service_, this);
-  job->setAutoDelete(true);
-  job->setInsecureFallback(false);  // never a plain-text file
-  job->setKey(key);
-  connect(job, &QKeychain::Job::finished, this, [this, job, key, owner, done] {
-    const QKeychain::Error error = job->error();
-    if (NoBackend(error)) desktopAvailable_ = false;
-    // What the session kept meanwhile (a write that came after the read started) wins.
-    const bool kept = session_.contains(key);
-    const QByteArray data = kept ? session_.value(key) : job->binaryData();
-    if (!owner) return;
-    if (kept || error == QKeychain::NoError)
-      done(true, data, QString());
-    else if (error == QKeychain::EntryNotFound || NoBackend(error))
-      done(false, {}, NoBackend(error) ? job->errorString() : QString());
-    else
-      done(false, {}, job->errorString());
+  Enqueue([this, key, owner, done] {
+    if (session_.contains(key) || !desktopAvailable_) {
+      const bool found = session_.contains(key);
+      if (owner) done(found, session_.value(key), QString());
+      Finished();
+      return;
+    }
+    auto* job = new QKeychain::ReadPasswordJob(service_, this);
+    job->setAutoDelete(true);
+    job->setInsecureFallback(false);  // never a plain-text file
+    job->setKey(key);
+    connect(job, &QKeychain::Job::finished, this, [this, job, key, owner, done] {
+      const QKeychain::Error error = job->error();
+      if (StoreUnavailable(error)) desktopAvailable_ = false;
+      if (error == QKeychain::NoError) session_.insert(key, job->binaryData());
+      if (owner) {
+        if (error == QKeychain::NoError)
+          done(true, job->binaryData(), QString());
+        else
+          done(false, {}, error == QKeychain::EntryNotFound ? QString() : job->errorString());
+      }
+      Finished();
+    });
+    job->start();
   });
-  job->start();
 }
 
 void ZnSecretStore::Write(const QString& key, const QByteArray& data, bool sessionOnly,
                           QObject* context, WriteDone done) {
   QPointer<QObject> owner(context);
+  // The session has the secret at once, whatever the desktop's store does with it.
   session_.insert(key, data);
-  if (sessionOnly || !desktopAvailable_) {
-    // A secret once stored for good and now kept for the session only leaves the store.
-    if (sessionOnly && desktopAvailable_) {
+  Enqueue([this, key, data, sessionOnly, owner, done] {
+    if (!desktopAvailable_) {
+      if (owner) done(false, sessionOnly ? QString() : unavailableReason_);
+      Finished();
+      return;
+    }
+    if (sessionOnly) {
+      // A secret once stored for good and now kept for the session only leaves the store.
       auto* remove = new QKeychain::DeletePasswordJob(service_, this);
       remove->setAutoDelete(true);
       remove->setKey(key);
+      connect(remove, &QKeychain::Job::finished, this, [this] { Finished(); });
       remove->start();
+      if (owner) done(false, QString());
+      return;
     }
-    QTimer::singleShot(0, context, [done, sessionOnly] {
-      done(false, sessionOnly ? QString()
-                              : QStringLiteral("no secret store of the desktop is running"));
+    auto* job = new QKeychain::WritePasswordJob(service_, this);
+    job->setAutoDelete(true);
+    job->setInsecureFallback(false);
+    job->setKey(key);
+    job->setBinaryData(data);
+    connect(job, &QKeychain::Job::finished, this, [this, job, owner, done] {
+      const QKeychain::Error error = job->error();
+      if (StoreUnavailable(error)) {
+        desktopAvailable_ = false;
+        unavailableReason_ = job->errorString();
+      }
+      if (owner) done(error == QKeychain::NoError, job->errorString());
+      Finished();
     });
-    return;
-  }
-  auto* job = new QKeychain::WritePasswordJob(service_, this);
-  job->setAutoDelete(true);
-  job->setInsecureFallback(false);
-  job->setKey(key);
-  job->setBinaryData(data);
-  connect(job, &QKeychain::Job::finished, this, [this, job, owner, done] {
-    const QKeychain::Error error = job->error();
-    if (NoBackend(error)) desktopAvailable_ = false;
-    if (!owner) return;
-    if (error == QKeychain::NoError)
-      done(true, QString());
-    else
-      done(false, job->errorString());
+    job->start();
   });
-  job->start();
 }
 
 void ZnSecretStore::Remove(const QString& key) {
   session_.remove(key);
-  if (!desktopAvailable_) return;
-  auto* job = new QKeychain::DeletePasswordJob(service_, this);
-  job->setAutoDelete(true);
-  job->setKey(key);
-  job->start();
+  Enqueue([this, key] {
+    if (!desktopAvailable_) {
+      Finished();
+      return;
+    }
+    auto* job = new QKeychain::DeletePasswordJob(service_, this);
+    job->setAutoDelete(true);
+    job->setKey(key);
+    connect(job, &QKeychain::Job::finished, this, [this] { Finished(); });
+    job->start();
+  });
 }

@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QString>
 
+#include <deque>
 #include <functional>
 
 // Where the Switches window keeps communities and pass phrases: the desktop's secret store
@@ -13,7 +14,9 @@
 // memory and is gone when the program ends.
 //
 // Every operation is asynchronous: the desktop may ask the user to unlock the store, and the
-// window must not wait for that.
+// window must not wait for that. Operations reach the desktop's store one at a time, in order:
+// a list of two hundred switches asks it two hundred times, and a store that is not there
+// (each attempt may hold the thread while it finds out) is found out once.
 class ZnSecretStore : public QObject {
   Q_OBJECT
 
@@ -31,12 +34,19 @@ class ZnSecretStore : public QObject {
              WriteDone done);
   void Remove(const QString& key);
 
-  // False once the desktop's store has failed for want of a backend (no Secret Service, no
-  // KWallet): later writes keep to the session without asking it again.
+  // False once the desktop's store has failed for another reason than the user's refusal (no
+  // Secret Service or KWallet, no session bus): later operations keep to the session.
   bool DesktopStoreAvailable() const { return desktopAvailable_; }
 
  private:
+  void Enqueue(std::function<void()> operation);
+  void RunNext();
+  void Finished();
+
   QString service_;
   QHash<QString, QByteArray> session_;
   bool desktopAvailable_ = true;
+  QString unavailableReason_;
+  std::deque<std::function<void()>> waiting_;
+  bool busy_ = false;
 };

@@ -163,6 +163,11 @@ Connection& OpenConnection(const ZnSNMPTarget& target, bool asynchronous) {
       throw ZnFrameworkError(ZnCode::InvalidAddress);
     RaiseStatus(StatusFromLibrary(openError));
   }
+  // net-snmp honours "don't probe" only while it opens the session and then clears the flag,
+  // after which the first send of a session without an engine ID probes synchronously: an
+  // asynchronous read of a silent SNMPv3 agent would hold the window for all the probe's
+  // tries. Discovery is ours (an asynchronous probe), so the flag stays.
+  if (s.version == SNMP_VERSION_3) snmp_sess_session(session)->flags |= SNMP_FLAGS_DONT_PROBE;
   auto connection = std::make_unique<Connection>();
   connection->Session = session;
   connection->Asynchronous = asynchronous;

@@ -547,3 +547,36 @@ TEST_P(RequestAgentTest, ATwentyObjectPageWithThreeAbsentCostsAtMostFourRequests
     for (const QString& oid : lacked) EXPECT_FALSE(sets[0].contains(oid + ".0=")) << qPrintable(oid);
   }
 }
+
+// The first read of an SNMPv3 switch discovers its engine asynchronously, so a switch that is
+// silent when the read is sent holds nothing: the read goes out and completes once the switch
+// answers again within the read's tries. (net-snmp's own discovery would wait out its tries
+// inside the send and then fail it.)
+TEST(RequestDiscoveryAgentTest, AFirstSnmpV3ReadOfASilentSwitchIsSentAndCompletesWhenItAnswers) {
+  TestApplication();
+  static QTemporaryDir counter;
+  ZnSNMPOpenSession(counter.path());
+  Nx596Agent agent;  // a switch of its own: no connection to it knows its engine yet
+  ASSERT_TRUE(agent.Start());
+  ZnSNMPGlobalDevice = {"127.0.0.1", agent.Port()};
+  ZnSNMPDefaultTimeout = 100;
+  UseVersion(Version::V3);
+
+  ZnSNMPRequest request;
+  request.Retries = 2;  // three tries of 1 s: the switch is back within them
+  request.VarList = ZnSNMPVarList(kIpConfiguration, ZnItemType::SVT_SV, 0);
+  agent.Pause();
+  bool done = false;
+  ZnSNMPError result;
+  ASSERT_NO_THROW(request.GetAsync(
+      [&](void*, const ZnSNMPError& r, ZnSNMPVarList&) {
+        result = r;
+        done = true;
+      },
+      nullptr, true));
+  EXPECT_FALSE(done);
+  agent.Resume();
+  ASSERT_TRUE(Await([&] { return done; }, 10000));
+  EXPECT_EQ(result.Code, 0) << qPrintable(result.Message);
+  EXPECT_EQ(request.VarList.Item(1).Value, "10.90.90.90") << qPrintable(request.VarList.Item(1).Value);
+}
