@@ -23,12 +23,10 @@ struct Choice {
   int value;
 };
 constexpr Choice kVersions[] = {{"SNMPv1", 0}, {"SNMPv2c", 1}, {"SNMPv3", 3}};
-constexpr Choice kLevels[] = {
-    {"noAuthNoPriv", 1}, {"authNoPriv", 2}, {"authPriv", 3}};
+constexpr Choice kLevels[] = {{"noAuthNoPriv", 1}, {"authNoPriv", 2}, {"authPriv", 3}};
 constexpr Choice kAuthProtocols[] = {{"MD5", 2},     {"SHA", 3},     {"SHA-224", 4},
                                      {"SHA-256", 5}, {"SHA-384", 6}, {"SHA-512", 7}};
-constexpr Choice kPrivProtocols[] = {
-    {"DES", 2}, {"AES-128", 4}, {"AES-192", 20}, {"AES-256", 21}};
+constexpr Choice kPrivProtocols[] = {{"DES", 2}, {"AES-128", 4}, {"AES-192", 20}, {"AES-256", 21}};
 // USM derives keys only from pass phrases of at least this length (RFC 3414's advice, which
 // net-snmp enforces).
 constexpr int kMinPassPhrase = 8;
@@ -43,7 +41,9 @@ QComboBox* Combo(QWidget* parent, const char* name, const Choice (&choices)[N], 
   return combo;
 }
 
-int Value(const QComboBox* combo) { return combo->currentData().toInt(); }
+int Value(const QComboBox* combo) {
+  return combo->currentData().toInt();
+}
 
 QLineEdit* Edit(QWidget* parent, const char* name, const QString& text, bool secret = false) {
   auto* edit = new QLineEdit(text, parent);
@@ -55,8 +55,7 @@ QLineEdit* Edit(QWidget* parent, const char* name, const QString& text, bool sec
 }  // namespace
 
 TSwitchEditForm::TSwitchEditForm(const QString& caption, const ZnSwitchEntry& e,
-                                 const ZnSwitchSecrets& secrets, bool sessionOnly,
-                                 QWidget* parent)
+                                 const ZnSwitchSecrets& secrets, bool sessionOnly, QWidget* parent)
     : QDialog(parent), id_(e.Id), constraint_(new ZnEditConstraint(this, true)) {
   setObjectName(QStringLiteral("SwitchEditForm"));
   setWindowTitle(caption);
@@ -114,10 +113,10 @@ TSwitchEditForm::TSwitchEditForm(const QString& caption, const ZnSwitchEntry& e,
   auto* v3Form = new QFormLayout(v3);
   v3Form->addRow(QStringLiteral("&User:"), ED_User);
   v3Form->addRow(QStringLiteral("Security &level:"), CB_Level);
-  v3Form->addRow(QStringLiteral("A&uthentication:"), CB_AuthProtocol);
+  v3Form->addRow(QStringLiteral("Authenti&cation:"), CB_AuthProtocol);
   v3Form->addRow(QStringLiteral("Authentication pass p&hrase:"), ED_AuthPassword);
-  v3Form->addRow(QStringLiteral("Pri&vacy:"), CB_PrivProtocol);
-  v3Form->addRow(QStringLiteral("Privacy pass ph&rase:"), ED_PrivPassword);
+  v3Form->addRow(QStringLiteral("Pr&ivacy:"), CB_PrivProtocol);
+  v3Form->addRow(QStringLiteral("Privac&y pass phrase:"), ED_PrivPassword);
   v3Form->addRow(QStringLiteral("Conte&xt name:"), ED_ContextName);
   v3Form->addRow(QStringLiteral("Context &engine ID:"), ED_ContextEngineID);
 
@@ -150,6 +149,27 @@ TSwitchEditForm::TSwitchEditForm(const QString& caption, const ZnSwitchEntry& e,
   layout->addWidget(CK_SessionOnly);
   layout->addLayout(test);
   layout->addWidget(buttons);
+
+  // Tab follows the columns as they are seen, top to bottom, left column first.
+  QWidget* const order[] = {ED_Name,
+                            ED_Address,
+                            ED_Port,
+                            CB_Version,
+                            ED_BulkRepetitions,
+                            ED_ReadCommunity,
+                            ED_WriteCommunity,
+                            ED_User,
+                            CB_Level,
+                            CB_AuthProtocol,
+                            ED_AuthPassword,
+                            CB_PrivProtocol,
+                            ED_PrivPassword,
+                            ED_ContextName,
+                            ED_ContextEngineID,
+                            CK_SessionOnly,
+                            BT_Test};
+  for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+  setTabOrder(BT_Test, buttons);
 
   connect(CB_Version, &QComboBox::currentIndexChanged, this, [this] { UpdateEnabled(); });
   connect(CB_Level, &QComboBox::currentIndexChanged, this, [this] { UpdateEnabled(); });
@@ -185,7 +205,9 @@ ZnSwitchSecrets TSwitchEditForm::Secrets() const {
           ED_PrivPassword->text()};
 }
 
-bool TSwitchEditForm::SessionOnly() const { return CK_SessionOnly->isChecked(); }
+bool TSwitchEditForm::SessionOnly() const {
+  return CK_SessionOnly->isChecked();
+}
 
 QString TSwitchEditForm::Problem() const {
   const ZnSwitchEntry e = Entry();
@@ -212,9 +234,9 @@ void TSwitchEditForm::UpdateEnabled() {
   const int level = Value(CB_Level);
   ED_ReadCommunity->setEnabled(!v3);
   ED_WriteCommunity->setEnabled(!v3);
-  for (QWidget* w : {static_cast<QWidget*>(ED_User), static_cast<QWidget*>(CB_Level),
-                     static_cast<QWidget*>(ED_ContextName),
-                     static_cast<QWidget*>(ED_ContextEngineID)})
+  for (QWidget* w :
+       {static_cast<QWidget*>(ED_User), static_cast<QWidget*>(CB_Level),
+        static_cast<QWidget*>(ED_ContextName), static_cast<QWidget*>(ED_ContextEngineID)})
     w->setEnabled(v3);
   CB_AuthProtocol->setEnabled(v3 && level >= 2);
   ED_AuthPassword->setEnabled(v3 && level >= 2);
@@ -229,8 +251,8 @@ void TSwitchEditForm::BT_TestClick() {
     return;
   }
   BT_Test->setEnabled(false);
-  LB_TestResult->setText(QStringLiteral("Reading sysDescr, sysName and sysUpTime of %1…")
-                             .arg(ED_Address->text()));
+  LB_TestResult->setText(
+      QStringLiteral("Reading sysDescr, sysName and sysUpTime of %1…").arg(ED_Address->text()));
   // A target that cannot be sent to completes at once and gives ticket 0, as the completion
   // leaves it.
   testTicket_ = ZnProbeSwitch(ZnSwitchTarget(Entry(), Secrets()), [this](const ZnProbeResult& r) {

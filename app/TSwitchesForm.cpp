@@ -41,11 +41,19 @@ const QString kSimulatedName = QStringLiteral("Simulated NX-596");
 // hashing each), so a turn ends once this is spent, after one poll at least.
 constexpr qint64 kSendingPerTurnMs = 10;
 
-QString SecretKey(const QString& id) { return QStringLiteral("switch/") + id; }
+QString SecretKey(const QString& id) {
+  return QStringLiteral("switch/") + id;
+}
 
 QString WithSeparator(QString path) {
   if (!path.isEmpty() && !path.endsWith(QLatin1Char('/'))) path += QLatin1Char('/');
   return path;
+}
+
+// A state may be a long message: the cell shows what fits, the tooltip all of it.
+void SetState(QTreeWidgetItem* item, const QString& text) {
+  item->setText(TSwitchesForm::State, text);
+  item->setToolTip(TSwitchesForm::State, text);
 }
 
 QString UserOrCommunityText(const ZnSwitchEntry& e) {
@@ -65,9 +73,10 @@ TSwitchesForm::TSwitchesForm(QWidget* parent)
   setWindowTitle(QStringLiteral("%1 - %2").arg(kTitle, QCoreApplication::applicationName()));
   program = QCoreApplication::applicationFilePath();
   const QString dir = QCoreApplication::applicationDirPath();
-  agentProgram = QStandardPaths::findExecutable(
-      QStringLiteral("nx596-agent"), {dir, dir + QStringLiteral("/../tools/agent")});
-  if (agentProgram.isEmpty()) agentProgram = QStandardPaths::findExecutable(QStringLiteral("nx596-agent"));
+  agentProgram = QStandardPaths::findExecutable(QStringLiteral("nx596-agent"),
+                                                {dir, dir + QStringLiteral("/../tools/agent")});
+  if (agentProgram.isEmpty())
+    agentProgram = QStandardPaths::findExecutable(QStringLiteral("nx596-agent"));
 
   listFile_ = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) +
               QStringLiteral("/switches.ini");
@@ -82,7 +91,7 @@ TSwitchesForm::TSwitchesForm(QWidget* parent)
   BT_Duplicate =
       Button(QStringLiteral("D&uplicate…"), "BT_Duplicate", &TSwitchesForm::DuplicateSwitch);
   BT_Remove = Button(QStringLiteral("&Remove"), "BT_Remove", &TSwitchesForm::RemoveSwitch);
-  BT_TrySimulated = Button(QStringLiteral("Try with the &simulated switch"), "BT_TrySimulated",
+  BT_TrySimulated = Button(QStringLiteral("&Try with the simulated switch"), "BT_TrySimulated",
                            &TSwitchesForm::TrySimulatedSwitch);
   for (QPushButton* b : {BT_Open, BT_Add, BT_Edit, BT_Duplicate, BT_Remove}) top->addWidget(b);
   top->addStretch(1);
@@ -106,17 +115,29 @@ TSwitchesForm::TSwitchesForm(QWidget* parent)
   LV_Switches->setUniformRowHeights(true);
   LV_Switches->setAllColumnsShowFocus(true);
   LV_Switches->setSelectionMode(QAbstractItemView::ExtendedSelection);
-  LV_Switches->setHeaderLabels({QStringLiteral("Name"), QStringLiteral("Address"),
-                                QStringLiteral("Port"), QStringLiteral("Version"),
-                                QStringLiteral("User or community"), QStringLiteral("State"),
-                                QStringLiteral("sysName"), QStringLiteral("Up time"),
-                                QStringLiteral("Model")});
+  LV_Switches->setHeaderLabels(
+      {QStringLiteral("Name"), QStringLiteral("Address"), QStringLiteral("Port"),
+       QStringLiteral("Version"), QStringLiteral("User or community"), QStringLiteral("State"),
+       QStringLiteral("sysName"), QStringLiteral("Up time"), QStringLiteral("Model")});
   LV_Switches->setSortingEnabled(true);
   LV_Switches->sortByColumn(Name, Qt::AscendingOrder);
+  // Each column as wide as a long value of its kind, so that a usual row reads whole.
   const QFontMetrics metrics = fontMetrics();
-  const int widths[] = {20, 16, 6, 9, 18, 30, 14, 18, 36};
-  for (int c = 0; c < int(std::size(widths)); ++c)
-    LV_Switches->setColumnWidth(c, metrics.averageCharWidth() * widths[c]);
+  const char* const samples[] = {"Simulated NX-596 (copy)",
+                                 "255.255.255.255",
+                                 "65535",
+                                 "SNMPv2c",
+                                 "community ••••••",
+                                 "(SNMPClass) SNMP request timed out!",
+                                 "core-switch-01",
+                                 "365 days, 23:59:59.99",
+                                 "NX-596 24-port managed Ethernet switch"};
+  int total = 0;
+  for (int c = 0; c < int(std::size(samples)); ++c) {
+    const int width = metrics.horizontalAdvance(QString::fromUtf8(samples[c])) + 24;
+    LV_Switches->setColumnWidth(c, width);
+    total += width;
+  }
   ZnEquipListView(LV_Switches);
   layout->addWidget(LV_Switches, 1);
   setCentralWidget(client);
@@ -135,7 +156,7 @@ TSwitchesForm::TSwitchesForm(QWidget* parent)
   sendTimer_->setInterval(0);
   connect(sendTimer_, &QTimer::timeout, this, [this] { SendQueued(); });
   UpdateButtons();
-  resize(metrics.averageCharWidth() * 150, metrics.lineSpacing() * 30);
+  resize(total + 40, metrics.lineSpacing() * 30);
   LV_Switches->setFocus();
 }
 
@@ -175,7 +196,7 @@ void TSwitchesForm::BuildMenu() {
   add(file, QStringLiteral("D&uplicate…"), &TSwitchesForm::DuplicateSwitch);
   add(file, QStringLiteral("&Remove"), &TSwitchesForm::RemoveSwitch, QKeySequence::Delete);
   file->addSeparator();
-  add(file, QStringLiteral("Try with the &simulated switch"), &TSwitchesForm::TrySimulatedSwitch);
+  add(file, QStringLiteral("&Try with the simulated switch"), &TSwitchesForm::TrySimulatedSwitch);
   file->addSeparator();
   file->addAction(QStringLiteral("&Close"), QKeySequence::Quit, this, &QWidget::close);
   QMenu* list = menuBar()->addMenu(QStringLiteral("&List"));
@@ -194,13 +215,15 @@ void TSwitchesForm::Start() {
 
   QList<ZnSwitchEntry> entries;
   QString why;
-  if (!ZnReadSwitchList(listFile_, entries, why)) Say(QStringLiteral("The list cannot be read: %1").arg(why));
+  if (!ZnReadSwitchList(listFile_, entries, why))
+    Say(QStringLiteral("The list cannot be read: %1").arg(why));
   for (const ZnSwitchEntry& e : entries) {
     Switch& s = Keep(e, ZnSwitchSecrets{}, false);
     ReadSecrets(s);
   }
   if (entries.isEmpty())
-    Say(QStringLiteral("No switches yet: Add one, import a host's profiles, or try the "
+    Say(
+        QStringLiteral("No switches yet: Add one, import a host's profiles, or try the "
                        "simulated switch."));
   pollTimer_->start(pollIntervalMs);
 }
@@ -257,7 +280,8 @@ TSwitchesForm::Switch& TSwitchesForm::Keep(const ZnSwitchEntry& entry,
     LV_Switches->addTopLevelItem(s.item);
   }
   ShowRow(s);
-  s.item->setText(State, secretsKnown ? QStringLiteral("Reading…") : QStringLiteral("Reading the secret store…"));
+  SetState(s.item,
+           secretsKnown ? QStringLiteral("Reading…") : QStringLiteral("Reading the secret store…"));
   for (int c : {SysName, UpTime, Model}) s.item->setText(c, QString());
   ApplyFilter();
   if (secretsKnown) Queue(s);
@@ -278,12 +302,10 @@ void TSwitchesForm::ShowRow(Switch& s) {
 void TSwitchesForm::ShowProbe(Switch& s, const ZnProbeResult& r) {
   if (!s.item) return;
   if (!r.answered) {
-    s.item->setText(State, r.failure);
-    s.item->setToolTip(State, r.failure);
+    SetState(s.item, r.failure);
     return;
   }
-  s.item->setText(State, QStringLiteral("Answers (%1 ms)").arg(r.milliseconds));
-  s.item->setToolTip(State, QString());
+  SetState(s.item, QStringLiteral("Answers (%1 ms)").arg(r.milliseconds));
   s.item->setText(SysName, r.sysName);
   s.item->setText(UpTime, r.upTime);
   s.item->setText(Model, r.sysDescr);
@@ -307,13 +329,16 @@ void TSwitchesForm::UpdateButtons() {
   for (QPushButton* b : {BT_Open, BT_Edit, BT_Duplicate, BT_Remove}) b->setEnabled(chosen);
 }
 
-void TSwitchesForm::Say(const QString& text) { StatusPanel->setText(text); }
+void TSwitchesForm::Say(const QString& text) {
+  StatusPanel->setText(text);
+}
 
 bool TSwitchesForm::SaveList() {
   QString why;
   if (ZnWriteSwitchList(listFile_, Entries(), why)) return true;
   Say(QStringLiteral("The list was not saved: %1").arg(why));
-  ZnNotifier().Message(this, kTitle, QStringLiteral("The list of switches was not saved.\n%1").arg(why),
+  ZnNotifier().Message(this, kTitle,
+                       QStringLiteral("The list of switches was not saved.\n%1").arg(why),
                        ZnUserNotifier::Buttons::Ok, ZnUserNotifier::Icon::Critical);
   return false;
 }
@@ -323,9 +348,8 @@ bool TSwitchesForm::SaveList() {
 void TSwitchesForm::ReadSecrets(Switch& s) {
   const QString id = s.entry.Id;
   if (s.entry.SessionOnly) {
-    s.item->setText(State, QStringLiteral(
-                               "Its communities and pass phrases were kept for one session "
-                               "only: Edit it to give them again."));
+    SetState(s.item, QStringLiteral("Its communities and pass phrases were kept for one session "
+                                    "only: Edit it to give them again."));
     return;
   }
   secrets_->Read(SecretKey(id), this,
@@ -336,17 +360,16 @@ void TSwitchesForm::ReadSecrets(Switch& s) {
                    if (found && ZnSwitchSecrets::Unpack(data, secrets)) {
                      s->secrets = secrets;
                      s->secretsKnown = true;
-                     s->item->setText(State, QStringLiteral("Reading…"));
+                     SetState(s->item, QStringLiteral("Reading…"));
                      Queue(*s);
                      return;
                    }
-                   s->item->setText(
-                       State, failure.isEmpty()
-                                  ? QStringLiteral("No communities or pass phrases stored: "
-                                                   "Edit it to give them.")
-                                  : QStringLiteral("The secret store cannot be read (%1): "
-                                                   "Edit it to give them for this session.")
-                                        .arg(failure));
+                   SetState(s->item, failure.isEmpty()
+                                         ? QStringLiteral("No communities or pass phrases stored: "
+                                                          "Edit it to give them.")
+                                         : QStringLiteral("The secret store cannot be read (%1): "
+                                                          "Edit it to give them for this session.")
+                                               .arg(failure));
                  });
 }
 
@@ -364,7 +387,8 @@ void TSwitchesForm::StoreSecrets(Switch& s) {
                             "and never written to a file; start a secret service (such as the "
                             "desktop's keyring) to keep them.")
                             .arg(s ? s->entry.Name : id, failure);
-                    Say(QStringLiteral("Secrets are remembered for this session only: no secret "
+                    Say(
+                        QStringLiteral("Secrets are remembered for this session only: no secret "
                                        "store of the desktop took them."));
                     ZnNotifier().Message(this, kTitle, text, ZnUserNotifier::Buttons::Ok,
                                          ZnUserNotifier::Icon::Warning);
@@ -373,8 +397,8 @@ void TSwitchesForm::StoreSecrets(Switch& s) {
 
 // ---- Actions -----------------------------------------------------------------------------
 
-void TSwitchesForm::EditInForm(const QString& caption, ZnSwitchEntry entry,
-                               ZnSwitchSecrets secrets, bool replace) {
+void TSwitchesForm::EditInForm(const QString& caption, ZnSwitchEntry entry, ZnSwitchSecrets secrets,
+                               bool replace) {
   TSwitchEditForm form(caption, entry, secrets, entry.SessionOnly, this);
   if (form.exec() != QDialog::Accepted) return;
   ZnSwitchEntry edited = form.Entry();
@@ -462,8 +486,9 @@ void TSwitchesForm::ImportProfiles() {
 }
 
 void TSwitchesForm::ImportCsv() {
-  const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Import switches from CSV"),
-                                                    QString(), QStringLiteral("CSV files (*.csv);;All files (*)"));
+  const QString path =
+      QFileDialog::getOpenFileName(this, QStringLiteral("Import switches from CSV"), QString(),
+                                   QStringLiteral("CSV files (*.csv);;All files (*)"));
   if (path.isEmpty()) return;
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) {
@@ -481,7 +506,9 @@ void TSwitchesForm::ImportCsv() {
                                  : QStringLiteral("; passed by: %1").arg(skipped.join("; "))));
 }
 
-void TSwitchesForm::ExportCsv() { ZnExportListAsCsv(*LV_Switches); }
+void TSwitchesForm::ExportCsv() {
+  ZnExportListAsCsv(*LV_Switches);
+}
 
 // ---- Polls -------------------------------------------------------------------------------
 
@@ -609,7 +636,8 @@ void TSwitchesForm::TrySimulatedSwitch() {
     return;
   }
   if (agentProgram.isEmpty() || !QFileInfo(agentProgram).isExecutable()) {
-    Say(QStringLiteral("The simulated switch (nx596-agent) is not installed next to this program "
+    Say(
+        QStringLiteral("The simulated switch (nx596-agent) is not installed next to this program "
                        "or on the PATH."));
     return;
   }

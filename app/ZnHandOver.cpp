@@ -17,7 +17,9 @@ namespace {
 // Far more than four pass phrases need: a sender that never ends its block is cut off.
 constexpr qsizetype kMaxBlock = 1 << 16;
 
-QString SystemError() { return QString::fromLocal8Bit(std::strerror(errno)); }
+QString SystemError() {
+  return QString::fromLocal8Bit(std::strerror(errno));
+}
 
 }  // namespace
 

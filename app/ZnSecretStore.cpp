@@ -15,6 +15,14 @@ bool StoreUnavailable(QKeychain::Error error) {
          error != QKeychain::AccessDeniedByUser;
 }
 
+// QtKeychain says "Unknown error" when no secret service answers on the session bus.
+QString Reason(const QKeychain::Job& job) {
+  const QString text = job.errorString();
+  if (text.isEmpty() || text == QLatin1String("Unknown error"))
+    return QStringLiteral("no secret service (Secret Service or KWallet) answers");
+  return text;
+}
+
 }  // namespace
 
 ZnSecretStore::ZnSecretStore(QString service, QObject* parent)
@@ -44,7 +52,7 @@ void ZnSecretStore::Read(const QString& key, QObject* context, ReadDone done) {
   Enqueue([this, key, owner, done] {
     if (session_.contains(key) || !desktopAvailable_) {
       const bool found = session_.contains(key);
-      if (owner) done(found, session_.value(key), QString());
+      if (owner) done(found, session_.value(key), found ? QString() : unavailableReason_);
       Finished();
       return;
     }
@@ -54,13 +62,16 @@ void ZnSecretStore::Read(const QString& key, QObject* context, ReadDone done) {
     job->setKey(key);
     connect(job, &QKeychain::Job::finished, this, [this, job, key, owner, done] {
       const QKeychain::Error error = job->error();
-      if (StoreUnavailable(error)) desktopAvailable_ = false;
+      if (StoreUnavailable(error)) {
+        desktopAvailable_ = false;
+        unavailableReason_ = Reason(*job);
+      }
       if (error == QKeychain::NoError) session_.insert(key, job->binaryData());
       if (owner) {
         if (error == QKeychain::NoError)
           done(true, job->binaryData(), QString());
         else
-          done(false, {}, error == QKeychain::EntryNotFound ? QString() : job->errorString());
+          done(false, {}, error == QKeychain::EntryNotFound ? QString() : Reason(*job));
       }
       Finished();
     });
@@ -75,7 +86,11 @@ void ZnSecretStore::Write(const QString& key, const QByteArray& data, bool sessi
   session_.insert(key, data);
   Enqueue([this, key, data, sessionOnly, owner, done] {
     if (!desktopAvailable_) {
-      if (owner) done(false, sessionOnly ? QString() : unavailableReason_);
+      if (owner)
+        done(false, sessionOnly ? QString()
+                    : unavailableReason_.isEmpty()
+                        ? QStringLiteral("no secret store of the desktop answers")
+                        : unavailableReason_);
       Finished();
       return;
     }
@@ -98,9 +113,9 @@ void ZnSecretStore::Write(const QString& key, const QByteArray& data, bool sessi
       const QKeychain::Error error = job->error();
       if (StoreUnavailable(error)) {
         desktopAvailable_ = false;
-        unavailableReason_ = job->errorString();
+        unavailableReason_ = Reason(*job);
       }
-      if (owner) done(error == QKeychain::NoError, job->errorString());
+      if (owner) done(error == QKeychain::NoError, Reason(*job));
       Finished();
     });
     job->start();

@@ -20,8 +20,7 @@ constexpr int kMaxBulkRepetitions = 1000;
 
 bool WriteWholeFile(const QString& fileName, const QByteArray& content, QString& why) {
   QSaveFile file(fileName);
-  if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size() ||
-      !file.commit()) {
+  if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size() || !file.commit()) {
     why = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(fileName), file.errorString());
     return false;
   }
@@ -53,7 +52,9 @@ bool SurvivesProfile(const QString& value) {
   return value.size() < 4096;
 }
 
-bool KnownVersion(int version) { return version == 0 || version == 1 || version == 3; }
+bool KnownVersion(int version) {
+  return version == 0 || version == 1 || version == 3;
+}
 
 int ParseVersionText(const QString& text) {
   QString t = text.trimmed().toLower();
@@ -142,14 +143,20 @@ bool ZnSwitchSecrets::Unpack(const QByteArray& packed, ZnSwitchSecrets& secrets)
   return true;
 }
 
-QString ZnNewSwitchId() { return QUuid::createUuid().toString(QUuid::WithoutBraces); }
+QString ZnNewSwitchId() {
+  return QUuid::createUuid().toString(QUuid::WithoutBraces);
+}
 
 QString ZnVersionName(int version) {
   switch (version) {
-    case 0: return QStringLiteral("SNMPv1");
-    case 1: return QStringLiteral("SNMPv2c");
-    case 3: return QStringLiteral("SNMPv3");
-    default: return QStringLiteral("version %1").arg(version);
+    case 0:
+      return QStringLiteral("SNMPv1");
+    case 1:
+      return QStringLiteral("SNMPv2c");
+    case 3:
+      return QStringLiteral("SNMPv3");
+    default:
+      return QStringLiteral("version %1").arg(version);
   }
 }
 
@@ -184,16 +191,14 @@ bool ZnReadSwitchList(const QString& fileName, QList<ZnSwitchEntry>& entries, QS
     e.PrivProtocol = NumberOr(read("PrivProtocol"), 1);
     e.ContextName = read("ContextName");
     e.ContextEngineID = read("ContextEngineID");
-    e.BulkRepetitions =
-        std::clamp(NumberOr(read("BulkRepetitions"), 0), 0, kMaxBulkRepetitions);
+    e.BulkRepetitions = std::clamp(NumberOr(read("BulkRepetitions"), 0), 0, kMaxBulkRepetitions);
     e.SessionOnly = read("SessionOnly") == QLatin1String("1");
     entries << e;
   }
   return true;
 }
 
-bool ZnWriteSwitchList(const QString& fileName, const QList<ZnSwitchEntry>& entries,
-                       QString& why) {
+bool ZnWriteSwitchList(const QString& fileName, const QList<ZnSwitchEntry>& entries, QString& why) {
   QString text = QStringLiteral(
       "; The switches of nx596 --switches, in the order of its list. Communities and pass\n"
       "; phrases are not here: they are kept in the desktop's secret store.\n");
@@ -231,8 +236,7 @@ QString ZnSwitchEntryProblem(const ZnSwitchEntry& e) {
   const bool dotted = ZnIsIpAddressText(address);
   bool hostName = !address.isEmpty() && address.size() <= 253;
   for (QChar c : address)
-    if (!(c.isLetterOrNumber() || c == QLatin1Char('-') || c == QLatin1Char('.')))
-      hostName = false;
+    if (!(c.isLetterOrNumber() || c == QLatin1Char('-') || c == QLatin1Char('.'))) hostName = false;
   // "10.1.1" is no host name: the resolver would take it for 10.1.0.1.
   bool numeric = true;
   for (QChar c : address) numeric = numeric && (c.isDigit() || c == QLatin1Char('.'));
@@ -377,7 +381,8 @@ QList<ZnImportedSwitch> ZnImportProfileDirectory(const QString& directory, QStri
 
 QList<ZnImportedSwitch> ZnImportSwitchCsv(const QString& text, QStringList& skipped) {
   QList<ZnImportedSwitch> found;
-  QList<CsvRecord> records = ParseCsv(text);
+  // Spreadsheets put a byte-order mark before the header.
+  QList<CsvRecord> records = ParseCsv(text.startsWith(QChar(0xFEFF)) ? text.mid(1) : text);
   if (records.isEmpty()) return found;
   const QStringList header = records.takeFirst().fields;
   const auto column = [&](const QString& caption) {
@@ -395,7 +400,9 @@ QList<ZnImportedSwitch> ZnImportSwitchCsv(const QString& text, QStringList& skip
     return found;
   }
   for (const CsvRecord& r : records) {
-    const auto field = [&](int i) { return i >= 0 && i < r.fields.size() ? r.fields.at(i).trimmed() : QString(); };
+    const auto field = [&](int i) {
+      return i >= 0 && i < r.fields.size() ? r.fields.at(i).trimmed() : QString();
+    };
     ZnImportedSwitch s;
     ZnSwitchEntry& e = s.entry;
     e.Id = ZnNewSwitchId();

@@ -14,7 +14,7 @@ struct ZnProbeResult {
   QString failure;  // the program's message for the failure ("(SNMPv3USM) Authentication failure!")
   QString sysDescr;
   QString sysName;
-  QString upTime;  // as the program shows TimeTicks: "1 day 2:03:04.05"
+  QString upTime;           // as the program shows TimeTicks: "1 day 2:03:04.05"
   qint64 milliseconds = 0;  // from sending to the answer
 };
 

@@ -106,11 +106,14 @@ int main(int argc, char* argv[]) {
     const QTreeWidgetItem* row = form.LV_Switches->topLevelItem(i);
     const bool silent = row->text(TSwitchesForm::Port).toInt() == silentPort;
     const QString state = row->text(TSwitchesForm::State);
-    if (!silent && state.startsWith(QLatin1String("Answers"))) ++answered;
-    else if (silent && state.contains(QLatin1String("timed out"))) ++timedOut;
+    if (!silent && state.startsWith(QLatin1String("Answers")))
+      ++answered;
+    else if (silent && state.contains(QLatin1String("timed out")))
+      ++timedOut;
     else {
       ++wrong;
-      std::fprintf(stderr, "%s: %s\n", qPrintable(row->text(TSwitchesForm::Name)), qPrintable(state));
+      std::fprintf(stderr, "%s: %s\n", qPrintable(row->text(TSwitchesForm::Name)),
+                   qPrintable(state));
     }
   }
   ::kill(pid_t(silentAgent.processId()), SIGCONT);

@@ -112,7 +112,8 @@ TEST_F(SwitchListTest, AStartedWindowGetsTheSettingsTheListReadsWithAndNoSecretO
     cases << e;
   }
   for (const ZnSwitchEntry& e : cases) {
-    SCOPED_TRACE(QStringLiteral("version %1 level %2").arg(e.Version).arg(e.SecurityLevel).toStdString());
+    SCOPED_TRACE(
+        QStringLiteral("version %1 level %2").arg(e.Version).arg(e.SecurityLevel).toStdString());
     const QString directory = dir_.path() + "/" + e.Id;
     ZnSwitchStart start;
     QString why;
@@ -120,9 +121,8 @@ TEST_F(SwitchListTest, AStartedWindowGetsTheSettingsTheListReadsWithAndNoSecretO
         << why.toStdString();
     const QByteArray files = AllFiles(directory);
     const QString commandLine = start.parameters.join(' ');
-    for (const QString& secret :
-         {kSecrets.ReadCommunity, kSecrets.WriteCommunity, kSecrets.AuthPassword,
-          kSecrets.PrivPassword}) {
+    for (const QString& secret : {kSecrets.ReadCommunity, kSecrets.WriteCommunity,
+                                  kSecrets.AuthPassword, kSecrets.PrivPassword}) {
       EXPECT_FALSE(files.contains(secret.toUtf8())) << secret.toStdString();
       EXPECT_FALSE(commandLine.contains(secret)) << secret.toStdString();
     }
@@ -225,9 +225,12 @@ TEST_F(SwitchListTest, ACsvImportTakesItsColumnsInAnyOrderAndNamesTheLinesItPass
   EXPECT_EQ(found[2].entry.Version, 0);
   ASSERT_EQ(skipped.size(), 3);
   EXPECT_TRUE(skipped[0].startsWith("line 5:")) << skipped[0].toStdString();
-  EXPECT_TRUE(skipped[1].startsWith("line 6:")) << skipped[1].toStdString();  // its record starts on line 6
+  EXPECT_TRUE(skipped[1].startsWith("line 6:"))
+      << skipped[1].toStdString();  // its record starts on line 6
   EXPECT_TRUE(skipped[2].startsWith("line 8:")) << skipped[2].toStdString();
   EXPECT_TRUE(ZnImportSwitchCsv("Name,Version\nx,1\n", skipped).isEmpty());
+  // As a spreadsheet saves it: a byte-order mark first.
+  EXPECT_EQ(ZnImportSwitchCsv(QChar(0xFEFF) + QString("Address\n10.0.0.9\n"), skipped).size(), 1);
 }
 
 TEST_F(SwitchListTest, SecretsPackForTheStoreAndAnythingElseIsRefused) {

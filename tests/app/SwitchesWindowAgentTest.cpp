@@ -73,8 +73,9 @@ class SwitchesWindowAgentTest : public ::testing::Test {
     agent_->ClearTrace();
   }
   void TearDown() override {
-    for (const ZnSwitchEntry& e : form_->Entries())
-      if (const qint64 pid = form_->WindowProcessId(e.Id); pid > 0) ::kill(pid_t(pid), SIGKILL);
+    if (form_)
+      for (const ZnSwitchEntry& e : form_->Entries())
+        if (const qint64 pid = form_->WindowProcessId(e.Id); pid > 0) ::kill(pid_t(pid), SIGKILL);
     form_.reset();
     ZnSetNotifier(nullptr);
     if (agent_) agent_->Resume();
@@ -130,10 +131,12 @@ class SwitchesWindowAgentTest : public ::testing::Test {
     return row ? row->data(TSwitchesForm::Name, Qt::UserRole).toString() : QString();
   }
   bool StateShows(const QString& name, const QString& text, int ms = 15000) {
-    return Await([&] {
-      QTreeWidgetItem* row = Row(name);
-      return row && row->text(TSwitchesForm::State).contains(text);
-    }, ms);
+    return Await(
+        [&] {
+          QTreeWidgetItem* row = Row(name);
+          return row && row->text(TSwitchesForm::State).contains(text);
+        },
+        ms);
   }
   // Every byte the program wrote into the desktop's places.
   static QByteArray WrittenFiles() {
@@ -156,8 +159,8 @@ Settings V2c(const QString& name) {
   return s;
 }
 
-const Settings kAes{"Lab core", "SNMPv3", {}, "nx-aes", "authPriv", "SHA", "nx-aes-auth",
-                    "AES-128", "nx-aes-priv"};
+const Settings kAes{"Lab core", "SNMPv3",      {},        "nx-aes",     "authPriv",
+                    "SHA",      "nx-aes-auth", "AES-128", "nx-aes-priv"};
 constexpr char kLedStatus[] = "1.3.6.1.4.1.99917.11.63.3.2.1.1.5";
 
 TEST_F(SwitchesWindowAgentTest, AnAddedSwitchTestsOpensItsWindowOnceAndKeepsItsSecretsOutOfFiles) {
@@ -168,7 +171,8 @@ TEST_F(SwitchesWindowAgentTest, AnAddedSwitchTestsOpensItsWindowOnceAndKeepsItsS
   EXPECT_EQ(Row("Lab core")->text(TSwitchesForm::SysName), "nx596");
   // No secret service runs here: the user is told the secrets last this session only.
   ASSERT_EQ(notifier_.shown.size(), 1u);
-  EXPECT_TRUE(notifier_.shown[0].Text.contains("for this session only")) << notifier_.shown[0].Text.toStdString();
+  EXPECT_TRUE(notifier_.shown[0].Text.contains("for this session only"))
+      << notifier_.shown[0].Text.toStdString();
 
   // Open, as a person does: choose the row, then the button.
   ASSERT_TRUE(user::ClickItem(form_->LV_Switches, Row("Lab core")));
@@ -195,6 +199,13 @@ TEST_F(SwitchesWindowAgentTest, AnAddedSwitchTestsOpensItsWindowOnceAndKeepsItsS
   ASSERT_TRUE(user::DoubleClickItem(form_->LV_Switches, Row("Lab core")));
   EXPECT_TRUE(Await([&] { return form_->StatusPanel->text().contains("is in front"); }))
       << form_->StatusPanel->text().toStdString();
+  EXPECT_EQ(form_->WindowProcessId(id), pid);
+
+  // And Enter on the chosen row, as the keyboard opens it.
+  form_->StatusPanel->clear();
+  ASSERT_TRUE(user::ClickItem(form_->LV_Switches, Row("Lab core")));
+  ASSERT_TRUE(user::Enter());
+  EXPECT_TRUE(Await([&] { return form_->StatusPanel->text().contains("is in front"); }));
   EXPECT_EQ(form_->WindowProcessId(id), pid);
 
   // Its window closed, the switch opens anew.
@@ -255,6 +266,23 @@ TEST_F(SwitchesWindowAgentTest, ADuplicateIsASwitchOfItsOwnAndRemovingOneKeepsTh
   const QString list = QString::fromUtf8(ReadAll(form_->ListFile()));
   EXPECT_TRUE(list.contains("Name=Edge (copy)")) << list.toStdString();
   EXPECT_FALSE(list.contains("Name=Edge\n")) << list.toStdString();
+}
+
+// One step from nothing to a switch in the list that answers; the simulated switch ends with
+// the window that started it.
+TEST_F(SwitchesWindowAgentTest, TheSimulatedSwitchIsAddedInOneStepAndEndsWithTheWindow) {
+  form_->agentProgram = QStringLiteral(NX596_AGENT_PATH);
+  ASSERT_TRUE(user::Click(form_->BT_TrySimulated));
+  EXPECT_TRUE(StateShows("Simulated NX-596", "Answers"));
+  EXPECT_EQ(Row("Simulated NX-596")->text(TSwitchesForm::SysName), "nx596");
+  const qint64 pid = form_->SimulatedSwitchProcessId();
+  ASSERT_GT(pid, 0);
+  // A second try keeps the one that runs.
+  ASSERT_TRUE(user::Click(form_->BT_TrySimulated));
+  EXPECT_EQ(form_->SimulatedSwitchProcessId(), pid);
+  EXPECT_EQ(form_->Entries().size(), 1);
+  form_.reset();
+  EXPECT_NE(::kill(pid_t(pid), 0), 0);  // gone, not left behind
 }
 
 }  // namespace

@@ -544,7 +544,8 @@ TEST_P(RequestAgentTest, ATwentyObjectPageWithThreeAbsentCostsAtMostFourRequests
       if (line.startsWith("SET\t")) sets << line;
     ASSERT_EQ(sets.size(), 1);
     EXPECT_EQ(sets[0].count('='), 3) << qPrintable(sets[0]);
-    for (const QString& oid : lacked) EXPECT_FALSE(sets[0].contains(oid + ".0=")) << qPrintable(oid);
+    for (const QString& oid : lacked)
+      EXPECT_FALSE(sets[0].contains(oid + ".0=")) << qPrintable(oid);
   }
 }
 
@@ -578,5 +579,6 @@ TEST(RequestDiscoveryAgentTest, AFirstSnmpV3ReadOfASilentSwitchIsSentAndComplete
   agent.Resume();
   ASSERT_TRUE(Await([&] { return done; }, 10000));
   EXPECT_EQ(result.Code, 0) << qPrintable(result.Message);
-  EXPECT_EQ(request.VarList.Item(1).Value, "10.90.90.90") << qPrintable(request.VarList.Item(1).Value);
+  EXPECT_EQ(request.VarList.Item(1).Value, "10.90.90.90")
+      << qPrintable(request.VarList.Item(1).Value);
 }
