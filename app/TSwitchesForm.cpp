@@ -13,7 +13,6 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -473,8 +472,8 @@ int TSwitchesForm::AddSwitches(const QList<ZnImportedSwitch>& switches) {
 }
 
 void TSwitchesForm::ImportProfiles() {
-  const QString dir = QFileDialog::getExistingDirectory(
-      this, QStringLiteral("Import the switches of a host's profile directory"));
+  const QString dir = ZnNotifier().OpenName(
+      this, QStringLiteral("Import the switches of a host's profile directory"), QString(), true);
   if (dir.isEmpty()) return;
   QStringList skipped;
   const int added = AddSwitches(ZnImportProfileDirectory(dir, skipped));
@@ -487,8 +486,8 @@ void TSwitchesForm::ImportProfiles() {
 
 void TSwitchesForm::ImportCsv() {
   const QString path =
-      QFileDialog::getOpenFileName(this, QStringLiteral("Import switches from CSV"), QString(),
-                                   QStringLiteral("CSV files (*.csv);;All files (*)"));
+      ZnNotifier().OpenName(this, QStringLiteral("Import switches from CSV"),
+                            QStringLiteral("CSV files (*.csv);;All files (*)"), false);
   if (path.isEmpty()) return;
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) {

@@ -66,6 +66,16 @@ QString ZnUserNotifier::SaveFileName(QWidget* parent, const QString& caption,
   return dialog.selectedFiles().constFirst();
 }
 
+QString ZnUserNotifier::OpenName(QWidget* parent, const QString& caption, const QString& filter,
+                                 bool directory) {
+  QFileDialog dialog(parent, caption, QString(), filter);
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  dialog.setFileMode(directory ? QFileDialog::Directory : QFileDialog::ExistingFile);
+  if (directory) dialog.setOption(QFileDialog::ShowDirsOnly);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return dialog.selectedFiles().constFirst();
+}
+
 ZnUserNotifier& ZnNotifier() {
   return gNotifier ? *gNotifier : gDefault;
 }
@@ -93,6 +103,13 @@ QString ZnConsoleNotifier::SaveFileName(QWidget*, const QString& caption,
                                         const QString& suggestedName, const QString&) {
   std::fprintf(out_, "%s: %s not saved: no screen to choose a file on\n",
                caption.toLocal8Bit().constData(), suggestedName.toLocal8Bit().constData());
+  std::fflush(out_);
+  return {};
+}
+
+QString ZnConsoleNotifier::OpenName(QWidget*, const QString& caption, const QString&, bool) {
+  std::fprintf(out_, "%s: nothing opened: no screen to choose a file on\n",
+               caption.toLocal8Bit().constData());
   std::fflush(out_);
   return {};
 }

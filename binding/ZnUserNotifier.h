@@ -27,6 +27,10 @@ class ZnUserNotifier {
   // answers instead.
   virtual QString SaveFileName(QWidget* parent, const QString& caption,
                                const QString& suggestedName, const QString& filter);
+  // Asks for a file to read (files of `filter`), or with `directory` for a directory: a modal
+  // dialog titled `caption`. The chosen path, or empty when the user cancelled.
+  virtual QString OpenName(QWidget* parent, const QString& caption, const QString& filter,
+                           bool directory);
 };
 
 // The notifier in use: message boxes and the platform's beep unless a test installed another.
@@ -40,7 +44,8 @@ QString ZnProgramFileName();
 // The notifier for a platform without a screen (Qt's offscreen and minimal platforms), where no
 // one could ever answer a message box and the program would wait for ever: every message goes
 // to `out` as "caption: text" on one line, and the answer is the one that changes nothing —
-// OK where OK is the only button, Cancel or No where there is a choice; a save is cancelled.
+// OK where OK is the only button, Cancel or No where there is a choice; a save or an open is
+// cancelled.
 class ZnConsoleNotifier : public ZnUserNotifier {
  public:
   explicit ZnConsoleNotifier(std::FILE* out = stderr) : out_(out) {}
@@ -49,6 +54,8 @@ class ZnConsoleNotifier : public ZnUserNotifier {
   void Beep() override {}
   QString SaveFileName(QWidget* parent, const QString& caption, const QString& suggestedName,
                        const QString& filter) override;
+  QString OpenName(QWidget* parent, const QString& caption, const QString& filter,
+                   bool directory) override;
 
  private:
   std::FILE* out_;

@@ -268,6 +268,39 @@ TEST_F(SwitchesWindowAgentTest, ADuplicateIsASwitchOfItsOwnAndRemovingOneKeepsTh
   EXPECT_FALSE(list.contains("Name=Edge\n")) << list.toStdString();
 }
 
+// Imports from the List menu: a host's profile directory and a CSV file, each switch polled,
+// what cannot be taken named by file or line.
+TEST_F(SwitchesWindowAgentTest, AHostsProfilesAndACsvFileAreImportedFromTheListMenu) {
+  QTemporaryDir host;
+  QFile profile(host.path() + "/127.0.0.1.cfg");
+  ASSERT_TRUE(profile.open(QIODevice::WriteOnly));
+  profile.write(QStringLiteral("[Program Information]\nAgentPort=%1\nVersion=3\nSecurityModel=3\n"
+                               "SecurityLevel=1\nSecurityName=nx-md5\nAuthProtocol=1\n"
+                               "PrivProtocol=0\nAuthPassword=nx-md5-pass\n")
+                    .arg(agent_->Port())
+                    .toUtf8());
+  profile.close();
+  notifier_.openAs = host.path();
+  ASSERT_TRUE(user::ChooseMenu(form_->menuBar(), {"List", "Import a host's profiles…"}));
+  ASSERT_NE(Row("127.0.0.1"), nullptr);
+  EXPECT_TRUE(StateShows("127.0.0.1", "Answers"));  // its pass phrase came along
+
+  QFile csv(host.path() + "/switches.csv");
+  ASSERT_TRUE(csv.open(QIODevice::WriteOnly));
+  csv.write(QStringLiteral("Name,Address,Port,Version,User or community\r\n"
+                           "Access 1,127.0.0.1,%1,2c,tamrel\r\n"
+                           "Broken,10.0.0,161,2c,tamrel\r\n")
+                .arg(agent_->Port())
+                .toUtf8());
+  csv.close();
+  notifier_.openAs = csv.fileName();
+  ASSERT_TRUE(user::ChooseMenu(form_->menuBar(), {"List", "Import CSV…"}));
+  EXPECT_TRUE(StateShows("Access 1", "Answers"));
+  EXPECT_EQ(Row("Broken"), nullptr);
+  EXPECT_TRUE(form_->StatusPanel->text().contains("line 3")) << form_->StatusPanel->text().toStdString();
+  EXPECT_EQ(form_->Entries().size(), 2);
+}
+
 // One step from nothing to a switch in the list that answers; the simulated switch ends with
 // the window that started it.
 TEST_F(SwitchesWindowAgentTest, TheSimulatedSwitchIsAddedInOneStepAndEndsWithTheWindow) {

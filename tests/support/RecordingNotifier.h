@@ -29,6 +29,10 @@ class RecordingNotifier : public ZnUserNotifier {
     suggestedNames << suggestedName;
     return saveAs;
   }
+  QString OpenName(QWidget*, const QString& caption, const QString&, bool) override {
+    openCaptions << caption;
+    return openAs;
+  }
 
   QStringList Texts() const {
     QStringList texts;
@@ -45,5 +49,7 @@ class RecordingNotifier : public ZnUserNotifier {
   int beeps = 0;
   bool answer = true;
   QString saveAs;
+  QString openAs;  // the path an open dialog answers with; empty: cancelled
+  QStringList openCaptions;
   QStringList suggestedNames;
 };
