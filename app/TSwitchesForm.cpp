@@ -476,12 +476,16 @@ void TSwitchesForm::ImportProfiles() {
       this, QStringLiteral("Import the switches of a host's profile directory"), QString(), true);
   if (dir.isEmpty()) return;
   QStringList skipped;
-  const int added = AddSwitches(ZnImportProfileDirectory(dir, skipped));
+  const QList<ZnImportedSwitch> found = ZnImportProfileDirectory(dir, skipped);
+  ReportImport(dir, AddSwitches(found), skipped);
+}
+
+void TSwitchesForm::ReportImport(const QString& from, int added, const QStringList& skipped) {
   Say(QStringLiteral("Imported %1 switches from %2%3.")
           .arg(added)
-          .arg(QDir::toNativeSeparators(dir),
+          .arg(QDir::toNativeSeparators(from),
                skipped.isEmpty() ? QString()
-                                 : QStringLiteral("; passed by: %1").arg(skipped.join(", "))));
+                                 : QStringLiteral("; passed by: %1").arg(skipped.join("; "))));
 }
 
 void TSwitchesForm::ImportCsv() {
@@ -497,12 +501,9 @@ void TSwitchesForm::ImportCsv() {
     return;
   }
   QStringList skipped;
-  const int added = AddSwitches(ZnImportSwitchCsv(QString::fromUtf8(file.readAll()), skipped));
-  Say(QStringLiteral("Imported %1 switches from %2%3.")
-          .arg(added)
-          .arg(QDir::toNativeSeparators(path),
-               skipped.isEmpty() ? QString()
-                                 : QStringLiteral("; passed by: %1").arg(skipped.join("; "))));
+  const QList<ZnImportedSwitch> found =
+      ZnImportSwitchCsv(QString::fromUtf8(file.readAll()), skipped);
+  ReportImport(path, AddSwitches(found), skipped);
 }
 
 void TSwitchesForm::ExportCsv() {

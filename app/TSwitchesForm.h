@@ -119,6 +119,7 @@ class TSwitchesForm : public QMainWindow {
   void EditInForm(const QString& caption, ZnSwitchEntry entry, ZnSwitchSecrets secrets,
                   bool replace);
   void Forget(const QString& id);
+  void ReportImport(const QString& from, int added, const QStringList& skipped);
 
   // Polls: every switch is queued each interval; a few are sent per turn of the event loop,
   // so that opening two hundred connections never holds the window at once.

@@ -297,7 +297,8 @@ TEST_F(SwitchesWindowAgentTest, AHostsProfilesAndACsvFileAreImportedFromTheListM
   ASSERT_TRUE(user::ChooseMenu(form_->menuBar(), {"List", "Import CSV…"}));
   EXPECT_TRUE(StateShows("Access 1", "Answers"));
   EXPECT_EQ(Row("Broken"), nullptr);
-  EXPECT_TRUE(form_->StatusPanel->text().contains("line 3")) << form_->StatusPanel->text().toStdString();
+  EXPECT_TRUE(form_->StatusPanel->text().contains("line 3"))
+      << form_->StatusPanel->text().toStdString();
   EXPECT_EQ(form_->Entries().size(), 2);
 }
 
