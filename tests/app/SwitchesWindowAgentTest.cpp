@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDirIterator>
@@ -266,6 +267,36 @@ TEST_F(SwitchesWindowAgentTest, ADuplicateIsASwitchOfItsOwnAndRemovingOneKeepsTh
   const QString list = QString::fromUtf8(ReadAll(form_->ListFile()));
   EXPECT_TRUE(list.contains("Name=Edge (copy)")) << list.toStdString();
   EXPECT_FALSE(list.contains("Name=Edge\n")) << list.toStdString();
+}
+
+// Secrets kept for the session only are gone with it, and the list says so when it comes back:
+// nothing of them was written anywhere.
+TEST_F(SwitchesWindowAgentTest, SecretsKeptForTheSessionOnlyAreAskedForAgainNextTime) {
+  Settings s = kAes;
+  s.name = "Visitor";
+  WhenModal([&](QWidget* modal) {
+    auto* f = qobject_cast<TSwitchEditForm*>(modal);
+    if (!f) return true;
+    Fill(*f, s);
+    EXPECT_TRUE(user::Tick(f->CK_SessionOnly));
+    EXPECT_TRUE(user::Click(f->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)));
+    return false;
+  });
+  ASSERT_TRUE(user::Click(form_->BT_Add));
+  EXPECT_TRUE(StateShows("Visitor", "Answers"));
+  EXPECT_TRUE(notifier_.shown.empty());  // the desktop's store was not asked, so not missed
+
+  form_ = std::make_unique<TSwitchesForm>();  // the next session
+  form_->show();
+  form_->Start();
+  EXPECT_TRUE(StateShows("Visitor", "for one session only"));
+  EXPECT_FALSE(WrittenFiles().contains("nx-aes-auth"));
+  // Open cannot go on without them, and says why.
+  ASSERT_TRUE(user::ClickItem(form_->LV_Switches, Row("Visitor")));
+  ASSERT_TRUE(user::Click(form_->BT_Open));
+  EXPECT_TRUE(form_->StatusPanel->text().contains("not known"))
+      << form_->StatusPanel->text().toStdString();
+  EXPECT_EQ(form_->WindowProcessId(IdOf("Visitor")), 0);
 }
 
 // Imports from the List menu: a host's profile directory and a CSV file, each switch polled,
