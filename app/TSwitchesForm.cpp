@@ -216,10 +216,12 @@ void TSwitchesForm::Start() {
   QString why;
   if (!ZnReadSwitchList(listFile_, entries, why))
     Say(QStringLiteral("The list cannot be read: %1").arg(why));
+  LV_Switches->setSortingEnabled(false);
   for (const ZnSwitchEntry& e : entries) {
     Switch& s = Keep(e, ZnSwitchSecrets{}, false);
     ReadSecrets(s);
   }
+  LV_Switches->setSortingEnabled(true);
   if (entries.isEmpty())
     Say(
         QStringLiteral("No switches yet: Add one, import a host's profiles, or try the "
@@ -282,7 +284,8 @@ TSwitchesForm::Switch& TSwitchesForm::Keep(const ZnSwitchEntry& entry,
   SetState(s.item,
            secretsKnown ? QStringLiteral("Reading…") : QStringLiteral("Reading the secret store…"));
   for (int c : {SysName, UpTime, Model}) s.item->setText(c, QString());
-  ApplyFilter();
+  s.item->setHidden(!Shown(s.item));
+  UpdateButtons();
   if (secretsKnown) Queue(s);
   return s;
 }
@@ -311,14 +314,18 @@ void TSwitchesForm::ShowProbe(Switch& s, const ZnProbeResult& r) {
   s.item->setToolTip(Model, r.sysDescr);
 }
 
-void TSwitchesForm::ApplyFilter() {
+bool TSwitchesForm::Shown(const QTreeWidgetItem* item) const {
   const QString filter = ED_Filter->text().trimmed();
+  if (filter.isEmpty()) return true;
+  for (int c = 0; c < LV_Switches->columnCount(); ++c)
+    if (item->text(c).contains(filter, Qt::CaseInsensitive)) return true;
+  return false;
+}
+
+void TSwitchesForm::ApplyFilter() {
   for (int i = 0; i < LV_Switches->topLevelItemCount(); ++i) {
     QTreeWidgetItem* item = LV_Switches->topLevelItem(i);
-    bool shown = filter.isEmpty();
-    for (int c = 0; c < LV_Switches->columnCount() && !shown; ++c)
-      shown = item->text(c).contains(filter, Qt::CaseInsensitive);
-    item->setHidden(!shown);
+    item->setHidden(!Shown(item));
   }
   UpdateButtons();
 }
@@ -463,10 +470,13 @@ void TSwitchesForm::Forget(const QString& id) {
 }
 
 int TSwitchesForm::AddSwitches(const QList<ZnImportedSwitch>& switches) {
+  // The list is sorted once, after all have come, not once for each.
+  LV_Switches->setSortingEnabled(false);
   for (const ZnImportedSwitch& imported : switches) {
     Switch& s = Keep(imported.entry, imported.secrets, true);
     StoreSecrets(s);
   }
+  LV_Switches->setSortingEnabled(true);
   if (!switches.isEmpty()) SaveList();
   return int(switches.size());
 }

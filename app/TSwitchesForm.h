@@ -108,6 +108,8 @@ class TSwitchesForm : public QMainWindow {
   Switch* Find(const QString& id);
   void ShowRow(Switch& s);
   void ShowProbe(Switch& s, const ZnProbeResult& result);
+  // Whether the filter lets the row be seen.
+  bool Shown(const QTreeWidgetItem* item) const;
   void ApplyFilter();
   void UpdateButtons();
   void Say(const QString& text);

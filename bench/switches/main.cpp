@@ -5,7 +5,8 @@
 //
 // The held time is the longest gap between two ticks of a 10 ms timer over three rounds of
 // polls (one every 3 s instead of 30 s, so that the rounds overlap the silent switches' tries),
-// which is what a person feels as a frozen window.
+// which is what a person feels as a frozen window. It starts once the window has painted and
+// the 200 switches were added in one import, whose own time is printed beside it.
 //
 //   QT_QPA_PLATFORM=offscreen bench_switches_window
 //
@@ -17,6 +18,7 @@
 #include "ZnUserNotifier.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTreeWidget>
@@ -96,9 +98,15 @@ int main(int argc, char* argv[]) {
   form.pollIntervalMs = 3000;
   form.show();
   form.Start();
+  // The window's first paint (fonts, style) comes before the list is filled, as when a person
+  // starts the program and then imports; what is measured is the polling.
+  RunWatched(500, false);
   QList<ZnImportedSwitch> switches;
   for (int n = 0; n < 200; ++n) switches << Switch(n, n % 4 == 3 ? silentPort : port);
+  QElapsedTimer importing;
+  importing.start();
   form.AddSwitches(switches);
+  const qint64 importMs = importing.elapsed();
   const qint64 worst = RunWatched(9500);
 
   int answered = 0, timedOut = 0, wrong = 0;
@@ -120,7 +128,9 @@ int main(int argc, char* argv[]) {
   std::printf("switches: 200 (150 answering, 50 silent), polled every 3 s for 9.5 s\n");
   std::printf("answering shown as answering: %d of 150; silent shown as timed out: %d of 50\n",
               answered, timedOut);
-  std::printf("longest event-loop block: %lld ms (goal: under 50 ms)\n",
+  std::printf("adding the 200 switches to the list (one import): %lld ms\n",
+              static_cast<long long>(importMs));
+  std::printf("longest event-loop block while polling: %lld ms (goal: under 50 ms)\n",
               static_cast<long long>(worst));
   return worst < 50 && wrong == 0 ? 0 : 1;
 }
