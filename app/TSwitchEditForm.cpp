@@ -56,7 +56,7 @@ QLineEdit* Edit(QWidget* parent, const char* name, const QString& text, bool sec
 
 TSwitchEditForm::TSwitchEditForm(const QString& caption, const ZnSwitchEntry& e,
                                  const ZnSwitchSecrets& secrets, bool sessionOnly, QWidget* parent)
-    : QDialog(parent), id_(e.Id), constraint_(new ZnEditConstraint(this, true)) {
+    : QDialog(parent), id_(e.Id), constraint_(std::make_unique<ZnEditConstraint>(this, true)) {
   setObjectName(QStringLiteral("SwitchEditForm"));
   setWindowTitle(caption);
 

@@ -5,6 +5,7 @@
 #include <QDialog>
 
 #include <cstdint>
+#include <memory>
 
 class QCheckBox;
 class QComboBox;
@@ -58,6 +59,7 @@ class TSwitchEditForm : public QDialog {
   void BT_TestClick();
 
   QString id_;
-  ZnEditConstraint* constraint_;
+  // Before the edits go: it lets go of them while they exist.
+  std::unique_ptr<ZnEditConstraint> constraint_;
   std::uint64_t testTicket_ = 0;
 };
