@@ -14,6 +14,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -21,6 +22,7 @@
 #include <QMenuBar>
 #include <QProcess>
 #include <QPushButton>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTimer>
@@ -155,7 +157,11 @@ TSwitchesForm::TSwitchesForm(QWidget* parent)
   sendTimer_->setInterval(0);
   connect(sendTimer_, &QTimer::timeout, this, [this] { SendQueued(); });
   UpdateButtons();
-  resize(total + 40, metrics.lineSpacing() * 30);
+  // Every column in view where the screen has room for them; the list scrolls where not.
+  int width = total + 40;
+  if (const QScreen* screen = QGuiApplication::primaryScreen())
+    width = std::min(width, screen->availableGeometry().width() * 9 / 10);
+  resize(width, metrics.lineSpacing() * 30);
   LV_Switches->setFocus();
 }
 
