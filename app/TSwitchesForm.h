@@ -72,7 +72,6 @@ class TSwitchesForm : public QMainWindow {
   QLabel* StatusPanel;
 
   QString ListFile() const { return listFile_; }
-  QString DataDirectory() const { return dataDirectory_; }
   // The process of the management window open for the switch, 0 when none is.
   qint64 WindowProcessId(const QString& id) const;
   // The process of the simulated switch this window started, 0 when none runs.

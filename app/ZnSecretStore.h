@@ -34,10 +34,6 @@ class ZnSecretStore : public QObject {
              WriteDone done);
   void Remove(const QString& key);
 
-  // False once the desktop's store has failed for another reason than the user's refusal (no
-  // Secret Service or KWallet, no session bus): later operations keep to the session.
-  bool DesktopStoreAvailable() const { return desktopAvailable_; }
-
  private:
   void Enqueue(std::function<void()> operation);
   void RunNext();
@@ -45,6 +41,8 @@ class ZnSecretStore : public QObject {
 
   QString service_;
   QHash<QString, QByteArray> session_;
+  // False once the desktop's store has failed for another reason than the user's refusal (no
+  // Secret Service or KWallet, no session bus): later operations keep to the session.
   bool desktopAvailable_ = true;
   QString unavailableReason_;
   std::deque<std::function<void()>> waiting_;
