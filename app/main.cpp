@@ -5,6 +5,7 @@
 #include "TSwitchesForm.h"
 #include "ZnHandOver.h"
 #include "ZnRegistry.h"
+#include "ZnTerminationSignals.h"
 #include "ZnUserNotifier.h"
 
 #include <QApplication>
@@ -57,6 +58,7 @@ int main(int argc, char* argv[]) {
   // Without a screen (offscreen, minimal) the messages go to the standard error instead of
   // boxes nobody could close, so the program still ends by itself.
   ZnUseConsoleNotifierWithoutScreen();
+  ZnQuitOnTerminationSignals();
   const QStringList parameters = QCoreApplication::arguments().mid(1);
   try {
     if (parameters == QStringList{QStringLiteral("--switches")}) {

@@ -13,10 +13,12 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTreeWidget>
@@ -348,6 +350,36 @@ TEST_F(SwitchesWindowAgentTest, TheSimulatedSwitchIsAddedInOneStepAndEndsWithThe
   EXPECT_EQ(form_->Entries().size(), 1);
   form_.reset();
   EXPECT_NE(::kill(pid_t(pid), 0), 0);  // gone, not left behind
+}
+
+}  // namespace
+
+namespace {
+
+// The program asked to end from outside (a logout, `kill`) leaves through its destructors, so
+// that nothing of it stays behind: its private directory for net-snmp is removed.
+TEST(ProgramEndTest, ATerminationSignalEndsTheProgramAndLeavesNothingInTheTemporaryDirectory) {
+  TestApplication();
+  QTemporaryDir temporary;
+  QProcess program;
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert("TMPDIR", temporary.path());
+  // Leaks of the program's libraries at its end are not what this test is about.
+  environment.insert("ASAN_OPTIONS", "detect_leaks=0");
+  program.setProcessEnvironment(environment);
+  program.setWorkingDirectory(temporary.path());
+  program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+  program.start(QStringLiteral(NX596_PROGRAM_PATH), {"/I127.0.0.1", "/Rtamrel", "/Wvosquin"});
+  ASSERT_TRUE(program.waitForStarted(10000));
+  const auto privateDirectories = [&] {
+    return QDir(temporary.path()).entryList({"NX-596-*"}, QDir::Dirs | QDir::NoDotAndDotDot);
+  };
+  ASSERT_TRUE(Await([&] { return !privateDirectories().isEmpty(); }, 20000));
+
+  ::kill(pid_t(program.processId()), SIGTERM);
+  ASSERT_TRUE(program.waitForFinished(30000));
+  EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+  EXPECT_EQ(privateDirectories(), QStringList());
 }
 
 }  // namespace
