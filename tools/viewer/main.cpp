@@ -4,6 +4,7 @@
 //
 //   MIB /I127.0.0.1 /Rtamrel /Wvosquin /TMIB_IFTable
 #include "ZnRegistry.h"
+#include "ZnTerminationSignals.h"
 #include "ZnUserNotifier.h"
 #include "ZnViewer.h"
 
@@ -13,5 +14,6 @@ int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   QCoreApplication::setApplicationName(QStringLiteral("NX-596 Viewer"));
   ZnUseConsoleNotifierWithoutScreen();  // messages to the standard error without a screen
+  ZnQuitOnTerminationSignals();         // killed, it still removes its private directory
   return ZnRunViewer(QCoreApplication::arguments().mid(1), ZnRegistry());
 }
