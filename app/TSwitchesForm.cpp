@@ -248,11 +248,6 @@ TSwitchesForm::Switch* TSwitchesForm::Current() {
   return Find(item->data(Name, Qt::UserRole).toString());
 }
 
-QTreeWidgetItem* TSwitchesForm::Item(const QString& id) const {
-  const auto at = switches_.find(id);
-  return at == switches_.end() ? nullptr : at->second.item;
-}
-
 QList<ZnSwitchEntry> TSwitchesForm::Entries() const {
   QList<ZnSwitchEntry> entries;
   for (const QString& id : order_) entries << switches_.at(id).entry;
@@ -629,7 +624,7 @@ void TSwitchesForm::Launch(Switch& s) {
   channel->onClosed = [this, id] { OnWindowClosed(id); };
   delete windows_.value(id).channel;
   windows_.insert(id, Window{pid, channel});
-  channel->Send(ZnEncodeHandOver(start.secretParameters).chopped(1));
+  channel->Write(ZnEncodeHandOver(start.secretParameters));
   Say(QStringLiteral("Opening the window of \"%1\"…").arg(name));
 }
 

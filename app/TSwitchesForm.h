@@ -77,8 +77,6 @@ class TSwitchesForm : public QMainWindow {
   // The process of the simulated switch this window started, 0 when none runs.
   qint64 SimulatedSwitchProcessId() const;
   QList<ZnSwitchEntry> Entries() const;
-  // The row of the switch, or null.
-  QTreeWidgetItem* Item(const QString& id) const;
   // Polls whose answer has not come yet.
   int OutstandingPolls() const;
 

@@ -107,8 +107,11 @@ ZnHandOverChannel::~ZnHandOverChannel() {
 }
 
 bool ZnHandOverChannel::Send(const QByteArray& message) {
+  return Write(message + '\0');
+}
+
+bool ZnHandOverChannel::Write(const QByteArray& data) {
   if (fd_ < 0) return false;
-  const QByteArray data = message + '\0';
   qsizetype sent = 0;
   while (sent < data.size()) {
     // MSG_NOSIGNAL: a side that has gone is an answer, not a reason to end the program.

@@ -44,8 +44,10 @@ class ZnHandOverChannel : public QObject {
   ZnHandOverChannel(int fd, QByteArray pending, QObject* parent = nullptr);
   ~ZnHandOverChannel() override;
 
-  // False when the other side has gone.
+  // One message (its NUL is added); false when the other side has gone.
   bool Send(const QByteArray& message);
+  // Bytes as they are: a secrets block made by ZnEncodeHandOver.
+  bool Write(const QByteArray& bytes);
   bool IsOpen() const { return fd_ >= 0; }
 
   std::function<void(const QByteArray& message)> onMessage;
