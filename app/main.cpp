@@ -7,6 +7,7 @@
 #include "ZnRegistry.h"
 #include "ZnTerminationSignals.h"
 #include "ZnUserNotifier.h"
+#include "ZnWaitIndicator.h"
 
 #include <QApplication>
 
@@ -59,6 +60,8 @@ int main(int argc, char* argv[]) {
   // boxes nobody could close, so the program still ends by itself.
   ZnUseConsoleNotifierWithoutScreen();
   ZnQuitOnTerminationSignals();
+  // Synchronous reads and writes keep the windows repainting and say what they wait for.
+  const ZnWaitIndicator waitIndicator;
   const QStringList parameters = QCoreApplication::arguments().mid(1);
   try {
     if (parameters == QStringList{QStringLiteral("--switches")}) {

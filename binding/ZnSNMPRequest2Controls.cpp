@@ -2,6 +2,7 @@
 
 #include "ZnSNMPMessages.h"
 #include "ZnUserNotifier.h"
+#include "ZnWaitIndicator.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -125,6 +126,7 @@ void ZnSNMPRequest2Controls::Refresh() {
   rowCount_ = 0;
   busy_ = true;
   if (mode == Mode::Blocking) {
+    const ZnWaitStatusScope waitStatus(memo_, statusBar_, panel_);
     try {
       if (request_.VarList.IsTable()) {
         for (bool first = true; request_.Get(first); first = false) ShowAcceptedRow();
@@ -231,6 +233,7 @@ void ZnSNMPRequest2Controls::Apply(bool refreshAfterWrite, bool controlsToValues
   if (controlsToValues) ControlsToValues();
   busy_ = true;
   if (mode == Mode::Blocking) {
+    const ZnWaitStatusScope waitStatus(memo_, statusBar_, panel_);
     try {
       request_.Set(mapping, valueSource);
       AfterSet();

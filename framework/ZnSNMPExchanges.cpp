@@ -8,6 +8,7 @@
 
 #include <sys/select.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <cstdlib>
@@ -218,10 +219,37 @@ std::uint64_t Start(Connection& connection, const ZnSNMPTarget& target, PduPtr p
   return ticket;
 }
 
+ZnSNMPWaitObserver* gWaitObserver = nullptr;
+
+// Tells the observer that a wait ends, however it ends.
+struct WaitEnding {
+  ZnSNMPWaitObserver* Observer;
+  ~WaitEnding() {
+    if (Observer) Observer->WaitEnds();
+  }
+};
+
 // Reads and times out one connection's socket until the exchange is done (synchronous use).
-// Synchronous connections are never watched by the pump, so nothing else reads this socket.
-void WaitFor(Connection& connection, std::uint64_t ticket) {
+// Synchronous connections are never watched by the pump, so nothing else reads this socket but
+// a synchronous exchange that the observer's events start meanwhile; whichever wait reads an
+// answer finishes its exchange, and each wait looks at its own.
+void WaitFor(Connection& connection, std::uint64_t ticket, const ZnSNMPTarget& target,
+             ZnSNMPOperation operation) {
   auto& exchanges = Exchanges();
+  ZnSNMPWaitObserver* const observer = gWaitObserver;
+  ZnSNMPWait wait;
+  wait.Operation = operation;
+  wait.Address = target.Device.Address;
+  wait.Tries = std::max(1, target.Retries + 1);
+  const qint64 perTryMs = std::max<qint64>(1, qint64{target.Timeout} * 10);
+  QElapsedTimer sinceTry, sinceTurn;
+  sinceTry.start();
+  sinceTurn.start();
+  if (observer) {
+    wait.Discovering = exchanges.at(ticket).Pending != nullptr;
+    observer->WaitBegins(wait);
+  }
+  const WaitEnding ending{observer};
   for (;;) {
     const auto found = exchanges.find(ticket);
     if (found == exchanges.end() || found->second.Done) return;
@@ -232,6 +260,13 @@ void WaitFor(Connection& connection, std::uint64_t ticket) {
     timeval timeout{};
     snmp_sess_select_info_flags(connection.Session, &fds, &readable, &timeout, &block,
                                 NETSNMP_SELECT_NOALARMS);
+    if (observer) {
+      // Never sleep past the next turn: the library's own time-outs are checked below, and
+      // checking one before it is due does nothing.
+      const timeval turn{0, ZnSNMPWaitTurnMs * 1000};
+      if (block || timercmp(&timeout, &turn, >)) timeout = turn;
+      block = 0;
+    }
     const int ready = select(fds, &readable, nullptr, nullptr, block ? nullptr : &timeout);
     if (ready > 0)
       snmp_sess_read(connection.Session, &readable);
@@ -239,6 +274,15 @@ void WaitFor(Connection& connection, std::uint64_t ticket) {
       snmp_sess_timeout(connection.Session);
     else if (errno != EINTR)
       snmp_sess_timeout(connection.Session);
+    if (!observer || sinceTurn.elapsed() < ZnSNMPWaitTurnMs) continue;
+    const auto still = exchanges.find(ticket);
+    if (still == exchanges.end() || still->second.Done) return;
+    const bool discovering = still->second.Pending != nullptr;
+    if (wait.Discovering && !discovering) sinceTry.restart();  // the request itself goes now
+    wait.Discovering = discovering;
+    wait.Try = static_cast<int>(std::min<qint64>(wait.Tries, 1 + sinceTry.elapsed() / perTryMs));
+    observer->Waiting(wait);
+    sinceTurn.restart();
   }
 }
 
@@ -275,7 +319,7 @@ ZnSNMPAnswer ZnSNMPExchange(const ZnSNMPTarget& target, ZnSNMPOperation operatio
   Connection& connection = OpenConnection(target, false);
   PduPtr pdu = BuildPdu(target, operation, bindings);
   const std::uint64_t ticket = Start(connection, target, std::move(pdu), ZnSNMPCompletion());
-  WaitFor(connection, ticket);
+  WaitFor(connection, ticket, target, operation);
   auto& exchanges = Exchanges();
   const auto found = exchanges.find(ticket);
   ZnSNMPAnswer answer = std::move(found->second.Answer);
@@ -301,6 +345,14 @@ std::uint64_t ZnSNMPCompleteLater(ZnSNMPAnswer answer, ZnSNMPCompletion completi
   KnownAnswers().emplace_back(ticket, std::move(answer));
   RearmPump();
   return ticket;
+}
+
+void ZnSNMPSetWaitObserver(ZnSNMPWaitObserver* observer) {
+  gWaitObserver = observer;
+}
+
+ZnSNMPWaitObserver* ZnSNMPCurrentWaitObserver() {
+  return gWaitObserver;
 }
 
 void ZnSNMPCancel(std::uint64_t ticket) {

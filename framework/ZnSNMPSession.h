@@ -63,6 +63,33 @@ void ZnSNMPCheckTarget(const ZnSNMPTarget& target);
 ZnSNMPAnswer ZnSNMPExchange(const ZnSNMPTarget& target, ZnSNMPOperation operation,
                             const std::vector<ZnSNMPBinding>& bindings);
 
+// What a synchronous exchange is waiting for, as its wait observer is told.
+struct ZnSNMPWait {
+  ZnSNMPOperation Operation = ZnSNMPOperation::Get;
+  QString Address;           // the agent's address as the target names it
+  int Try = 1;               // the try under way, counted from 1
+  int Tries = 1;             // every try the exchange may take: retries + 1
+  bool Discovering = false;  // an SNMPv3 exchange still learning the agent's engine ID
+};
+
+// Watches the synchronous exchanges of the GUI thread, so that a window can stay alive while one
+// waits without the exchange losing its meaning (the caller still gets nothing back before the
+// answer or the time-out). WaitBegins and WaitEnds bracket every wait; Waiting is called about
+// every ZnSNMPWaitTurnMs once a wait has lasted that long, and may handle events (repaints,
+// timers, asynchronous completions; even another synchronous exchange). An answer that comes
+// within the first turn is never seen by Waiting.
+class ZnSNMPWaitObserver {
+ public:
+  virtual ~ZnSNMPWaitObserver() = default;
+  virtual void WaitBegins(const ZnSNMPWait& wait) = 0;
+  virtual void Waiting(const ZnSNMPWait& wait) = 0;
+  virtual void WaitEnds() = 0;
+};
+inline constexpr int ZnSNMPWaitTurnMs = 25;
+// Null (the default): synchronous exchanges block in the library's select and call nobody.
+void ZnSNMPSetWaitObserver(ZnSNMPWaitObserver* observer);
+ZnSNMPWaitObserver* ZnSNMPCurrentWaitObserver();
+
 using ZnSNMPCompletion = std::function<void(const ZnSNMPAnswer&)>;
 // Sends asynchronously; the completion runs later from the event pump, exactly once unless the
 // exchange is cancelled. Raises when the exchange cannot be sent. Returns its ticket.

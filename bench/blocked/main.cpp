@@ -1,12 +1,18 @@
-// bench_blocked_window: how long the main window is blocked by each action the program runs
-// synchronously (a blocking read or write on the GUI thread), first with the simulated switch
-// answering and then with it silent (stopped with SIGSTOP, as a switch that is rebooting or
-// unplugged), at the default settings: the session's default time-out and the request's
-// retries, unless an action sets its own.
+// bench_blocked_window: how long each action the program runs synchronously (a blocking read or
+// write on the GUI thread) keeps the user's input from the main window, and how long the
+// program's windows go without a repaint meanwhile, first with the simulated switch answering and
+// then with it silent (stopped with SIGSTOP, as a switch that is rebooting or unplugged), at the
+// default settings: the session's default time-out and the request's retries, unless an action
+// sets its own. The program's wait indicator is installed, as nx596 installs it.
 //
-// The blocked time is the longest gap between two ticks of a 10 ms timer while the action runs,
-// which is what a user feels as a frozen window; the action's wall time is printed beside it.
-// Modal dialogs are closed by a timer once they have been open for a moment. The actions:
+// A 10 ms timer ticks while the action runs and asks a small visible window to repaint.
+//   blocked ms     the longest time between two ticks at which the program took input again:
+//                  the time a synchronous call keeps the user waiting (input is dropped while
+//                  it waits), or a gap where the event loop did not turn at all
+//   no repaint ms  the longest time between two repaints of that window: what a user sees as a
+//                  hung window
+// The action's wall time is printed beside them. Modal dialogs are closed by a timer once they
+// have been open for a moment. The actions:
 //   creation      the window's creation reads (RMON state, module types)
 //   activation    its first activation: the front panel (module types; the LED poll reads
 //                 asynchronously) and the RMON menu update
@@ -15,10 +21,14 @@
 //   port dialog   the per-port dialog of port 1 (a blocking read of the port's row)
 //   STP port      the STP port table dialog (a blocking walk when it opens)
 //
-//   QT_QPA_PLATFORM=offscreen bench_blocked_window
+//   QT_QPA_PLATFORM=offscreen bench_blocked_window [--no-wait-indicator]
+//
+// --no-wait-indicator measures the program without its wait indicator: a synchronous call then
+// blocks the event loop for as long as it waits, as it did before the indicator existed.
 //
 // Exits non-zero when an action blocked the window longer than its tries can take (time-out x
-// (retries + 1) per blocking exchange, plus a second).
+// (retries + 1) per blocking exchange, plus a second), or went longer than 100 ms without a
+// repaint.
 #include "BenchAgent.h"
 #include "BenchHost.h"
 #include "TMainForm.h"
@@ -27,11 +37,13 @@
 #include "ZnSNMPRequest.h"
 #include "ZnSNMPSettings.h"
 #include "ZnUserNotifier.h"
+#include "ZnWaitIndicator.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QLabel>
+#include <QPaintEvent>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QProcess>
@@ -77,25 +89,53 @@ QString StatusOf(QWidget* dialog) {
 
 struct Measured {
   qint64 blockedMs = 0;
+  qint64 unpaintedMs = 0;
   qint64 wallMs = 0;
   QString outcome;
 };
 
-// Runs `action` from the event loop while a 10 ms timer ticks, closes any modal dialog it opens
-// after it has been open for 300 ms of event-loop time, and returns the longest gap between ticks.
-Measured Measure(const std::function<QString()>& action) {
-  QElapsedTimer beat, wall;
+// A small window that notes the longest time between two of its repaints.
+class Canary : public QWidget {
+ public:
+  Canary() { resize(40, 20); }
+  void Restart() {
+    worst = 0;
+    since.start();
+  }
+  qint64 worst = 0;
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    if (since.isValid()) worst = std::max(worst, since.restart());
+  }
+
+ private:
+  QElapsedTimer since;
+};
+
+// Runs `action` from the event loop while a 10 ms timer ticks and asks the canary to repaint,
+// closes any modal dialog it opens after it has been open for 300 ms of event-loop time (never
+// in the middle of a synchronous call: that dialog is waiting for it), and returns the longest
+// time between two ticks at which input was taken and between two repaints.
+Measured Measure(const std::function<QString()>& action, const ZnWaitIndicator* waits,
+                 Canary& canary) {
+  QElapsedTimer free, wall;
   qint64 worst = 0;
   QTimer heartbeat;
   heartbeat.setTimerType(Qt::PreciseTimer);
   heartbeat.setInterval(10);
-  QObject::connect(&heartbeat, &QTimer::timeout, [&] { worst = std::max(worst, beat.restart()); });
+  QObject::connect(&heartbeat, &QTimer::timeout, [&] {
+    canary.update();
+    if (waits && waits->Engaged()) return;  // the user's input would be dropped now
+    worst = std::max(worst, free.restart());
+  });
   QPointer<QWidget> modal;
   QElapsedTimer modalSince;
   QString status;
   QTimer closer;
   closer.setInterval(50);
   QObject::connect(&closer, &QTimer::timeout, [&] {
+    if (waits && waits->Engaged()) return;
     QWidget* now = QApplication::activeModalWidget();
     if (now != modal) {
       modal = now;
@@ -106,23 +146,22 @@ Measured Measure(const std::function<QString()>& action) {
     }
   });
   Measured measured;
-  bool done = false;
   QEventLoop loop;
   QTimer::singleShot(0, [&] {
     wall.start();
-    beat.restart();
+    free.restart();
+    canary.Restart();
     measured.outcome = action();
     if (measured.outcome.isEmpty()) measured.outcome = status;
     measured.wallMs = wall.elapsed();
-    done = true;
     QTimer::singleShot(100, &loop, &QEventLoop::quit);  // a last tick after the action
   });
-  beat.start();
+  free.start();
   heartbeat.start();
   closer.start();
   loop.exec();
-  (void)done;
   measured.blockedMs = worst;
+  measured.unpaintedMs = canary.worst;
   return measured;
 }
 
@@ -140,6 +179,11 @@ int main(int argc, char** argv) {
   const QString registry = LayOutBenchHost(host, port);
   Answering notifier;
   ZnSetNotifier(&notifier);
+  std::unique_ptr<ZnWaitIndicator> waits;
+  if (!QCoreApplication::arguments().contains(QStringLiteral("--no-wait-indicator")))
+    waits = std::make_unique<ZnWaitIndicator>();
+  Canary canary;
+  canary.show();
 
   struct Action {
     const char* name;
@@ -195,25 +239,29 @@ int main(int argc, char** argv) {
        }},
   };
 
-  std::printf("%-12s %-9s %10s %10s  %s\n", "action", "switch", "blocked ms", "wall ms",
-              "outcome");
+  constexpr qint64 kRepaintGoalMs = 100;
+  std::printf("%-12s %-9s %10s %13s %10s  %s\n", "action", "switch", "blocked ms",
+              "no repaint ms", "wall ms", "outcome");
   int failures = 0;
   for (const bool silent : {false, true}) {
     if (silent) ::kill(static_cast<pid_t>(agent.processId()), SIGSTOP);
     for (const Action& action : actions) {
       notifier.last.clear();
-      const Measured m = Measure(action.run);
+      const Measured m = Measure(action.run, waits.get(), canary);
       // The settings as the session has them once the window opened it.
       const ZnSNMPRequest defaults;
       const int perTry = (action.timeout ? action.timeout : defaults.Timeout) * 10;
       const qint64 bound =
           static_cast<qint64>(action.exchanges) * perTry * (defaults.Retries + 1) + 1000;
       const bool tooLong = m.blockedMs > bound;
-      failures += tooLong;
-      std::printf("%-12s %-9s %10lld %10lld  %s%s\n", action.name,
+      const bool unpainted = m.unpaintedMs > kRepaintGoalMs;
+      failures += tooLong + unpainted;
+      std::printf("%-12s %-9s %10lld %13lld %10lld  %s%s%s\n", action.name,
                   silent ? "silent" : "answering", static_cast<long long>(m.blockedMs),
-                  static_cast<long long>(m.wallMs), qPrintable(m.outcome.simplified()),
-                  tooLong ? "  [longer than its tries can take]" : "");
+                  static_cast<long long>(m.unpaintedMs), static_cast<long long>(m.wallMs),
+                  qPrintable(m.outcome.simplified()),
+                  tooLong ? "  [longer than its tries can take]" : "",
+                  unpainted ? "  [no repaint for longer than 100 ms]" : "");
       std::fflush(stdout);
     }
   }

@@ -6,6 +6,7 @@
 #include "ZnRegistry.h"
 #include "ZnTerminationSignals.h"
 #include "ZnUserNotifier.h"
+#include "ZnWaitIndicator.h"
 #include "ZnViewer.h"
 
 #include <QApplication>
@@ -15,5 +16,6 @@ int main(int argc, char* argv[]) {
   QCoreApplication::setApplicationName(QStringLiteral("NX-596 Viewer"));
   ZnUseConsoleNotifierWithoutScreen();  // messages to the standard error without a screen
   ZnQuitOnTerminationSignals();         // killed, it still removes its private directory
+  const ZnWaitIndicator waitIndicator;  // windows stay alive while a read waits
   return ZnRunViewer(QCoreApplication::arguments().mid(1), ZnRegistry());
 }
