@@ -138,7 +138,7 @@ TMainForm::TMainForm(const QStringList& parameters, const ZnRegistry& registry, 
   launch_ = ZnLaunch(paths.profileDirectory);
 
   if (parameters.isEmpty()) {
-    ZnNotifier().Message(this, QCoreApplication::applicationName(),
+    ZnNotifier().Message(this, ZnProgramFileName(),
                          QStringLiteral("No parameter input"));
     // The program ends without entering its event loop. (Asking the application to quit
     // before its loop runs would leave a flag that ends the first modal loop at once.)
@@ -240,6 +240,7 @@ void TMainForm::Dispatch(const ZnMenuItem& item) {
 }
 
 void TMainForm::ShowError(const std::exception& error) {
+  // The application's own display of an exception that escaped a handler.
   ZnNotifier().Message(this, QCoreApplication::applicationName(), QString::fromUtf8(error.what()),
                        ZnUserNotifier::Buttons::Ok, ZnUserNotifier::Icon::Critical);
 }
@@ -367,7 +368,7 @@ void TMainForm::Help2Click() {
   const QString fileName = programDirectory + QString::fromLatin1(kZnHelpFileName);
   if (helpOpener && !helpOpener(fileName))
     ZnNotifier().Message(
-        this, QCoreApplication::applicationName(),
+        this, ZnProgramFileName(),
         QStringLiteral("Cannot open the help file \"%1\".").arg(QDir::toNativeSeparators(fileName)),
         ZnUserNotifier::Buttons::Ok, ZnUserNotifier::Icon::Warning);
 }

@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 #include <QSocketNotifier>
+#include <QThread>
+#include <QTimer>
 
 #include <csignal>
 
@@ -18,6 +20,17 @@ extern "C" void OnTerminationSignal(int) {
   [[maybe_unused]] const ssize_t written = ::write(gWakeUp[1], &byte, 1);
 }
 
+// Ends the event loop. A request that comes while no loop runs yet (a synchronous read of the
+// window's creation handles events while it waits) is kept until the loop runs: exit() would do
+// nothing then.
+void Quit() {
+  if (QThread::currentThread()->loopLevel() > 0) {
+    QCoreApplication::exit(0);
+    return;
+  }
+  QTimer::singleShot(10, QCoreApplication::instance(), Quit);
+}
+
 }  // namespace
 
 void ZnQuitOnTerminationSignals() {
@@ -28,7 +41,7 @@ void ZnQuitOnTerminationSignals() {
     char bytes[16];
     while (::read(gWakeUp[0], bytes, sizeof bytes) > 0) {
     }
-    QCoreApplication::exit(0);
+    Quit();
   });
   struct sigaction action {};
   action.sa_handler = OnTerminationSignal;

@@ -38,7 +38,10 @@ ZnUserNotifier& ZnNotifier();
 // Installs a notifier (not owned); null puts the default back.
 void ZnSetNotifier(ZnUserNotifier* notifier);
 
-// The program's file name without directory: the caption of error message boxes.
+// The program's file name without directory: the caption of every message box that has no
+// caption of its own (a binding's failure, an edit constraint, an input check, a plain message),
+// in every window. Boxes with their own caption ("Exit", "Device Reboot", ...) keep it; only the
+// program's last-resort display of an exception that escaped its window names the application.
 QString ZnProgramFileName();
 
 // The notifier for a platform without a screen (Qt's offscreen and minimal platforms), where no

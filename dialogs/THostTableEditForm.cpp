@@ -162,7 +162,7 @@ void THostTableEditForm::ClearButtonClick() {
 }
 
 void THostTableEditForm::Refuse(const QString& text, QLineEdit* focus) {
-  ZnNotifier().Message(this, QCoreApplication::applicationName(), text);
+  ZnNotifier().Message(this, ZnProgramFileName(), text);
   FocusIfEnabled(focus);
 }
 
@@ -173,7 +173,7 @@ void THostTableEditForm::FocusIfEnabled(QLineEdit* edit) {
 bool THostTableEditForm::CheckReservedAddress() {
   const QString text = IpEdit->text();
   auto refuse = [this](const QString& message) {
-    ZnNotifier().Message(this, QCoreApplication::applicationName(), message);
+    ZnNotifier().Message(this, ZnProgramFileName(), message);
     return true;
   };
   if (text == QLatin1String("255.255.255.255") || text == QLatin1String("0.0.0.0"))
@@ -194,7 +194,7 @@ bool THostTableEditForm::CheckAddressSyntax() {
   const QString& text = CheckedAddress;
   const int length = static_cast<int>(std::min<qsizetype>(text.size(), kExaminedLength));
   auto fail = [this](const QString& message) {
-    ZnNotifier().Message(this, QCoreApplication::applicationName(), message);
+    ZnNotifier().Message(this, ZnProgramFileName(), message);
     return false;
   };
   QString group;

@@ -154,10 +154,10 @@ void THostTableForm::AddButtonClick() {
 
 void THostTableForm::DeleteButtonClick() {
   if (ListView1->selectedItems().isEmpty()) {
-    ZnNotifier().Message(this, QCoreApplication::applicationName(),
+    ZnNotifier().Message(this, ZnProgramFileName(),
                          QStringLiteral("Choose the item first."));
   } else if (hostBinding_->Busy()) {
-    ZnNotifier().Message(this, QCoreApplication::applicationName(),
+    ZnNotifier().Message(this, ZnProgramFileName(),
                          QStringLiteral("Get data not complete"));
     return;
   } else {

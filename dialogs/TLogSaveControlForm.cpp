@@ -39,7 +39,7 @@ constexpr int kIntervalVariable = 1;
 constexpr int kTimeIntervalEntry = 0;  // "time-interval", the first entry of the method list
 
 void Tell(QWidget* parent, const QString& text) {
-  ZnNotifier().Message(parent, QCoreApplication::applicationName(), text);
+  ZnNotifier().Message(parent, ZnProgramFileName(), text);
 }
 
 }  // namespace

@@ -150,12 +150,12 @@ void TSMTPControlForm::Btn_SetClick() {
   try {
     if (CB_SendTest->currentIndex() == kSendEntry) {
       if (CB_Status->currentIndex() == kDisabledEntry) {
-        ZnNotifier().Message(this, QCoreApplication::applicationName(),
+        ZnNotifier().Message(this, ZnProgramFileName(),
                              QStringLiteral("Enable SMTP first if you want send a mail"));
         return;
       }
       if (ZnNotifier().Message(
-              this, QCoreApplication::applicationName(),
+              this, ZnProgramFileName(),
               QStringLiteral("To Send the mail may take a long time. Do you want to go on?"),
               ZnUserNotifier::Buttons::OkCancel, ZnUserNotifier::Icon::Question))
         SendTestMail();

@@ -164,6 +164,8 @@ TEST_F(THostTableFormAgentTest, AddressChecksRefuseWithTheirOwnMessage) {
     }
     EXPECT_EQ(accepted, c.message.isEmpty());
     EXPECT_EQ(notifier_.Texts(), c.message.isEmpty() ? QStringList{} : QStringList{c.message});
+    // Captioned as every message box of the program without a caption of its own.
+    for (const QString& caption : notifier_.Captions()) EXPECT_EQ(caption, ZnProgramFileName());
   }
 }
 
