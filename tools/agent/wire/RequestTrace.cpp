@@ -174,12 +174,12 @@ std::string FormatRequest(const netsnmp_pdu& pdu) {
   return line;
 }
 
-RequestGate::RequestGate(const AgentOptions& options,
+RequestGate::RequestGate(const GateSettings& settings,
                          std::function<bool(const std::string&)> knownCommunity)
-    : traceFile_(options.traceFile),
-      delayMs_(options.delayMs),
-      dropEvery_(options.dropEvery),
-      refuseBulk_(options.refuseBulk),
+    : traceFile_(settings.traceFile),
+      delayMs_(settings.delayMs),
+      dropEvery_(settings.dropEvery),
+      refuseBulk_(settings.refuseBulk),
       knownCommunity_(std::move(knownCommunity)) {}
 
 RequestGate::~RequestGate() {

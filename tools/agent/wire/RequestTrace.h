@@ -1,6 +1,5 @@
 #pragma once
 
-#include "AgentOptions.h"
 #include "NetSnmp.h"
 
 #include <cstdint>
@@ -32,11 +31,20 @@ std::string FormatRequest(const netsnmp_pdu& pdu);
 // SET to be refused so, 0 for none.
 long ShortCloneFrom(netsnmp_pdu& request);
 
+// What the gate does to the requests it lets through, as the command line asks.
+struct GateSettings {
+  std::string traceFile;  // empty: no trace
+  std::uint32_t delayMs = 0;
+  std::uint32_t dropEvery = 0;  // 0: answer everything
+  // 0: GETBULK is answered; otherwise the error status every GETBULK is answered with.
+  std::int32_t refuseBulk = 0;
+};
+
 class RequestGate {
  public:
   // `knownCommunity` tells whether the agent accepts a community: a request it will refuse
   // without an answer is not traced.
-  RequestGate(const AgentOptions& options,
+  RequestGate(const GateSettings& settings,
               std::function<bool(const std::string&)> knownCommunity);
   ~RequestGate();
   RequestGate(const RequestGate&) = delete;

@@ -252,6 +252,23 @@ std::optional<int> BoundPort(netsnmp_session* session) {
   return ntohs(address.sin_port);
 }
 
+nx596::GateSettings GateSettingsOf(const nx596::AgentOptions& options) {
+  nx596::GateSettings settings;
+  settings.traceFile = options.traceFile;
+  settings.delayMs = options.delayMs;
+  settings.dropEvery = options.dropEvery;
+  settings.refuseBulk = options.refuseBulk;
+  return settings;
+}
+
+nx596::LiveTrafficSettings LiveTrafficSettingsOf(const nx596::AgentOptions& options) {
+  nx596::LiveTrafficSettings settings;
+  settings.slotTypes[0] = options.slot1;
+  settings.slotTypes[1] = options.slot2;
+  settings.countersNearWrap = options.countersNearWrap;
+  return settings;
+}
+
 // Wakes the agent's select regularly, so that a stop signal that arrives just before it blocks
 // is still seen at once.
 void Tick(unsigned int, void*) {}
@@ -275,7 +292,7 @@ int Run(const nx596::AgentOptions& options) {
   }
   // The communities the agent accepts follow its community table once net-snmp is set up.
   std::optional<nx596::CommunityAccess> communities;
-  nx596::RequestGate gate(options, [&communities](const std::string& community) {
+  nx596::RequestGate gate(GateSettingsOf(options), [&communities](const std::string& community) {
     return communities && communities->Accepts(community);
   });
   std::string traceError;
@@ -337,7 +354,7 @@ int Run(const nx596::AgentOptions& options) {
       unsigned int tick = snmp_alarm_register_hr(period, SA_REPEAT, &Tick, nullptr);
       std::optional<nx596::LiveTraffic> live;
       if (options.ledsLive) {
-        live.emplace(*model, options);
+        live.emplace(*model, LiveTrafficSettingsOf(options));
         gate.BeforeEachRequest([&live] { live->BeginRequest(); });
         handler.SetLiveValues(
             [&live](const nx596::Oid& instance) { return live->ValueOf(instance); });

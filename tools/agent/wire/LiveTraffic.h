@@ -1,6 +1,5 @@
 #pragma once
 
-#include "AgentOptions.h"
 #include "DeviceModel.h"
 #include "TrafficModel.h"
 
@@ -17,9 +16,17 @@
 // disabled through its control row (ifAdminStatus down) has no link and counts nothing.
 namespace nx596 {
 
+// What the command line says about the live switch.
+struct LiveTrafficSettings {
+  // Module types of the uplink slots (as swL2Module-1-Type, -2-Type): 0 none, 1 XM-71, ...
+  std::uint32_t slotTypes[2] = {0, 0};
+  // 0, or every counter starts this many seconds of its traffic before 2^32.
+  std::uint32_t countersNearWrap = 0;
+};
+
 class LiveTraffic {
  public:
-  LiveTraffic(DeviceModel& model, const AgentOptions& options);
+  LiveTraffic(DeviceModel& model, const LiveTrafficSettings& settings);
   ~LiveTraffic();
   LiveTraffic(const LiveTraffic&) = delete;
   LiveTraffic& operator=(const LiveTraffic&) = delete;

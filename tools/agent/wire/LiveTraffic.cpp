@@ -23,22 +23,22 @@ std::uint64_t Uptime() {
   return netsnmp_get_agent_uptime();
 }
 
-TrafficOptions TrafficOptionsOf(const AgentOptions& options) {
+TrafficOptions TrafficOptionsOf(const LiveTrafficSettings& settings) {
   TrafficOptions traffic;
-  traffic.slotFitted[0] = options.slot1 != 0;
-  traffic.slotFitted[1] = options.slot2 != 0;
-  traffic.wrapAfterSeconds = options.countersNearWrap;
+  traffic.slotFitted[0] = settings.slotTypes[0] != 0;
+  traffic.slotFitted[1] = settings.slotTypes[1] != 0;
+  traffic.wrapAfterSeconds = settings.countersNearWrap;
   return traffic;
 }
 
 }  // namespace
 
-LiveTraffic::LiveTraffic(DeviceModel& model, const AgentOptions& options)
+LiveTraffic::LiveTraffic(DeviceModel& model, const LiveTrafficSettings& settings)
     : model_(model),
       ledInstance_(*ParseOid(kLedStatusInstance)),
-      slots_{options.slot1, options.slot2},
+      slots_{settings.slotTypes[0], settings.slotTypes[1]},
       requestTime_(Uptime()),
-      traffic_(TrafficOptionsOf(options), requestTime_) {
+      traffic_(TrafficOptionsOf(settings), requestTime_) {
   FollowAdminStatus();
   watches_[0] = model_.Watch(*ParseOid(kIfAdminStatus), [this] { FollowAdminStatus(); });
   // The device's rules redraw the panel after every write as the switch without traffic shows
