@@ -6,7 +6,10 @@ function(nx596_warnings target)
 endfunction()
 
 # nx596_add_test(<name> LABEL unit|widget|agent [WIDGETS] SOURCES ... LIBS ...)
-# Builds one GoogleTest executable and registers every case with ctest under the label.
+# Builds one GoogleTest executable and registers each of its suites with ctest under the label:
+# a suite's cases run in one process, one after the other, so a suite that starts the simulated
+# switch once for all its cases (AgentSuite) starts it once, and the program's start (the
+# sanitizers' shadow memory, Qt, the fonts) is paid once per suite instead of once per case.
 # Widget tests (and agent tests that use widgets: WIDGETS) run on Qt's offscreen platform so they
 # need no display.
 function(nx596_add_test name)
@@ -21,9 +24,23 @@ function(nx596_add_test name)
   if(ARG_LABEL STREQUAL "widget" OR ARG_WIDGETS)
     set(env "QT_QPA_PLATFORM=offscreen")
   endif()
-  gtest_discover_tests(${name}
-    PROPERTIES LABELS ${ARG_LABEL} ENVIRONMENT "${env}"
-    DISCOVERY_TIMEOUT 60)
+  # The suites are listed once the program is built; ctest reads the list through a file that
+  # names the program as not built while the list does not exist.
+  set(suites "${CMAKE_CURRENT_BINARY_DIR}/${name}_suites.cmake")
+  add_custom_command(TARGET ${name} POST_BUILD
+    COMMAND ${CMAKE_COMMAND} -D TEST_EXECUTABLE=$<TARGET_FILE:${name}> -D CTEST_FILE=${suites}
+            -D LABEL=${ARG_LABEL} -D TEST_ENVIRONMENT=${env}
+            -P ${PROJECT_SOURCE_DIR}/cmake/Nx596ListSuites.cmake
+    BYPRODUCTS ${suites}
+    VERBATIM)
+  set(include "${CMAKE_CURRENT_BINARY_DIR}/${name}_include.cmake")
+  file(WRITE ${include}
+    "if(EXISTS [==[${suites}]==])\n"
+    "  include([==[${suites}]==])\n"
+    "else()\n"
+    "  add_test([==[${name}_NOT_BUILT]==] [==[${name}_NOT_BUILT]==])\n"
+    "endif()\n")
+  set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${include})
 endfunction()
 
 # nx596_add_fuzzer(<name> SOURCES ... LIBS ...): a libFuzzer target.

@@ -355,6 +355,10 @@ ZnSNMPWaitObserver* ZnSNMPCurrentWaitObserver() {
   return gWaitObserver;
 }
 
+int ZnSNMPExchangesUnderWay() {
+  return static_cast<int>(Exchanges().size() + KnownAnswers().size());
+}
+
 void ZnSNMPCancel(std::uint64_t ticket) {
   auto& exchanges = Exchanges();
   if (auto found = exchanges.find(ticket); found != exchanges.end()) {

@@ -103,6 +103,9 @@ std::uint64_t ZnSNMPExchangeAsync(const ZnSNMPTarget& target, ZnSNMPOperation op
 std::uint64_t ZnSNMPCompleteLater(ZnSNMPAnswer answer, ZnSNMPCompletion completion);
 // The completion of this ticket will never run (its owner is gone).
 void ZnSNMPCancel(std::uint64_t ticket);
+// Exchanges sent and not yet answered or timed out (cancelled ones too, until then), and known
+// answers still waiting to be delivered: zero when nothing of this program is under way.
+int ZnSNMPExchangesUnderWay();
 
 // Delivers asynchronous completions on the GUI thread: a socket notifier per connection handles
 // an answer as soon as its datagram arrives, a timer handles time-outs and retransmissions.

@@ -841,7 +841,7 @@ TEST_F(MainFormTest, EveryDialogIsOpenedAndWorkedWithTheKeyboardAlone) {
     bool opened = false, closed = false;
     WhenModal([&](QWidget* dialog) {
       opened = true;
-      Await([] { return false; }, 200);  // the first reads
+      EXPECT_TRUE(AwaitExchangesDone());  // the first reads
       QSet<QWidget*> reached;
       QWidget* first = user::FocusWidget();
       EXPECT_NE(first, nullptr) << "nothing has the focus when the dialog opens";
@@ -875,7 +875,7 @@ TEST_F(MainFormTest, EveryDialogIsOpenedAndWorkedWithTheKeyboardAlone) {
         if (!MustBeReached(button) || button->text().remove('&') != "Refresh") continue;
         EXPECT_TRUE(user::TabTo(button));
         EXPECT_TRUE(user::Space());
-        Await([] { return false; }, 200);
+        EXPECT_TRUE(AwaitExchangesDone());
         break;
       }
       EXPECT_TRUE(user::Escape());

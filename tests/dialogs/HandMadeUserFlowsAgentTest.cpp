@@ -94,14 +94,8 @@ class HandMadeUserFlowsAgentTest : public AgentSuite {
     return dialog;
   }
 
-  // Waits until the switch has heard nothing from the dialog for a while: its reads are done.
-  static void AwaitQuiet() {
-    qsizetype heard = -1;
-    while (heard != agent_->TraceLines().size()) {
-      heard = agent_->TraceLines().size();
-      Await([] { return false; }, 300);
-    }
-  }
+  // Waits until the dialog's reads are done: nothing of it is under way any more.
+  static void AwaitQuiet() { EXPECT_TRUE(AwaitExchangesDone()); }
 
   // The objects the dialog read since the trace was cleared: what it shows and may write back.
   static QStringList ObjectsRead() {
@@ -325,7 +319,7 @@ TEST_P(LackingSwitchDialogsTest, ADialogOfASwitchThatLacksAnObjectReadsTheRestAn
                                                              nullptr);
     ASSERT_NE(dialog, nullptr);
     dialog->show();
-    Await([] { return false; }, 600);
+    EXPECT_TRUE(AwaitExchangesDone());
     const QStringList status = StatusLines(dialog.get());
     EXPECT_FALSE(status.isEmpty());
     for (const QString& line : status) EXPECT_TRUE(line.startsWith("Get: Ok.")) << qPrintable(line);
@@ -383,7 +377,7 @@ TEST_P(LackingSwitchDialogsTest, ADialogOfASwitchThatLacksAnObjectReadsTheRestAn
       ASSERT_TRUE(user::Click(ButtonCaptioned(dialog.get(), QLatin1String(d.tickAll))));
     }
     ASSERT_TRUE(user::Click(ButtonCaptioned(dialog.get(), QLatin1String(d.write))));
-    Await([] { return false; }, 600);
+    EXPECT_TRUE(AwaitExchangesDone());
     if (d.refusal) notifier_.shown.clear();
     for (const QString& line : lacking.TraceLines()) {
       if (!line.startsWith("SET\t")) continue;

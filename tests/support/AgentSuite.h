@@ -7,8 +7,25 @@
 
 #include <gtest/gtest.h>
 
+#include <QElapsedTimer>
 #include <QStringList>
 #include <QTemporaryDir>
+
+// Runs the event loop until no exchange of this program has been under way for `quietMs` in a row
+// (a window's reads, walks and writes are done, and nothing followed them), at most `ms`; true
+// when that happened. What a test waits for instead of a fixed time.
+inline bool AwaitExchangesDone(int quietMs = 50, int ms = 15000) {
+  TestApplication();
+  QElapsedTimer waited, quiet;
+  waited.start();
+  quiet.start();
+  while (waited.elapsed() < ms) {
+    if (ZnSNMPExchangesUnderWay() != 0) quiet.restart();
+    if (quiet.elapsed() >= quietMs) return true;
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+  }
+  return false;
+}
 
 // A suite that talks to one simulated switch, started once for the suite (a suite that needs
 // other agent options defines its own SetUpTestSuite calling StartAgent). Every test starts with
