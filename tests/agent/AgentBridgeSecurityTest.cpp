@@ -5,6 +5,7 @@
 // The objects are typed here from the device's object tables, independently of the program's
 // catalogue and of the agent's own definitions, so that a mistake in either shows up.
 
+#include "DeviceOids.h"
 #include "DialogObjects.h"
 #include "NetSnmpTools.h"
 #include "Nx596Agent.h"
@@ -22,10 +23,9 @@ namespace {
 using namespace nx596::test;
 
 const QString kPae = QStringLiteral("1.0.8802.1.1.1.1");
-const QString kPrivate = QStringLiteral("1.3.6.1.4.1.99917");
 constexpr int kPorts = 26;
 
-const Page kPages[] = {
+const Page kBridgeSecurityPages[] = {
     {"Bridge 802.1d Information",
      {{"1.3.6.1.2.1.17.1.1", kMacAddress, kRO},
       {"1.3.6.1.2.1.17.1.2", kInteger, kRO},
@@ -285,13 +285,13 @@ class AgentBridgeSecurityRead : public ReadOnlyAgentSuite {
 // A missing column, a scalar without its instance or a wrong type fails here: the walk of the
 // page would come back with another object's value or a type the dialog cannot show.
 TEST_F(AgentBridgeSecurityRead, EveryObjectOfEveryDialogAnswersWithItsType) {
-  EXPECT_EQ(ExpectEveryObjectAnswersWithItsType(*tools_, kPages), 200);
+  EXPECT_EQ(ExpectEveryObjectAnswersWithItsType(*tools_, kBridgeSecurityPages), 200);
 }
 
 // A column that ends before the others shows in a table page as a hole; every column of a page
 // has a value in every row, and the page has the rows of its device.
 TEST_F(AgentBridgeSecurityRead, EveryColumnOfATablePageHasEveryRow) {
-  for (const Page& page : kPages) {
+  for (const Page& page : kBridgeSecurityPages) {
     if (page.rows == 0) continue;
     const QStringList rows = Indexes(QString::fromLatin1(page.objects.front().oid));
     EXPECT_EQ(rows.size(), page.rows) << page.name;
@@ -440,7 +440,7 @@ class AgentBridgeSecurity : public ::testing::Test {
 };
 
 TEST_F(AgentBridgeSecurity, EveryObjectTakesOrRefusesItsOwnValueAsItsAccessSays) {
-  ExpectEveryObjectTakesOrRefusesItsOwnValue(*tools_, kPages);
+  ExpectEveryObjectTakesOrRefusesItsOwnValue(*tools_, kBridgeSecurityPages);
 }
 
 TEST_F(AgentBridgeSecurity, SettingsTakeWhatTheDeviceAcceptsAndRefuseTheRest) {

@@ -4,6 +4,7 @@
 // The objects are typed here from the device's object tables, independently of the program's
 // catalogue and of the agent's own definitions, so that a mistake in either shows up.
 
+#include "DeviceOids.h"
 #include "DialogObjects.h"
 #include "NetSnmpTools.h"
 #include "Nx596Agent.h"
@@ -21,7 +22,7 @@ namespace {
 
 using namespace nx596::test;
 
-const Page kPages[] = {
+const Page kConfigurationPages[] = {
     {"Basic Information",
      {{"1.3.6.1.4.1.99917.12.1.1.1", kInteger, kRO},
       {"1.3.6.1.4.1.99917.12.1.1.3", kInteger, kRO},
@@ -274,12 +275,11 @@ const Page kPages[] = {
       {"1.3.6.1.4.1.99917.12.1.2.10.1.1.4", kIpAddress, kRW}}},
 };
 
-const QString kPrivate = QStringLiteral("1.3.6.1.4.1.99917");
 
 class AgentConfigurationRead : public ReadOnlyAgentSuite {};
 
 TEST_F(AgentConfigurationRead, EveryObjectOfEveryPageAnswersWithItsType) {
-  EXPECT_EQ(ExpectEveryObjectAnswersWithItsType(*tools_, kPages), 216);
+  EXPECT_EQ(ExpectEveryObjectAnswersWithItsType(*tools_, kConfigurationPages), 216);
 }
 
 // Each case gets its own agent: writes change it.
@@ -313,7 +313,7 @@ class AgentConfiguration : public ::testing::Test {
 };
 
 TEST_F(AgentConfiguration, EveryObjectTakesOrRefusesItsOwnValueAsItsAccessSays) {
-  ExpectEveryObjectTakesOrRefusesItsOwnValue(*tools_, kPages);
+  ExpectEveryObjectTakesOrRefusesItsOwnValue(*tools_, kConfigurationPages);
 }
 
 TEST_F(AgentConfiguration, ScalarsTakeWhatTheDeviceAcceptsAndRefuseTheRest) {

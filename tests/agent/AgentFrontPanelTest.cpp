@@ -1,6 +1,7 @@
 // The simulated switch's front panel as the command line sets it up: the modules in the uplink
 // slots, a fixed LED value of any length, and LEDs that change while the agent runs.
 
+#include "DeviceOids.h"
 #include "NetSnmpTools.h"
 #include "Nx596Agent.h"
 #include "QtPrinters.h"
@@ -16,7 +17,6 @@ using nx596::test::NetSnmpTools;
 using nx596::test::ToolRun;
 using nx596::test::V2c;
 
-const QString kLedStatus = QStringLiteral("1.3.6.1.4.1.99917.11.63.3.2.1.1.5.0");
 const QString kSlot1 = QStringLiteral("1.3.6.1.4.1.99917.11.63.3.2.1.1.6.0");
 const QString kSlot2 = QStringLiteral("1.3.6.1.4.1.99917.11.63.3.2.1.1.7.0");
 

@@ -3,6 +3,7 @@
 // forwarding table.
 
 #include "AgentOptions.h"
+#include "DeviceOids.h"
 #include "NetSnmpTools.h"
 #include "Nx596Agent.h"
 #include "QtPrinters.h"
@@ -23,7 +24,6 @@ using nx596::test::V2c;
 using nx596::test::V3NoAuth;
 using nx596::test::Varbind;
 
-const QString kLedStatus = QStringLiteral("1.3.6.1.4.1.99917.11.63.3.2.1.1.5.0");
 
 // Numeric comparison of dotted OIDs, the order an agent must answer in.
 bool OidLess(const QString& a, const QString& b) {

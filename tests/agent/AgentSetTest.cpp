@@ -1,6 +1,7 @@
 // Writing to the simulated switch: values of each writable syntax, the SNMP errors and their
 // SNMPv1 mappings, all-or-nothing multi-varbind SETs and RowStatus rows.
 
+#include "DeviceOids.h"
 #include "NetSnmpTools.h"
 #include "Nx596Agent.h"
 #include "QtPrinters.h"
@@ -20,7 +21,6 @@ const QString kRmonState = QStringLiteral("1.3.6.1.4.1.99917.11.63.3.2.1.2.16.0"
 const QString kSystemIp = QStringLiteral("1.3.6.1.4.1.99917.11.63.3.2.1.2.2.0");
 const QString kAgingTime = QStringLiteral("1.3.6.1.2.1.17.4.2.0");
 const QString kSystemReset = QStringLiteral("1.3.6.1.4.1.99917.12.1.2.3.0");
-const QString kLedStatus = QStringLiteral("1.3.6.1.4.1.99917.11.63.3.2.1.1.5.0");
 const QString kPort3Description = QStringLiteral("1.3.6.1.4.1.99917.11.63.3.2.2.2.1.5.3");
 const QString kBinding = QStringLiteral("1.3.6.1.4.1.99917.12.23.4.1.1");
 

@@ -2,6 +2,7 @@
 // rates by the agent's sysUpTime, stand still on a port without a link or a disabled one, and,
 // started near the wrap, their 32-bit columns wrap while the 64-bit ones count on.
 
+#include "DeviceOids.h"
 #include "NetSnmpTools.h"
 #include "Nx596Agent.h"
 #include "QtPrinters.h"
@@ -27,7 +28,6 @@ using nx596::test::V2c;
 
 constexpr std::uint64_t k2To32 = std::uint64_t{1} << 32;
 const QString kSysUpTime = QStringLiteral("1.3.6.1.2.1.1.3.0");
-const QString kLedStatus = QStringLiteral("1.3.6.1.4.1.99917.11.63.3.2.1.1.5.0");
 const QString kPortAdminState = QStringLiteral("1.3.6.1.4.1.99917.11.63.3.2.2.2.1.2.%1");
 
 QString If(int column, std::uint32_t port) {

@@ -29,7 +29,7 @@
 // meanwhile is not acted on, and the call ends as it would have without it.
 namespace {
 
-const ZnSNMPVarDef kAddresses[] = {
+const ZnSNMPVarDef kIpAddresses[] = {
     {"1.3.6.1.4.1.99917.11.63.3.2.1.2.2", "System IP", ZnSyntax::IpAddress, ZnAccess::ReadWrite},
     {"1.3.6.1.4.1.99917.11.63.3.2.1.2.3", "Subnet Mask", ZnSyntax::IpAddress, ZnAccess::ReadWrite},
     {"1.3.6.1.4.1.99917.11.63.3.2.1.2.4", "Gateway", ZnSyntax::IpAddress, ZnAccess::ReadWrite},
@@ -71,7 +71,7 @@ class SynchronousWaitAgentTest : public AgentSuite {
   TSNMPEditorPanel* Open(bool blockingReads = false) {
     form_ = std::make_unique<TConfigForm>();
     auto* binding = new ZnSNMPRequest2Edits(form_.get());
-    binding->VarList() = ZnSNMPVarList(kAddresses, ZnItemType::SVT_SV, 0);
+    binding->VarList() = ZnSNMPVarList(kIpAddresses, ZnItemType::SVT_SV, 0);
     if (blockingReads) binding->mode = ZnSNMPRequest2Controls::Mode::Blocking;
     TSNMPEditorPanel* page = form_->AddEditor(binding);
     form_->show();

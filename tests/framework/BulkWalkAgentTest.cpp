@@ -1,5 +1,6 @@
 #include "Nx596Agent.h"
 #include "QtPrinters.h"
+#include "SnmpVersions.h"
 #include "TestApplication.h"
 #include "ZnSNMPRequest.h"
 
@@ -17,21 +18,6 @@
 // agent refuses GETBULK; the agent's trace shows which operation went out.
 namespace {
 
-enum class Version { V1, V2c, V3 };
-
-void UseVersion(Version version) {
-  ZnSNMPSecurity& s = ZnSNMPGlobalSecurity;
-  s.Version = version == Version::V1 ? 0 : version == Version::V2c ? 1 : 3;
-  s.ReadCommunity = "tamrel";
-  s.WriteCommunity = "vosquin";
-  s.SecurityModel = 3;
-  s.SecurityName = "nx-aes";
-  s.SecurityLevel = 3;
-  s.AuthProtocol = 3;
-  s.AuthPassword = "nx-aes-auth";
-  s.PrivProtocol = 4;
-  s.PrivPassword = "nx-aes-priv";
-}
 
 const ZnSNMPVarDef kForwarding[] = {
     {"1.3.6.1.2.1.17.4.3.1.1", "Address", ZnSyntax::MacAddress, ZnAccess::NotAccessible},

@@ -16,8 +16,8 @@
 // works.
 namespace {
 
-const ZnOptionItem kStateItems[] = {{2, "disabled"}, {3, "enabled"}, {0, nullptr}};
-const ZnOptionList kStates(kStateItems);
+const ZnOptionItem kAdminStateItems[] = {{2, "disabled"}, {3, "enabled"}, {0, nullptr}};
+const ZnOptionList kAdminStates(kAdminStateItems);
 
 const ZnSNMPVarDef kSystem[] = {
     {"1.3.6.1.2.1.1.5", "Name", ZnSyntax::DisplayString, ZnAccess::ReadWrite},
@@ -26,10 +26,10 @@ const ZnSNMPVarDef kSystem[] = {
     {},
 };
 
-const ZnSNMPVarDef kPortControl[] = {
+const ZnSNMPVarDef kPortAdmin[] = {
     {"1.3.6.1.4.1.99917.11.63.3.2.2.2.1.1", "Port Index", ZnSyntax::Integer, ZnAccess::ReadOnly},
     {"1.3.6.1.4.1.99917.11.63.3.2.2.2.1.2", "Admin State", ZnSyntax::Integer, ZnAccess::ReadWrite,
-     &kStates},
+     &kAdminStates},
     {"1.3.6.1.4.1.99917.11.63.3.2.2.2.1.5", "Description", ZnSyntax::DisplayString,
      ZnAccess::ReadWrite},
     {},
@@ -74,7 +74,7 @@ Outcome WalkPortsWith(int repetitions) {
   Outcome outcome;
   ZnSNMPRequest request;
   request.BulkRepetitions = repetitions;
-  request.VarList = ZnSNMPVarList(kPortControl, ZnItemType::MVT_UMV, 1);
+  request.VarList = ZnSNMPVarList(kPortAdmin, ZnItemType::MVT_UMV, 1);
   try {
     for (bool first = true; request.Get(first) && outcome.values.size() < 100; first = false) {
       outcome.values << request.VarList.Item(0).Value + '|' + request.VarList.Item(1).Value +

@@ -1,6 +1,7 @@
 #include "ErrorCode.h"
 #include "Nx596Agent.h"
 #include "QtPrinters.h"
+#include "SnmpVersions.h"
 #include "TestApplication.h"
 #include "ZnOptionList.h"
 #include "ZnSNMPMessages.h"
@@ -19,31 +20,6 @@
 // on the wire (the agent's trace), what comes back into the list, and every way it can fail.
 namespace {
 
-enum class Version { V1, V2c, V3 };
-
-struct Credentials {
-  const char* user;
-  int level;
-  int auth;
-  const char* authPass;
-  int priv;
-  const char* privPass;
-};
-
-void UseVersion(Version version,
-                const Credentials& v3 = {"nx-aes", 3, 3, "nx-aes-auth", 4, "nx-aes-priv"}) {
-  ZnSNMPSecurity& s = ZnSNMPGlobalSecurity;
-  s.Version = version == Version::V1 ? 0 : version == Version::V2c ? 1 : 3;
-  s.ReadCommunity = "tamrel";
-  s.WriteCommunity = "vosquin";
-  s.SecurityModel = 3;
-  s.SecurityName = v3.user;
-  s.SecurityLevel = v3.level;
-  s.AuthProtocol = v3.auth;
-  s.AuthPassword = v3.authPass;
-  s.PrivProtocol = v3.priv;
-  s.PrivPassword = v3.privPass;
-}
 
 const ZnOptionItem kStateItems[] = {{2, "disabled"}, {3, "enabled"}, {0, nullptr}};
 const ZnOptionList kStates(kStateItems);
