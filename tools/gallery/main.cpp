@@ -2,11 +2,14 @@
 // saves a picture of each as <component>.png, then every hand-made dialog as <class>.png — to
 // look at layouts the way a user sees them. With --traffic-port it pictures instead the front
 // panel with the live tooltip of that port and the port's traffic window after some minutes of
-// live traffic (start the agent with --leds-live).
+// live traffic (start the agent with --leds-live). With --main-window it pictures the management
+// window as a host opens it, its front panel after the first LED reads (the README's picture).
 //
 //   nx596-gallery --port PORT [--address ADDR] [--out DIR] [--version 0|1]
 //   nx596-gallery --port PORT --traffic-port N [--traffic-minutes M] [--out DIR]
+//   nx596-gallery --port PORT --main-window FILE
 #include "TConfigForm.h"
+#include "TMainForm.h"
 #include "TNX596PanelForm.h"
 #include "TTrafficForm.h"
 #include "ZnCatalogue.h"
@@ -14,6 +17,7 @@
 #include "ZnHandMadeDialogs.h"
 #include "ZnPortReader.h"
 #include "ZnPortTips.h"
+#include "ZnRegistry.h"
 #include "ZnSNMPRequest2Edits.h"
 #include "ZnUserNotifier.h"
 
@@ -22,6 +26,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QPainter>
@@ -138,6 +143,46 @@ int TrafficPictures(int port, double minutes, const QDir& out) {
   return trafficSaved && tipSaved ? 0 : 1;
 }
 
+// The management window as a host opens it (address and communities on its command line, the
+// agent's port in the device profile of a throwaway host), pictured once its front panel shows
+// the switch's state.
+int MainWindowPicture(const QString& address, std::uint16_t port, const QString& file) {
+  QTemporaryDir host;
+  const QDir dir(host.path());
+  dir.mkpath(QStringLiteral("bin"));
+  dir.mkpath(QStringLiteral("Conf/MBF"));
+  const auto write = [&dir](const QString& name, const QString& text) {
+    QFile out(dir.filePath(name));
+    return out.open(QIODevice::WriteOnly) && out.write(text.toUtf8()) == text.toUtf8().size();
+  };
+  const bool written =
+      write(QStringLiteral("registry.ini"),
+            QStringLiteral("[\\SOFTWARE\\Orvane\\Korlin5.1\\ExePath]\nPath=%1/\n")
+                .arg(dir.filePath(QStringLiteral("bin")))) &&
+      write(QStringLiteral("Conf/MBF/%1.cfg").arg(address),
+            QStringLiteral("[Program Information]\nAgentPort=%1\nVersion=1\nSecurityModel=3\n"
+                           "SecurityLevel=0\nAuthProtocol=0\nPrivProtocol=0\n")
+                .arg(port));
+  if (!written) {
+    std::fprintf(stderr, "could not lay out the host in %s\n", qPrintable(dir.path()));
+    return 1;
+  }
+  TMainForm form({QStringLiteral("/I") + address, QStringLiteral("/Rtamrel"),
+                  QStringLiteral("/Wvosquin")},
+                 ZnRegistry(dir.filePath(QStringLiteral("registry.ini"))));
+  form.FormCreate();
+  form.move(0, 0);
+  form.show();
+  // The LED poll reads every port and both slots; a few rounds show the live state.
+  RunFor(4000);
+  if (!form.grab().save(file)) {
+    std::fprintf(stderr, "could not save %s\n", qPrintable(file));
+    return 1;
+  }
+  std::printf("TMainForm\t%dx%d\t%s\n", form.width(), form.height(), qPrintable(file));
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -157,12 +202,18 @@ int main(int argc, char** argv) {
       "traffic-port", "Picture the tooltip and traffic window of this port instead.", "port");
   const QCommandLineOption trafficMinutes(
       "traffic-minutes", "Minutes of traffic before the picture (default 3).", "minutes", "3");
-  parser.addOptions({port, address, out, version, trafficPort, trafficMinutes});
+  const QCommandLineOption mainWindow(
+      "main-window", "Picture the management window into this file instead.", "file");
+  parser.addOptions({port, address, out, version, trafficPort, trafficMinutes, mainWindow});
   parser.process(app);
   if (!parser.isSet(port)) {
     std::fprintf(stderr, "nx596-gallery: --port is required\n");
     return 2;
   }
+  if (parser.isSet(mainWindow))
+    return MainWindowPicture(parser.value(address),
+                             static_cast<std::uint16_t>(parser.value(port).toUInt()),
+                             parser.value(mainWindow));
   QTemporaryDir counter;
   ZnSNMPOpenSession(counter.path());
   ZnSNMPGlobalDevice = {parser.value(address),

@@ -1,6 +1,7 @@
 #include "SeedAdvanced.h"
 
 #include "DeviceRules.h"
+#include "FrontPanel.h"
 #include "SeedRows.h"
 
 #include <algorithm>
@@ -53,7 +54,6 @@ constexpr const char* kSegmentPorts = "1.3.6.1.4.1.99917.11.63.3.2.12.1.1.2";
 constexpr const char* kPortAdminState = "1.3.6.1.4.1.99917.11.63.3.2.2.2.1.2";
 constexpr const char* kPortLinkStatus = "1.3.6.1.4.1.99917.11.63.3.2.2.1.1.4";
 constexpr const char* kPortErrorState = "1.3.6.1.4.1.99917.11.63.3.2.2.3.1.2";
-constexpr const char* kFrontPanelLeds = "1.3.6.1.4.1.99917.11.63.3.2.1.1.5";
 constexpr const char* kIfAdminStatus = "1.3.6.1.2.1.2.2.1.7";
 constexpr const char* kIfOperStatus = "1.3.6.1.2.1.2.2.1.8";
 constexpr const char* kVlanRowStatus = "1.3.6.1.2.1.17.7.1.4.3.1.5";
@@ -438,7 +438,7 @@ std::size_t Blame(std::span<const SetVarbind> varbinds, std::initializer_list<co
 class PortLinkRule : public ModelRule {
  public:
   void Settle(DeviceModel& model, std::span<const SetVarbind>, SetUndo& undo) const override {
-    const Oid leds = At(kFrontPanelLeds, {0});
+    const Oid leds = At(kFrontPanelLedStatus, {0});
     std::string panel = BytesIn(Current(model, leds));
     for (std::uint32_t port = 1; port <= kPortCount; ++port) {
       const bool enabled = NumberIn(Current(model, At(kPortAdminState, {port}))) == 3;

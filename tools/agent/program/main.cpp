@@ -10,6 +10,7 @@
 #include "DeviceModel.h"
 #include "DeviceParts.h"
 #include "DeviceSeed.h"
+#include "FrontPanel.h"
 #include "LiveTraffic.h"
 #include "Misbehaviour.h"
 #include "HiddenObjects.h"
@@ -210,23 +211,19 @@ void FillEngineId(nx596::DeviceModel& model, const std::string& engineId) {
   model.SetInitial(column, engineId);
 }
 
-const char* const kLedStatusInstance = "1.3.6.1.4.1.99917.11.63.3.2.1.1.5.0";
-const char* const kSlotTypeInstances[] = {"1.3.6.1.4.1.99917.11.63.3.2.1.1.6.0",
-                                          "1.3.6.1.4.1.99917.11.63.3.2.1.1.7.0"};
-
 // The modules in the uplink slots and a fixed LED value replace what the device was seeded
 // with. The LED value may be shorter or longer than the real panel's on purpose: tests read
 // LEDs beyond the value's end.
 void ApplyFrontPanelOptions(nx596::DeviceModel& model, const nx596::AgentOptions& options) {
   const std::uint32_t slots[] = {options.slot1, options.slot2};
   for (std::size_t k = 0; k < 2; ++k) {
-    if (!model.Assign(*nx596::ParseOid(kSlotTypeInstances[k]), std::int64_t{slots[k]})) {
-      throw std::invalid_argument(std::string("no module type at ") + kSlotTypeInstances[k]);
+    if (!model.Assign(*nx596::ParseOid(nx596::kSlotTypeInstances[k]), std::int64_t{slots[k]})) {
+      throw std::invalid_argument(std::string("no module type at ") + nx596::kSlotTypeInstances[k]);
     }
   }
   if (!options.ledsHex) return;
   auto leds = nx596::ParseValue(nx596::Syntax::kOctetString, *options.ledsHex);
-  if (!leds || !model.Assign(*nx596::ParseOid(kLedStatusInstance), std::move(*leds))) {
+  if (!leds || !model.Assign(*nx596::ParseOid(nx596::kFrontPanelLedStatusInstance), std::move(*leds))) {
     throw std::invalid_argument("--leds: cannot set the LED value");
   }
 }

@@ -1,6 +1,8 @@
 #include "LiveTraffic.h"
 
+#include "FrontPanel.h"
 #include "NetSnmp.h"
+#include "SeedRows.h"
 
 #include <string>
 #include <utility>
@@ -9,10 +11,8 @@ namespace nx596 {
 
 namespace {
 
-const char* const kLedStatusInstance = "1.3.6.1.4.1.99917.11.63.3.2.1.1.5.0";
 const char* const kIfAdminStatus = "1.3.6.1.2.1.2.2.1.7";
 
-constexpr std::uint32_t kFrontPorts = 24;
 constexpr std::uint8_t kGreen = 0x02;
 constexpr std::uint8_t kSpeedGreen = 0x03;  // code 3: the XM-71's speed LED map
 constexpr std::uint8_t kBlink = 0x80;
@@ -35,7 +35,7 @@ TrafficOptions TrafficOptionsOf(const LiveTrafficSettings& settings) {
 
 LiveTraffic::LiveTraffic(DeviceModel& model, const LiveTrafficSettings& settings)
     : model_(model),
-      ledInstance_(*ParseOid(kLedStatusInstance)),
+      ledInstance_(*ParseOid(kFrontPanelLedStatusInstance)),
       slots_{settings.slotTypes[0], settings.slotTypes[1]},
       requestTime_(Uptime()),
       traffic_(TrafficOptionsOf(settings), requestTime_) {
