@@ -167,6 +167,8 @@ int MainWindowPicture(const QString& address, std::uint16_t port, const QString&
     std::fprintf(stderr, "could not lay out the host in %s\n", qPrintable(dir.path()));
     return 1;
   }
+  // The SNMPv3 boots counter is kept in the current directory: the host's, as a host has it.
+  QDir::setCurrent(dir.path());
   TMainForm form({QStringLiteral("/I") + address, QStringLiteral("/Rtamrel"),
                   QStringLiteral("/Wvosquin")},
                  ZnRegistry(dir.filePath(QStringLiteral("registry.ini"))));
